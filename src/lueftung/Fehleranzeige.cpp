@@ -1,0 +1,16 @@
+#include "lueftung/Fehleranzeige.h"
+
+#include <QMessageBox>
+
+QString Programmtitel()
+{
+    return QStringLiteral("Luvanto Lüftungskonzept");
+}
+
+void FehlerAnzeigen(QWidget *eltern, const QString &meldung)
+{
+    QMessageBox box(QMessageBox::Critical, Programmtitel(), meldung + QLatin1Char('.'),
+                    QMessageBox::Ok, eltern);
+    box.setObjectName(QStringLiteral("Fehleranzeige"));
+    box.exec();
+}

@@ -1,0 +1,21 @@
+#include "lueftung/Kombifeld.h"
+
+#include <QLineEdit>
+
+Kombifeld::Kombifeld(QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(10);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &Kombifeld::geaendert);
+    connect(this, &QComboBox::activated, this, &Kombifeld::geaendert);
+}
+
+void Kombifeld::setText(const QString &text)
+{
+    const QSignalBlocker stumm(this);
+    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    setEditText(text);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QComboBox>
+
+// An editable combo box whose text may be any typed text, not only one of
+// its items. geaendert() is its change handler: it runs on the user's choice
+// from the list and on every keystroke in its field, never when code sets
+// the text. The typed text is taken exactly as typed: no completion, no
+// items added.
+class Kombifeld : public QComboBox {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+
+public:
+    explicit Kombifeld(QWidget *parent = nullptr);
+
+    QString text() const { return currentText(); }
+    void setText(const QString &text);
+
+signals:
+    void geaendert();
+};

@@ -1,0 +1,95 @@
+#pragma once
+
+// The main window: a start page and a work page in one client area, the
+// menu, and the question flow of the necessity check.
+//
+// Every input of the work page has a change or click handler. Plain inputs
+// run Berechnen() directly; the questions run the question-flow handlers,
+// which show and hide panels, write the verdicts of the branches that need
+// no calculation, choose the default air-tightness category, and then run
+// Berechnen() where a calculation is needed. The window is Berechnen()'s
+// Rechenblatt: the engine reads and writes the controls through it.
+//
+// The controls follow these rules when code sets their values, and the
+// handlers rely on them:
+//  - a radio group's click handler runs at once when code selects a
+//    different item with index 0 or more (RadioGroup);
+//  - an edit field's change handler runs at once when code sets a different
+//    text (QLineEdit::textChanged);
+//  - setting a combo box's text from code runs nothing (Kombifeld);
+//  - a button clicked from code runs its handler, also while hidden.
+//
+// The window knows neither the secondary windows, nor the project file, nor
+// the printer: the program class wires those to the menu and buttons.
+
+#include "engine/Rechenblatt.h"
+#include "engine/Rechenzustand.h"
+#include "ui_Lueftung.h"
+
+#include <QColor>
+#include <QMainWindow>
+
+#include <functional>
+
+class TForm1 : public QMainWindow, public Ui::TForm1, public Rechenblatt {
+    Q_OBJECT
+
+public:
+    explicit TForm1(Rechenzustand &zustand, QWidget *parent = nullptr);
+
+    static inline const QColor Feldgrau = QColor(128, 128, 128);
+    QColor normaleFeldfarbe() const;
+    void setzeFeldfarbe(QLineEdit *feld, const QColor &farbe);
+
+    // Returns the work page to the state of a new, empty project.
+    void Zuruecksetzen();
+    // Empties the project record during the reset; set by the program.
+    std::function<void()> projektdatenLeeren;
+
+    // Rechenblatt
+    std::string text(Steuerelement element) const override;
+    void setzeText(Steuerelement element, const std::string &text) override;
+    bool sichtbar(Steuerelement element) const override;
+    void setzeSichtbar(Steuerelement element, bool sichtbar) override;
+    int radioGroup3Index() const override;
+
+    // Handlers of the work page.
+    void Edit5Change();
+    void Edit6Change();
+    void Edit8Change();
+    void Edit10Change();
+    void Edit11Change();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox5Change();
+    void ComboBox6Change();
+    void ComboBox7Change();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void RadioGroup3Click();
+
+    // Handlers of the start page and the menu.
+    void Button1Click();
+    void Button2Click();
+    void Image7Click();
+    void Neu1Click();
+    void Image1Click();
+    void Image2Click();
+    void Image6Click();
+    void Button5Click();
+    void Button6Click();
+    void Kontakt1Click();
+    void Beenden1Click();
+
+private:
+    void FormCreate();
+    void Verbinden();
+    void Gestalten();
+    void Berechnen();
+    QWidget *steuerelement(Steuerelement element) const;
+    void Modernisierungskategorie();
+    void Berechnungsfelder(bool zeigen);
+    void Urteil(const QString &ergebnis, const QString &kommentar1, const QString &kommentar2);
+
+    Rechenzustand &zustand;
+};
