@@ -11,7 +11,7 @@ RadioGroup::RadioGroup(QWidget *parent)
     , knoepfe(new QButtonGroup(this))
     , raster(new QGridLayout(this))
 {
-    raster->setContentsMargins(6, 0, 4, 0);
+    raster->setContentsMargins(5, 0, 1, 0);
     raster->setVerticalSpacing(0);
     connect(knoepfe, &QButtonGroup::idClicked, this, &RadioGroup::vomBenutzer);
 }
