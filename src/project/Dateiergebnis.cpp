@@ -1,0 +1,65 @@
+#include "project/Dateiergebnis.h"
+
+#include <cerrno>
+
+Dateiergebnis::Dateiergebnis(Art art, Schritt schritt, int systemcode)
+    : art_(art), schritt_(schritt), systemcode_(systemcode)
+{
+}
+
+Dateiergebnis Dateiergebnis::ausSystemcode(Schritt schritt, int systemcode, bool ordnerVorhanden)
+{
+    switch (systemcode) {
+    case ENOENT:
+        return {ordnerVorhanden ? Art::DateiNichtGefunden : Art::UngueltigerDateiname, schritt,
+                systemcode};
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return {Art::UngueltigerDateiname, schritt, systemcode};
+    case EMFILE:
+    case ENFILE:
+        return {Art::ZuVieleDateien, schritt, systemcode};
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+        return {Art::ZugriffVerweigert, schritt, systemcode};
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return {Art::ZuWenigSpeicherplatz, schritt, systemcode};
+    default:
+        return {Art::Systemfehler, schritt, systemcode};
+    }
+}
+
+int Dateiergebnis::code() const
+{
+    switch (art_) {
+    case Art::Gelungen: return 0;
+    case Art::DateiNichtGefunden: return 2;
+    case Art::UngueltigerDateiname: return 3;
+    case Art::ZuVieleDateien: return 4;
+    case Art::ZugriffVerweigert: return 5;
+    case Art::HinterDateiende: return 100;
+    case Art::ZuWenigSpeicherplatz: return 101;
+    case Art::Systemfehler: break;
+    }
+    return systemcode_;
+}
+
+QString Dateiergebnis::meldung() const
+{
+    switch (art_) {
+    case Art::Gelungen: return {};
+    case Art::DateiNichtGefunden: return QStringLiteral("Datei nicht gefunden");
+    case Art::UngueltigerDateiname: return QStringLiteral("Ungültiger Dateiname");
+    case Art::ZuVieleDateien: return QStringLiteral("Zu viele geöffnete Dateien");
+    case Art::ZugriffVerweigert: return QStringLiteral("Dateizugriff verweigert");
+    case Art::HinterDateiende: return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
+    case Art::ZuWenigSpeicherplatz: return QStringLiteral("Zu wenig Speicherplatz");
+    case Art::Systemfehler: break;
+    }
+    return QStringLiteral("E/A-Fehler %1").arg(systemcode_);
+}

@@ -1,0 +1,369 @@
+// Project files on disk: what a save leaves, what an open reads, and every
+// way either can fail, with the condition reported and the files and record
+// as they stand afterwards. Write failures are injected through the write
+// call, since permission bits prove nothing when the tests run as root.
+#include "project/Projektdatei.h"
+
+#include <QtTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+Q_DECLARE_METATYPE(Dateiergebnis::Art)
+Q_DECLARE_METATYPE(Dateiergebnis::Schritt)
+
+namespace {
+
+using Art = Dateiergebnis::Art;
+using Schritt = Dateiergebnis::Schritt;
+
+// Write calls that fail the way a full or broken disk does.
+ssize_t platteVollNach500(int fd, const void *puffer, std::size_t anzahl)
+{
+    const off_t stand = ::lseek(fd, 0, SEEK_CUR);
+    if (stand >= 500) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return ::write(fd, puffer, std::min<std::size_t>(anzahl, std::size_t(500 - stand)));
+}
+
+ssize_t schreibtNichts(int, const void *, std::size_t)
+{
+    return 0;
+}
+
+ssize_t ein_ausgabefehler(int, const void *, std::size_t)
+{
+    errno = EIO;
+    return -1;
+}
+
+// Interrupted once per call, then written in pieces of 100 bytes: slow but
+// successful.
+ssize_t stueckweise(int fd, const void *puffer, std::size_t anzahl)
+{
+    static bool unterbrochen = false;
+    unterbrochen = !unterbrochen;
+    if (unterbrochen) {
+        errno = EINTR;
+        return -1;
+    }
+    return ::write(fd, puffer, std::min<std::size_t>(anzahl, 100));
+}
+
+const Schreibaufruf Schreibaufrufe[] = {platteVollNach500, schreibtNichts, ein_ausgabefehler};
+
+TProjektdaten beispiel()
+{
+    TProjektdaten daten;
+    daten.setzeText(Projektfeld::Objektbezeichnung, "Haus Müller");
+    daten.setzeText(Projektfeld::FlaecheNE, "120");
+    daten.setzeText(Projektfeld::Ergebnis, "Lüftungstechnische Maßnahme erforderlich!");
+    return daten;
+}
+
+QByteArray alsBytes(const TProjektdaten &daten)
+{
+    return QByteArray(reinterpret_cast<const char *>(daten.bytes().data()), 1109);
+}
+
+QByteArray inhalt(const QString &pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return "<fehlt>";
+    return datei.readAll();
+}
+
+void anlegen(const QString &pfad, const QByteArray &bytes)
+{
+    QFile datei(pfad);
+    QVERIFY(datei.open(QIODevice::WriteOnly));
+    QCOMPARE(datei.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestProjektdatei : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void schreibenUndLesen();
+    void ersetztVorhandeneDatei();
+    void rechteBleiben();
+    void folgtSymbolischemLink();
+    void unterbrochenesSchreiben();
+    void schreibfehler_data();
+    void schreibfehler();
+    void schreibfehlerOhneAlteDatei();
+    void falschesZiel_data();
+    void falschesZiel();
+    void oeffnenScheitert_data();
+    void oeffnenScheitert();
+    void kurzeDatei_data();
+    void kurzeDatei();
+    void langeDatei();
+    void schreibgeschuetzteDatei();
+    void zuVieleDateien();
+
+private:
+    QString pfad(const QString &name) const { return ordner->filePath(name); }
+    QStringList dateien() const { return QDir(ordner->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+
+    std::unique_ptr<QTemporaryDir> ordner;
+};
+
+void TestProjektdatei::init()
+{
+    ordner = std::make_unique<QTemporaryDir>();
+    QVERIFY(ordner->isValid());
+}
+
+void TestProjektdatei::cleanup()
+{
+    ordner.reset();
+}
+
+void TestProjektdatei::schreibenUndLesen()
+{
+    const TProjektdaten daten = beispiel();
+    const Dateiergebnis geschrieben = ProjektdateiSchreiben(pfad("a.lkz"), daten);
+    QVERIFY(geschrieben.gelungen());
+    QCOMPARE(inhalt(pfad("a.lkz")), alsBytes(daten));
+    QCOMPARE(dateien(), QStringList{"a.lkz"});
+
+    TProjektdaten gelesen;
+    gelesen.setzeText(Projektfeld::Kommentar2, "vorher");
+    const Dateiergebnis ergebnis = ProjektdateiLesen(pfad("a.lkz"), gelesen);
+    QVERIFY(ergebnis.gelungen());
+    QCOMPARE(ergebnis.meldung(), QString());
+    QCOMPARE(alsBytes(gelesen), alsBytes(daten));
+}
+
+void TestProjektdatei::ersetztVorhandeneDatei()
+{
+    anlegen(pfad("a.lkz"), QByteArray(3000, 'x'));
+    QVERIFY(ProjektdateiSchreiben(pfad("a.lkz"), beispiel()).gelungen());
+    QCOMPARE(inhalt(pfad("a.lkz")), alsBytes(beispiel()));
+    QCOMPARE(dateien(), QStringList{"a.lkz"});
+}
+
+void TestProjektdatei::rechteBleiben()
+{
+    anlegen(pfad("alt.lkz"), "alt");
+    QVERIFY(::chmod(QFile::encodeName(pfad("alt.lkz")), 0640) == 0);
+    QVERIFY(ProjektdateiSchreiben(pfad("alt.lkz"), beispiel()).gelungen());
+    QVERIFY(ProjektdateiSchreiben(pfad("neu.lkz"), beispiel()).gelungen());
+
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    struct stat alt {}, neu {};
+    QCOMPARE(::stat(QFile::encodeName(pfad("alt.lkz")), &alt), 0);
+    QCOMPARE(::stat(QFile::encodeName(pfad("neu.lkz")), &neu), 0);
+    QCOMPARE(alt.st_mode & 07777, mode_t(0640));
+    QCOMPARE(neu.st_mode & 07777, mode_t(0666 & ~maske));
+}
+
+void TestProjektdatei::folgtSymbolischemLink()
+{
+    QVERIFY(QDir().mkdir(pfad("echt")));
+    anlegen(pfad("echt/ziel.lkz"), "alt");
+    QVERIFY(QFile::link(pfad("echt/ziel.lkz"), pfad("link.lkz")));
+
+    QVERIFY(ProjektdateiSchreiben(pfad("link.lkz"), beispiel()).gelungen());
+
+    QVERIFY(QFileInfo(pfad("link.lkz")).isSymLink());
+    QCOMPARE(inhalt(pfad("echt/ziel.lkz")), alsBytes(beispiel()));
+    QCOMPARE(QDir(pfad("echt")).entryList(QDir::Files | QDir::Hidden), QStringList{"ziel.lkz"});
+}
+
+void TestProjektdatei::unterbrochenesSchreiben()
+{
+    QVERIFY(ProjektdateiSchreiben(pfad("a.lkz"), beispiel(), stueckweise).gelungen());
+    QCOMPARE(inhalt(pfad("a.lkz")), alsBytes(beispiel()));
+}
+
+void TestProjektdatei::schreibfehler_data()
+{
+    QTest::addColumn<int>("aufruf");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("Platte nach 500 Bytes voll") << 0 << 101 << "Zu wenig Speicherplatz";
+    QTest::newRow("write schreibt nichts") << 1 << 101 << "Zu wenig Speicherplatz";
+    QTest::newRow("Ein-/Ausgabefehler EIO") << 2 << EIO << QString("E/A-Fehler %1").arg(EIO);
+}
+
+// The project file that the save was to replace stands as it was, and no
+// half-written file is left beside it.
+void TestProjektdatei::schreibfehler()
+{
+    QFETCH(int, aufruf);
+    QFETCH(int, code);
+    QFETCH(QString, meldung);
+
+    TProjektdaten alt;
+    alt.setzeText(Projektfeld::Objektbezeichnung, "alter Stand");
+    QVERIFY(ProjektdateiSchreiben(pfad("a.lkz"), alt).gelungen());
+
+    const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad("a.lkz"), beispiel(), Schreibaufrufe[aufruf]);
+
+    QVERIFY(!ergebnis.gelungen());
+    QCOMPARE(ergebnis.schritt(), Schritt::Schreiben);
+    QCOMPARE(ergebnis.code(), code);
+    QCOMPARE(ergebnis.meldung(), meldung);
+    QCOMPARE(inhalt(pfad("a.lkz")), alsBytes(alt));
+    QCOMPARE(dateien(), QStringList{"a.lkz"});
+}
+
+void TestProjektdatei::schreibfehlerOhneAlteDatei()
+{
+    const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad("neu.lkz"), beispiel(), platteVollNach500);
+    QCOMPARE(ergebnis.art(), Art::ZuWenigSpeicherplatz);
+    QCOMPARE(dateien(), QStringList());
+}
+
+void TestProjektdatei::falschesZiel_data()
+{
+    QTest::addColumn<QString>("ziel");
+    QTest::addColumn<Art>("art");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("Ordner fehlt") << "fehlt/a.lkz" << Art::UngueltigerDateiname << "Ungültiger Dateiname";
+    QTest::newRow("Datei als Ordner") << "datei.lkz/a.lkz" << Art::UngueltigerDateiname << "Ungültiger Dateiname";
+    QTest::newRow("Ordner als Datei") << "ordner.lkz" << Art::ZugriffVerweigert << "Dateizugriff verweigert";
+}
+
+void TestProjektdatei::falschesZiel()
+{
+    QFETCH(QString, ziel);
+    QFETCH(Art, art);
+    QFETCH(QString, meldung);
+    anlegen(pfad("datei.lkz"), "alt");
+    QVERIFY(QDir().mkdir(pfad("ordner.lkz")));
+
+    const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad(ziel), beispiel());
+
+    QCOMPARE(ergebnis.art(), art);
+    QCOMPARE(ergebnis.schritt(), Schritt::Erstellen);
+    QCOMPARE(ergebnis.meldung(), meldung);
+    QCOMPARE(inhalt(pfad("datei.lkz")), QByteArray("alt"));
+    QVERIFY(QFileInfo(pfad("ordner.lkz")).isDir());
+    QCOMPARE(dateien(), (QStringList{"datei.lkz", "ordner.lkz"}));
+}
+
+void TestProjektdatei::oeffnenScheitert_data()
+{
+    QTest::addColumn<QString>("quelle");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("Datei fehlt") << "fehlt.lkz" << 2 << "Datei nicht gefunden";
+    QTest::newRow("Ordner fehlt") << "fehlt/a.lkz" << 3 << "Ungültiger Dateiname";
+    QTest::newRow("Datei als Ordner") << "datei.lkz/a.lkz" << 3 << "Ungültiger Dateiname";
+    QTest::newRow("Ordner als Datei") << "ordner.lkz" << 5 << "Dateizugriff verweigert";
+}
+
+void TestProjektdatei::oeffnenScheitert()
+{
+    QFETCH(QString, quelle);
+    QFETCH(int, code);
+    QFETCH(QString, meldung);
+    anlegen(pfad("datei.lkz"), QByteArray(1109, 'd'));
+    QVERIFY(QDir().mkdir(pfad("ordner.lkz")));
+
+    TProjektdaten daten = beispiel();
+    const Dateiergebnis ergebnis = ProjektdateiLesen(pfad(quelle), daten);
+
+    QCOMPARE(ergebnis.schritt(), Schritt::Oeffnen);
+    QCOMPARE(ergebnis.code(), code);
+    QCOMPARE(ergebnis.meldung(), meldung);
+    QCOMPARE(alsBytes(daten), alsBytes(beispiel()));
+}
+
+void TestProjektdatei::kurzeDatei_data()
+{
+    QTest::addColumn<int>("laenge");
+    QTest::newRow("leere Datei") << 0;
+    QTest::newRow("500 Bytes") << 500;
+    QTest::newRow("1108 Bytes") << 1108;
+}
+
+// A short file is read as far as it goes, over the record's previous bytes.
+void TestProjektdatei::kurzeDatei()
+{
+    QFETCH(int, laenge);
+    anlegen(pfad("kurz.lkz"), QByteArray(laenge, 'k'));
+
+    TProjektdaten daten = beispiel();
+    const Dateiergebnis ergebnis = ProjektdateiLesen(pfad("kurz.lkz"), daten);
+
+    QCOMPARE(ergebnis.art(), Art::HinterDateiende);
+    QCOMPARE(ergebnis.schritt(), Schritt::Lesen);
+    QCOMPARE(ergebnis.code(), 100);
+    QCOMPARE(ergebnis.meldung(), QString("Versuch hinter dem Dateiende zu lesen"));
+    QCOMPARE(alsBytes(daten), QByteArray(laenge, 'k') + alsBytes(beispiel()).mid(laenge));
+}
+
+void TestProjektdatei::langeDatei()
+{
+    QByteArray bytes = alsBytes(beispiel());
+    bytes += QByteArray(91, '\xff');
+    anlegen(pfad("lang.lkz"), bytes);
+
+    TProjektdaten daten;
+    QVERIFY(ProjektdateiLesen(pfad("lang.lkz"), daten).gelungen());
+    QCOMPARE(alsBytes(daten), alsBytes(beispiel()));
+}
+
+void TestProjektdatei::schreibgeschuetzteDatei()
+{
+    QVERIFY(ProjektdateiSchreiben(pfad("a.lkz"), beispiel()).gelungen());
+    QVERIFY(::chmod(QFile::encodeName(pfad("a.lkz")), 0444) == 0);
+
+    TProjektdaten daten;
+    QVERIFY(ProjektdateiLesen(pfad("a.lkz"), daten).gelungen());
+    QCOMPARE(alsBytes(daten), alsBytes(beispiel()));
+}
+
+// With every descriptor of the process in use, neither command can open its
+// file.
+void TestProjektdatei::zuVieleDateien()
+{
+    QVERIFY(ProjektdateiSchreiben(pfad("a.lkz"), beispiel()).gelungen());
+
+    rlimit vorher {};
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &vorher), 0);
+    rlimit eng = vorher;
+    eng.rlim_cur = 256;
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &eng), 0);
+    std::vector<int> belegt;
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+        belegt.push_back(fd);
+    const int grund = errno;
+
+    TProjektdaten daten;
+    const Dateiergebnis lesen = ProjektdateiLesen(pfad("a.lkz"), daten);
+    const Dateiergebnis schreiben = ProjektdateiSchreiben(pfad("b.lkz"), beispiel());
+
+    for (int fd : belegt)
+        ::close(fd);
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &vorher), 0);
+
+    QCOMPARE(grund, EMFILE);
+    QCOMPARE(lesen.code(), 4);
+    QCOMPARE(lesen.meldung(), QString("Zu viele geöffnete Dateien"));
+    QCOMPARE(schreiben.code(), 4);
+    QCOMPARE(schreiben.schritt(), Schritt::Erstellen);
+    QCOMPARE(alsBytes(daten), QByteArray(1109, '\0'));
+    QCOMPARE(dateien(), QStringList{"a.lkz"});
+}
+
+QTEST_GUILESS_MAIN(TestProjektdatei)
+#include "tst_projektdatei.moc"
