@@ -1,0 +1,17 @@
+#include "reference/Konzept.h"
+
+#include "reference/Referenzfenster.h"
+
+TForm6::TForm6(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setupUi(this);
+    ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_luvanto.png"));
+    JpegZeigen(Image1, QStringLiteral(":/bilder/konzept_lueftungssysteme.jpg"));
+    connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+}
+
+void TForm6::Button1Click()
+{
+    hide();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// What the reference windows (terms of use, information sheet, about box,
+// chart, wind list) have in common: the 8-point type of the program, a
+// window that only hides when it is closed and never keeps the program
+// alive, fixed texts read from the embedded resources, and JPEG pictures
+// decoded by libjpeg.
+//
+// The windows' sizes in the designer files are client sizes: the outer
+// sizes of the design less a frame of 4 pixels on every side and a title
+// bar of 26 pixels, i.e. 8 pixels narrower and 34 pixels lower.
+
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QPlainTextEdit;
+class QTextEdit;
+class QWidget;
+
+// "Liberation Sans" at the given pixel height; 11 pixels is the 8-point
+// type of every window of the program.
+QFont Referenzschrift(int pixel = 11, bool fett = false);
+
+// Font, window icon, and the window's part in ending the program: closing
+// a reference window only hides it, and an open reference window does not
+// keep the program running once the main window is closed.
+void ReferenzfensterEinrichten(QWidget *fenster, const QString &symbol);
+
+// The UTF-8 text of a resource (":/texte/…") without its final line break,
+// so that a file of n lines gives a text field of n lines. Empty when the
+// resource does not exist.
+QString ReferenztextLaden(const QString &resource);
+
+// Puts the text of the resource into the text field, with a narrow margin
+// and tab stops every eight average characters, as in a plain edit control.
+void MemoFuellen(QPlainTextEdit *memo, const QString &resource);
+void MemoFuellen(QTextEdit *memo, const QString &resource);
+
+// Shows a JPEG resource in the picture; if it cannot be decoded, the
+// picture shows the decoder's error text instead. Returns whether the
+// picture was decoded.
+bool JpegZeigen(QLabel *bild, const QString &resource);

@@ -1,0 +1,17 @@
+#include "reference/Ueberlassung.h"
+
+#include "reference/Referenzfenster.h"
+
+TForm2::TForm2(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setupUi(this);
+    ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_luvanto.png"));
+    MemoFuellen(Memo2, QStringLiteral(":/texte/ueberlassung.txt"));
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+}
+
+void TForm2::Button1Click()
+{
+    hide();
+}
