@@ -58,6 +58,9 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     : QMainWindow(parent)
     , zustand(z)
 {
+    // Set before the controls exist, so they inherit it instead of being
+    // updated one by one.
+    setFont(Schrift(11));
     setupUi(this);
     Gestalten();
     Verbinden();
@@ -71,9 +74,8 @@ void TForm1::FormCreate()
 
 void TForm1::Gestalten()
 {
-    setFont(Schrift(11));
     move(148, 114);
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_luvanto.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_luvanto_64.png")));
     const QSize flaeche(Panel1->width(), Panel1->y() + Panel1->height());
     centralwidget->setFixedSize(flaeche);
     setFixedSize(flaeche.width(), flaeche.height() + menuBar()->sizeHint().height());

@@ -1,0 +1,49 @@
+// One keystroke in the area field of the real main window, with every
+// recalculation it triggers, until the result labels hold their new texts.
+#include "engine/Rechenzustand.h"
+#include "lueftung/Lueftung.h"
+
+#include <QRadioButton>
+#include <QtTest>
+
+class BenchTastendruck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tastendruck_data();
+    void tastendruck();
+};
+
+void BenchTastendruck::tastendruck_data()
+{
+    QTest::addColumn<QString>("messwert");
+    QTest::newRow("Messwert vorhanden") << "ja";
+    QTest::newRow("Vorgabewert, graue Felder") << "nein";
+}
+
+void BenchTastendruck::tastendruck()
+{
+    QFETCH(QString, messwert);
+    Rechenzustand zustand;
+    TForm1 form(zustand);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.Image7, Qt::LeftButton);
+    form.RadioGroup1->setItemIndex(1);
+    form.ComboBox5->setText(messwert);
+    form.ComboBox5Change();
+    QTest::keyClicks(form.Edit8, "3,0");
+    QTest::keyClicks(form.Edit10, "0,667");
+    QTest::keyClicks(form.Edit6, "12");
+    form.Edit6->setFocus();
+
+    int taste = 0;
+    QBENCHMARK {
+        // Alternately "120" and "12": every keystroke changes the text.
+        QTest::keyClick(form.Edit6, (taste++ % 2) ? Qt::Key_Backspace : Qt::Key_0);
+    }
+    QVERIFY(form.Label39->text() == "143,6" || form.Label39->text() == "53,6");
+}
+
+QTEST_MAIN(BenchTastendruck)
+#include "bench_tastendruck.moc"
