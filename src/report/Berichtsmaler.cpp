@@ -1,0 +1,89 @@
+#include "report/Berichtsmaler.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+// Tenths of a millimetre per inch.
+constexpr double ZehntelmmJeZoll = 254.0;
+
+class Umrechnung {
+public:
+    explicit Umrechnung(const QPaintDevice &geraet)
+        : fx(geraet.logicalDpiX() / ZehntelmmJeZoll)
+        , fy(geraet.logicalDpiY() / ZehntelmmJeZoll)
+    {
+    }
+    double x(int links) const { return links * fx; }
+    double y(int unten) const { return unten * fy; }
+
+private:
+    double fx;
+    double fy;
+};
+
+// The font whose character cell (ascent plus descent) is hoehe tenths of a
+// millimetre high on the device.
+QFont Schrift(QPaintDevice *geraet, const Umrechnung &um, int hoehe, bool fett)
+{
+    constexpr int Probe = 1000;
+    QFont schrift(Berichtsschrift());
+    schrift.setBold(fett);
+    schrift.setKerning(false);
+    schrift.setHintingPreference(QFont::PreferNoHinting);
+    schrift.setPixelSize(Probe);
+    const double zelle = QFontMetricsF(schrift, geraet).height();
+    schrift.setPixelSize(qMax(1, qRound(um.y(hoehe) * Probe / zelle)));
+    return schrift;
+}
+
+void TextZeichnen(QPainter &maler, const Umrechnung &um, const Seitenelement &e)
+{
+    const QFont schrift = Schrift(maler.device(), um, e.hoehe, e.fett);
+    const QFontMetricsF masse(schrift, maler.device());
+    const QPointF ecke(um.x(e.links), um.y(e.unten));
+    maler.fillRect(QRectF(ecke, QSizeF(masse.horizontalAdvance(e.text), masse.height())), Qt::white);
+    maler.setFont(schrift);
+    maler.drawText(QPointF(ecke.x(), ecke.y() + masse.ascent()), e.text);
+}
+
+void BildGestreckt(QPainter &maler, const Umrechnung &um, const Seitenelement &e, const QImage &bild)
+{
+    const QRectF kasten(QPointF(um.x(e.links), um.y(e.unten)),
+                        QPointF(um.x(e.links + e.breite), um.y(e.unten + e.hoehe)));
+    maler.drawImage(kasten, bild, QRectF(bild.rect()));
+}
+
+} // namespace
+
+QString Berichtsschrift()
+{
+    return QStringLiteral("Arial");
+}
+
+QImage Druckbild(const QImage &logo)
+{
+    if (logo.isNull())
+        return {};
+    return logo.convertToFormat(QImage::Format_RGB888);
+}
+
+void SeiteZeichnen(QPainter &maler, const std::vector<Seitenelement> &seite, const QImage &bild)
+{
+    const Umrechnung um(*maler.device());
+    maler.save();
+    // Like a printer's page, the printable area cuts off what lies beyond it.
+    maler.setClipRect(QRect(0, 0, maler.device()->width(), maler.device()->height()));
+    maler.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    maler.setRenderHint(QPainter::LosslessImageRendering, true);
+    maler.setPen(Qt::black);
+    for (const Seitenelement &e : seite) {
+        if (e.art == Seitenelement::Art::Logo)
+            BildGestreckt(maler, um, e, bild);
+        else
+            TextZeichnen(maler, um, e);
+    }
+    maler.restore();
+}
