@@ -1,0 +1,269 @@
+#include "reference/Wind.h"
+
+#include "Textfeld.h"
+
+#include <QtTest>
+
+#include <memory>
+
+// The list of wind-strong districts as the window shows it.
+class TestWindliste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void ueberschrift();
+    void spaltenkopf();
+    void umfang_data();
+    void umfang();
+    void anfangUndEnde_data();
+    void anfangUndEnde();
+    void zeilenform();
+    void umbrochen_data();
+    void umbrochen();
+    void alphabetisch();
+    void gleichnamig_data();
+    void gleichnamig();
+    void stadtstatus();
+
+private:
+    QList<QStringList> spalten() const;
+    QStringList eintraege(int spalte) const;
+    QStringList alleEintraege() const;
+
+    std::unique_ptr<TWindeinstufung> fenster;
+};
+
+void TestWindliste::init()
+{
+    fenster = std::make_unique<TWindeinstufung>();
+}
+
+void TestWindliste::cleanup()
+{
+    fenster.reset();
+}
+
+QList<QStringList> TestWindliste::spalten() const
+{
+    return {Zeilen(fenster->Memo_Spalte1), Zeilen(fenster->Memo_Spalte2),
+            Zeilen(fenster->Memo_Spalte3), Zeilen(fenster->Memo1)};
+}
+
+// The entries of one column, a broken entry joined into one line again:
+// a line without a seat ("district  ") or without the closing blank
+// continues on the next line.
+QStringList TestWindliste::eintraege(int spalte) const
+{
+    QStringList zeilen = spalten().at(spalte);
+    if (spalte == 0)
+        zeilen = zeilen.mid(2);
+    QStringList ergebnis;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        QString eintrag = zeilen.at(i);
+        const bool ohneSitz = eintrag.endsWith(QLatin1String("  "));
+        if ((ohneSitz || !eintrag.endsWith(QLatin1Char(' '))) && i + 1 < zeilen.size())
+            eintrag += (ohneSitz ? QString() : QStringLiteral(" ")) + zeilen.at(++i);
+        ergebnis << eintrag;
+    }
+    return ergebnis;
+}
+
+QStringList TestWindliste::alleEintraege() const
+{
+    QStringList alle;
+    for (int spalte = 0; spalte < 4; ++spalte)
+        alle << eintraege(spalte);
+    return alle;
+}
+
+static QString Landkreis(const QString &eintrag)
+{
+    return eintrag.left(eintrag.indexOf(QLatin1String("  ")));
+}
+
+void TestWindliste::ueberschrift()
+{
+    QCOMPARE(fenster->Label1->text(),
+             QStringLiteral("Windstarke Landkreise/Orte in Deutschland (Nicht genannte "
+                            "Landkreise/Orte sind windschwach)"));
+    QVERIFY(fenster->Label1->font().bold());
+    QCOMPARE(fenster->Label1->font().pixelSize(), 19);
+    QCOMPARE(fenster->Memo1->font().pixelSize(), 11);
+    QVERIFY(!fenster->Memo1->font().bold());
+}
+
+void TestWindliste::spaltenkopf()
+{
+    const QList<QStringList> s = spalten();
+    QCOMPARE(s[0].at(0), QStringLiteral("Landkreis  Sitz"));
+    QCOMPARE(s[0].at(1), QString());
+    for (int spalte = 1; spalte < 4; ++spalte)
+        QVERIFY2(s[spalte].at(0).contains(QLatin1String("  ")), qPrintable(s[spalte].at(0)));
+}
+
+void TestWindliste::umfang_data()
+{
+    QTest::addColumn<int>("spalte");
+    QTest::addColumn<int>("zeilen");
+    QTest::addColumn<int>("eintraege");
+
+    QTest::newRow("Spalte 1 (Kopf, Leerzeile, Breisgau umbrochen)") << 0 << 51 << 48;
+    QTest::newRow("Spalte 2 (Garmisch, Mönchengladbach umbrochen)") << 1 << 52 << 50;
+    QTest::newRow("Spalte 3 (Oldenburg umbrochen)") << 2 << 50 << 49;
+    QTest::newRow("Spalte 4 (nichts umbrochen)") << 3 << 36 << 36;
+}
+
+void TestWindliste::umfang()
+{
+    QFETCH(int, spalte);
+    QFETCH(int, zeilen);
+    QFETCH(int, eintraege);
+
+    QCOMPARE(spalten().at(spalte).size(), zeilen);
+    QCOMPARE(this->eintraege(spalte).size(), eintraege);
+    QCOMPARE(alleEintraege().size(), 183);
+}
+
+void TestWindliste::anfangUndEnde_data()
+{
+    QTest::addColumn<int>("spalte");
+    QTest::addColumn<QString>("erster");
+    QTest::addColumn<QString>("letzter");
+
+    QTest::newRow("Spalte 1") << 0 << "Aachen  Aachen " << "Fulda  Fulda ";
+    QTest::newRow("Spalte 2") << 1 << "Garmisch-Partenkirchen  Garmisch-Partenkirchen "
+                              << "Münster; Stadt  Münster ";
+    QTest::newRow("Spalte 3") << 2 << "Müritz  Waren (Müritz) " << "Siegen-Wittgenstein  Siegen ";
+    QTest::newRow("Spalte 4") << 3 << "Soest  Soest " << "Wunsiedel i. Fichtelgebirge  Wunsiedel ";
+}
+
+void TestWindliste::anfangUndEnde()
+{
+    QFETCH(int, spalte);
+    QFETCH(QString, erster);
+    QFETCH(QString, letzter);
+
+    const QStringList liste = eintraege(spalte);
+    QCOMPARE(liste.first(), erster);
+    QCOMPARE(liste.last(), letzter);
+}
+
+// "district  seat " with exactly one double blank and one closing blank.
+void TestWindliste::zeilenform()
+{
+    static const QRegularExpression form(QStringLiteral("^\\S(?:\\S| (?! ))*  \\S(?:\\S| (?! ))* $"));
+    for (const QString &eintrag : alleEintraege())
+        QVERIFY2(form.match(eintrag).hasMatch(), qPrintable(QLatin1Char('"') + eintrag + QLatin1Char('"')));
+}
+
+void TestWindliste::umbrochen_data()
+{
+    QTest::addColumn<int>("spalte");
+    QTest::addColumn<QString>("zeile1");
+    QTest::addColumn<QString>("zeile2");
+
+    QTest::newRow("Breisgau-Hochschwarzwald, im Sitz umbrochen")
+        << 0 << "Breisgau-Hochschwarzwald  Freiburg im" << "Breisgau ";
+    QTest::newRow("Garmisch-Partenkirchen, vor dem Sitz umbrochen")
+        << 1 << "Garmisch-Partenkirchen  " << "Garmisch-Partenkirchen ";
+    QTest::newRow("Mönchengladbach; Stadt, vor dem Sitz umbrochen")
+        << 1 << "Mönchengladbach; Stadt  " << "Mönchengladbach ";
+    QTest::newRow("Oldenburg (Oldenburg); Stadt, vor dem Sitz umbrochen")
+        << 2 << "Oldenburg (Oldenburg); Stadt  " << "Oldenburg/Oldenburg ";
+}
+
+void TestWindliste::umbrochen()
+{
+    QFETCH(int, spalte);
+    QFETCH(QString, zeile1);
+    QFETCH(QString, zeile2);
+
+    const QStringList zeilen = spalten().at(spalte);
+    const int i = zeilen.indexOf(zeile1);
+    QVERIFY2(i >= 0, qPrintable(zeile1));
+    QCOMPARE(zeilen.value(i + 1), zeile2);
+
+    // No other line of the list lacks its seat or its closing blank.
+    int unvollstaendig = 0;
+    for (const QStringList &s : spalten())
+        for (const QString &zeile : s)
+            if (!zeile.isEmpty() && zeile != QLatin1String("Landkreis  Sitz")
+                && (zeile.endsWith(QLatin1String("  ")) || !zeile.endsWith(QLatin1Char(' '))))
+                ++unvollstaendig;
+    QCOMPARE(unvollstaendig, 4);
+}
+
+// Lower case, ä/ö/ü as a/o/u, ß as ss, hyphens left out.
+static QString Sortierschluessel(QString name)
+{
+    name = name.toLower();
+    name.replace(QStringLiteral("ä"), QStringLiteral("a"));
+    name.replace(QStringLiteral("ö"), QStringLiteral("o"));
+    name.replace(QStringLiteral("ü"), QStringLiteral("u"));
+    name.replace(QStringLiteral("ß"), QStringLiteral("ss"));
+    name.remove(QLatin1Char('-'));
+    return name;
+}
+
+void TestWindliste::alphabetisch()
+{
+    const QStringList alle = alleEintraege();
+    for (int i = 1; i < alle.size(); ++i) {
+        const QString vorher = Landkreis(alle.at(i - 1));
+        const QString nachher = Landkreis(alle.at(i));
+        QVERIFY2(Sortierschluessel(vorher) < Sortierschluessel(nachher),
+                 qPrintable(vorher + QStringLiteral(" vor ") + nachher));
+    }
+}
+
+void TestWindliste::gleichnamig_data()
+{
+    QTest::addColumn<QString>("landkreis");
+    QTest::addColumn<QString>("stadt");
+
+    QTest::newRow("Aachen") << "Aachen  Aachen " << "Aachen; Stadt  Aachen ";
+    QTest::newRow("Hof") << "Hof  Hof " << "Hof; Stadt  Hof ";
+    QTest::newRow("Osnabrück") << "Osnabrück  Osnabrück " << "Osnabrück; Stadt  Osnabrück ";
+}
+
+// The district comes first, the town of the same name right after it.
+void TestWindliste::gleichnamig()
+{
+    QFETCH(QString, landkreis);
+    QFETCH(QString, stadt);
+
+    const QStringList alle = alleEintraege();
+    const int i = alle.indexOf(landkreis);
+    QVERIFY2(i >= 0, qPrintable(landkreis));
+    QCOMPARE(alle.value(i + 1), stadt);
+    QCOMPARE(alle.count(landkreis), 1);
+    QCOMPARE(alle.count(stadt), 1);
+}
+
+// Towns of their own are "; Stadt" but for three.
+void TestWindliste::stadtstatus()
+{
+    QStringList besondere;
+    int staedte = 0;
+    for (const QString &eintrag : alleEintraege()) {
+        const QString name = Landkreis(eintrag);
+        const int semikolon = name.indexOf(QLatin1String("; "));
+        if (semikolon < 0)
+            continue;
+        const QString status = name.mid(semikolon + 2);
+        if (status == QLatin1String("Stadt"))
+            ++staedte;
+        else
+            besondere << name;
+    }
+    QCOMPARE(besondere, QStringList({QStringLiteral("Hamburg; Freie und Hansestadt"),
+                                     QStringLiteral("Kiel; Landeshauptstadt"),
+                                     QStringLiteral("Lübeck; Hansestadt")}));
+    QCOMPARE(staedte, 20);
+}
+
+QTEST_MAIN(TestWindliste)
+#include "tst_windliste.moc"
