@@ -1,0 +1,171 @@
+#include "project/Projektbefehle.h"
+
+#include "engine/Dezimaltext.h"
+#include "lueftung/Fehleranzeige.h"
+#include "lueftung/Lueftung.h"
+
+#include <QFileInfo>
+
+namespace {
+
+using F = Projektfeld;
+
+void Sichtbar(std::initializer_list<QWidget *> elemente, bool sichtbar)
+{
+    for (QWidget *element : elemente)
+        element->setVisible(sichtbar);
+}
+
+int Ganzzahl(const QString &text)
+{
+    return TextZuGanzzahl(text.toStdString());
+}
+
+// The slot holds 40 characters, two of the categories are longer: a text
+// that is exactly the start of one of them is taken as that category.
+QString Kategorie(const TForm1 &form, const QString &gespeichert)
+{
+    if (gespeichert.size() < qsizetype(TProjektdaten::lage(F::VorgabeKategorie).kapazitaet))
+        return gespeichert;
+    for (int i = 0; i < form.ComboBox6->count(); ++i) {
+        const QString kategorie = form.ComboBox6->itemText(i);
+        if (kategorie.size() > gespeichert.size() && kategorie.startsWith(gespeichert))
+            return kategorie;
+    }
+    return gespeichert;
+}
+
+} // namespace
+
+QString Datumstext(QDate datum, const QLocale &gebietsschema)
+{
+    QString format = gebietsschema.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return gebietsschema.toString(datum, format);
+}
+
+QString Fenstertitel(const QString &Projektname)
+{
+    return QStringLiteral("Luvanto Wohnungslüftung          Aktuelles Projekt:      ") + Projektname;
+}
+
+void ProjektSichern(const TForm1 &form, TProjektdaten &daten)
+{
+    daten.setzeText(F::Objektbezeichnung, form.Edit2->text());
+    daten.setzeText(F::StrasseNr, form.Edit1->text());
+    daten.setzeText(F::PlzOrt, form.Edit4->text());
+    daten.setzeText(F::Bearbeitungsdatum, Datumstext(form.datum->date()));
+    daten.setzeText(F::Bearbeiter, form.Edit7->text());
+    daten.setzeText(F::Firmenname, form.Edit3->text());
+    daten.setzeText(F::Firmenadresse, form.Edit9->text());
+    daten.setzeText(F::Gebaeudetyp, form.ComboBox1->text());
+    daten.setzeText(F::Gebaeudelage, form.ComboBox2->text());
+    daten.setzeText(F::FlaecheNE, form.Edit6->text());
+    daten.setzeText(F::LuftvolumenNE, form.Edit5->text());
+    daten.setzeText(F::Neubau, form.ComboBox7->text());
+    daten.setzeText(F::Baujahr, form.Edit11->text());
+    daten.setzeText(F::SanierungWSVO, form.ComboBox8->text());
+    daten.setzeText(F::FensterloseRaeume, QString::number(form.RadioGroup1->itemIndex()));
+    daten.setzeText(F::WeitereAnforderungen, QString::number(form.RadioGroup2->itemIndex()));
+    daten.setzeText(F::AnforderungenSHE, QString::number(form.RadioGroup3->itemIndex()));
+    daten.setzeText(F::MesswertVorhanden, form.ComboBox5->text());
+    daten.setzeText(F::MesswertN50, form.Edit8->text());
+    daten.setzeText(F::DruckexponentN, form.Edit10->text());
+    daten.setzeText(F::VorgabeKategorie, form.ComboBox6->text());
+    daten.setzeText(F::ErgebnisWS, form.Label26->text());
+    daten.setzeText(F::ErgebnisFS, form.Label27->text());
+    daten.setzeText(F::ErgebnisRL, form.Label38->text());
+    daten.setzeText(F::ErgebnisNL, form.Label39->text());
+    daten.setzeText(F::ErgebnisI, form.Label28->text());
+    daten.setzeText(F::Ergebnis, form.Label31->text());
+    daten.setzeText(F::Kommentar1, form.Label49->text());
+    daten.setzeText(F::Kommentar2, form.Label63->text());
+}
+
+void ProjektLaden(TForm1 &form, const TProjektdaten &daten)
+{
+    form.Edit2->setText(daten.text(F::Objektbezeichnung));
+    form.Edit1->setText(daten.text(F::StrasseNr));
+    form.Edit4->setText(daten.text(F::PlzOrt));
+    form.Edit7->setText(daten.text(F::Bearbeiter));
+    form.Edit3->setText(daten.text(F::Firmenname));
+    form.Edit9->setText(daten.text(F::Firmenadresse));
+    form.ComboBox1->setText(daten.text(F::Gebaeudetyp));
+    form.ComboBox2->setText(daten.text(F::Gebaeudelage));
+    form.Edit6->setText(daten.text(F::FlaecheNE));
+    form.Edit5->setText(daten.text(F::LuftvolumenNE));
+
+    // Setting a combo box runs none of its handlers, so the rule of the
+    // new-building answer is applied here.
+    form.ComboBox7->setText(daten.text(F::Neubau));
+    Sichtbar({form.Edit11, form.ComboBox8, form.Label21, form.Label29},
+             form.ComboBox7->text() != QLatin1String("ja"));
+    form.Edit11->setText(daten.text(F::Baujahr));
+    form.ComboBox8->setText(daten.text(F::SanierungWSVO));
+
+    // A group's click handler may reset the groups below it; the later
+    // assignments put back what was stored.
+    form.RadioGroup1->setItemIndex(Ganzzahl(daten.text(F::FensterloseRaeume)));
+    form.RadioGroup2->setItemIndex(Ganzzahl(daten.text(F::WeitereAnforderungen)));
+    form.RadioGroup3->setItemIndex(Ganzzahl(daten.text(F::AnforderungenSHE)));
+
+    form.ComboBox5->setText(daten.text(F::MesswertVorhanden));
+    form.Edit8->setText(daten.text(F::MesswertN50));
+    form.Edit10->setText(daten.text(F::DruckexponentN));
+    form.ComboBox6->setText(Kategorie(form, daten.text(F::VorgabeKategorie)));
+
+    // And the rule of the measured-value answer.
+    const bool messwert = form.ComboBox5->text() == QLatin1String("ja");
+    const QColor farbe = messwert ? form.normaleFeldfarbe() : TForm1::Feldgrau;
+    form.setzeFeldfarbe(form.Edit8, farbe);
+    form.setzeFeldfarbe(form.Edit10, farbe);
+    Sichtbar({form.ComboBox6, form.Label19, form.Label62}, !messwert);
+
+    form.Label26->setText(daten.text(F::ErgebnisWS));
+    form.Label27->setText(daten.text(F::ErgebnisFS));
+    form.Label38->setText(daten.text(F::ErgebnisRL));
+    form.Label39->setText(daten.text(F::ErgebnisNL));
+    form.Label28->setText(daten.text(F::ErgebnisI));
+
+    form.Label31->setText(daten.text(F::Ergebnis));
+    form.Label49->setText(daten.text(F::Kommentar1));
+    form.Label63->setText(daten.text(F::Kommentar2));
+    Sichtbar({form.Label31, form.Label49, form.Label63}, true);
+}
+
+void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
+                     const Dateiwahl &wahl, Schreibaufruf schreiben)
+{
+    ProjektSichern(form, daten);
+    if (const std::optional<QString> pfad = wahl.speichern(&form, Projektname)) {
+        form.setWindowTitle(QFileInfo(*pfad).fileName());
+        const Dateiergebnis ergebnis = ProjektdateiSchreiben(*pfad, daten, schreiben);
+        if (!ergebnis.gelungen()) {
+            FehlerAnzeigen(&form, ergebnis.meldung());
+            return;
+        }
+        Projektname = *pfad;
+    }
+    form.setWindowTitle(Fenstertitel(Projektname));
+}
+
+void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, const Dateiwahl &wahl)
+{
+    const std::optional<QString> pfad = wahl.oeffnen(&form);
+    if (pfad) {
+        const Dateiergebnis ergebnis = ProjektdateiLesen(*pfad, daten);
+        // Once the file is open the path is the project's, even when
+        // reading it fails.
+        if (ergebnis.schritt() != Dateiergebnis::Schritt::Oeffnen)
+            Projektname = *pfad;
+        if (!ergebnis.gelungen()) {
+            FehlerAnzeigen(&form, ergebnis.meldung());
+            return;
+        }
+    }
+    form.setWindowTitle(Fenstertitel(Projektname));
+    if (pfad)
+        ProjektLaden(form, daten);
+    form.Button1->click();
+}

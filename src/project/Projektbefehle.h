@@ -1,0 +1,49 @@
+#pragma once
+
+// The menu commands "Speichern" and "Öffnen" and the copies between the main
+// window and the project record.
+//
+// The program owns one TProjektdaten and the current project name (the full
+// path of the file last saved or opened, empty at start) and passes both in.
+// Saving copies every control into the record and writes it; opening reads a
+// file into the record and sets the controls in a fixed order. The fixed
+// order matters: setting edit fields and radio groups runs their handlers, so
+// loading walks through the question flow and the recalculations, and the
+// stored result and verdict texts, written last, are what stands at the end.
+//
+// A failed file operation ends the command at once and is shown in the
+// program's error box; what has been done before it stays done.
+
+#include "project/Dateiwahl.h"
+#include "project/Projektdatei.h"
+#include "project/TProjektdaten.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+class TForm1;
+
+// Slots 1 to 29 from the window: texts of fields, combo boxes and labels,
+// radio groups as their index ("-1" for none), the date in the short date
+// format of the locale.
+void ProjektSichern(const TForm1 &form, TProjektdaten &daten);
+
+// The record into the window, slot by slot in the order of loading; the date
+// is not read back. No recalculation follows.
+void ProjektLaden(TForm1 &form, const TProjektdaten &daten);
+
+// Handler of the menu item "Speichern".
+void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
+                     const Dateiwahl &wahl = Dateiwahl::Dialoge(), Schreibaufruf schreiben = ::write);
+
+// Handler of the menu item "Öffnen".
+void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
+                 const Dateiwahl &wahl = Dateiwahl::Dialoge());
+
+// The window title after saving or opening.
+QString Fenstertitel(const QString &Projektname);
+
+// A date in the locale's short format, its year always with four digits
+// (01.01.2009 in German, where the locale's own format has two).
+QString Datumstext(QDate datum, const QLocale &gebietsschema = QLocale::system());
