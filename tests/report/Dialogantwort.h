@@ -1,0 +1,45 @@
+#pragma once
+
+// Answers the modal dialogs that the commands under test open: a timer
+// waits for the next modal widget of the wanted kind and hands it to the
+// answer, which closes it. Call before the command that opens the dialog.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+template <typename Dialog>
+void Beantworten(std::function<void(Dialog *)> antwort, int versuche = 1000)
+{
+    QTimer::singleShot(5, qApp, [antwort = std::move(antwort), versuche] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+            antwort(dialog);
+        } else if (versuche > 0) {
+            Beantworten<Dialog>(antwort, versuche - 1);
+        }
+    });
+}
+
+// The general error display: its message is recorded, then it is closed.
+struct Fehlermeldung {
+    QString text;
+    int anzahl = 0;
+};
+
+inline std::shared_ptr<Fehlermeldung> FehlerAbfangen()
+{
+    auto meldung = std::make_shared<Fehlermeldung>();
+    Beantworten<QMessageBox>([meldung](QMessageBox *box) {
+        if (box->objectName() != QLatin1String("Fehleranzeige"))
+            return;
+        meldung->text = box->text();
+        ++meldung->anzahl;
+        box->accept();
+    });
+    return meldung;
+}
