@@ -1,13 +1,34 @@
 #include "app/Programm.h"
 
+#include "lueftung/Version.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// Makes a secondary window visible without waiting for it; one that is
+// visible already stays as it is.
+void Zeigen(QWidget *fenster)
+{
+    if (fenster->isHidden())
+        fenster->show();
+}
+
+} // namespace
+
 Programm::Programm()
     : Form1(std::make_unique<TForm1>(zustand))
+    , Form2(std::make_unique<TForm2>())
+    , Form3(std::make_unique<TForm3>())
+    , Form4(std::make_unique<TForm4>())
+    , Windeinstufung(std::make_unique<TWindeinstufung>())
+    , Form6(std::make_unique<TForm6>())
 {
+    // Closing the main window ends the program, whatever else is open.
+    Form1->setAttribute(Qt::WA_QuitOnClose, true);
     Verbinden();
 }
 
@@ -15,6 +36,24 @@ Programm::~Programm() = default;
 
 void Programm::Verbinden()
 {
+    QObject::connect(Form1->Button3, &QPushButton::clicked, Form1.get(), [this] { Button3Click(); });
+    QObject::connect(Form1->Button4, &QPushButton::clicked, Form1.get(), [this] { Button4Click(); });
+    QObject::connect(Form1->InformationenzurDIN194661, &QAction::triggered, Form1.get(),
+                     [this] { InformationenzurDIN194661Click(); });
+    QObject::connect(Form1->Info1, &QAction::triggered, Form1.get(), [this] { Info1Click(); });
+    QObject::connect(Form1->berlassungsbedingungen3, &QAction::triggered, Form1.get(),
+                     [this] { berlassungsbedingungen3Click(); });
+}
+
+void Programm::Button3Click() { Zeigen(Windeinstufung.get()); }
+void Programm::Button4Click() { Zeigen(Form6.get()); }
+void Programm::InformationenzurDIN194661Click() { Zeigen(Form3.get()); }
+void Programm::berlassungsbedingungen3Click() { Zeigen(Form2.get()); }
+
+void Programm::Info1Click()
+{
+    Zeigen(Form4.get());
+    Form4->Label6->setText(Versionstext);
 }
 
 void DeutscheUebersetzungLaden()

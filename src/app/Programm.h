@@ -8,6 +8,11 @@
 
 #include "engine/Rechenzustand.h"
 #include "lueftung/Lueftung.h"
+#include "reference/Information.h"
+#include "reference/Konzept.h"
+#include "reference/Programminfo.h"
+#include "reference/Ueberlassung.h"
+#include "reference/Wind.h"
 
 #include <memory>
 
@@ -17,7 +22,21 @@ public:
     ~Programm();
 
     Rechenzustand zustand;
+
+    // In the order of creation.
     std::unique_ptr<TForm1> Form1;
+    std::unique_ptr<TForm2> Form2;
+    std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<TForm4> Form4;
+    std::unique_ptr<TWindeinstufung> Windeinstufung;
+    std::unique_ptr<TForm6> Form6;
+
+    // Handlers of the main window that reach other windows.
+    void Button3Click();
+    void Button4Click();
+    void InformationenzurDIN194661Click();
+    void Info1Click();
+    void berlassungsbedingungen3Click();
 
 private:
     void Verbinden();

@@ -5,6 +5,7 @@
 #include "engine/Urteilstexte.h"
 #include "lueftung/Adressen.h"
 #include "lueftung/JpegBild.h"
+#include "lueftung/Version.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -20,8 +21,6 @@ const QString KategorieModernisierungMFH =
     QStringLiteral("freie Lüftung bei Modernisierung in MFH als eingeschossige NE");
 const QString KategorieModernisierungEFH =
     QStringLiteral("freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE");
-
-constexpr const char *Version = "Version 1.0.0.8";
 
 QFont Schrift(int pixel, bool fett = false)
 {
@@ -69,7 +68,7 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
 
 void TForm1::FormCreate()
 {
-    Label30->setText(QString::fromUtf8(Version));
+    Label30->setText(Versionstext);
 }
 
 void TForm1::Gestalten()

@@ -1,0 +1,150 @@
+#include "app/Programm.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+// The whole program in-process: its windows, their menu items and buttons.
+class TestProgramm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void nurDasHauptfensterIstSichtbar();
+    void fensterUeberMenueUndKnoepfe_data();
+    void fensterUeberMenueUndKnoepfe();
+    void infoSetztVersion();
+    void geschlossenesFensterBehaeltZustand();
+    void windlisteAendertNichts();
+    void hauptfensterSchliessenBeendet();
+    void deutscheDialogtexte();
+
+private:
+    std::unique_ptr<Programm> programm;
+};
+
+void TestProgramm::init()
+{
+    programm = std::make_unique<Programm>();
+    programm->Form1->show();
+    QVERIFY(QTest::qWaitForWindowExposed(programm->Form1.get()));
+}
+
+void TestProgramm::cleanup()
+{
+    programm.reset();
+}
+
+void TestProgramm::nurDasHauptfensterIstSichtbar()
+{
+    const QWidgetList fenster = QApplication::topLevelWidgets();
+    QList<QWidget *> sichtbar;
+    for (QWidget *w : fenster)
+        if (w->isVisible())
+            sichtbar << w;
+    QCOMPARE(sichtbar, QList<QWidget *>({programm->Form1.get()}));
+    for (QWidget *w : std::initializer_list<QWidget *>{programm->Form2.get(), programm->Form3.get(),
+                                                        programm->Form4.get(),
+                                                        programm->Windeinstufung.get(),
+                                                        programm->Form6.get()})
+        QVERIFY(w->isWindow());
+}
+
+void TestProgramm::fensterUeberMenueUndKnoepfe_data()
+{
+    QTest::addColumn<QString>("ausloeser");
+    QTest::addColumn<QString>("titel");
+    QTest::newRow("Überlassungsbedingungen") << "berlassungsbedingungen3" << "Überlassungsbedingungen";
+    QTest::newRow("Informationen zur DIN 1946-6") << "InformationenzurDIN194661" << "Information zur DIN 1946-6";
+    QTest::newRow("Regionale Zuordnung") << "Button3" << "Windeinstufung";
+    QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4" << "Lüftungssysteme";
+}
+
+void TestProgramm::fensterUeberMenueUndKnoepfe()
+{
+    QFETCH(QString, ausloeser);
+    QFETCH(QString, titel);
+    QTest::mouseClick(programm->Form1->Image7, Qt::LeftButton);
+    if (auto *aktion = programm->Form1->findChild<QAction *>(ausloeser))
+        aktion->trigger();
+    else
+        QTest::mouseClick(programm->Form1->findChild<QPushButton *>(ausloeser), Qt::LeftButton);
+
+    QWidget *gezeigt = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w != programm->Form1.get())
+            gezeigt = w;
+    QVERIFY(gezeigt);
+    QCOMPARE(gezeigt->windowTitle(), titel);
+    QVERIFY(!gezeigt->isModal());
+    QVERIFY(programm->Form1->isVisible());
+    QVERIFY(programm->Form1->isEnabled());
+}
+
+void TestProgramm::infoSetztVersion()
+{
+    QCOMPARE(programm->Form4->Label6->text(), QStringLiteral("Version"));
+    programm->Form1->Info1->trigger();
+    QVERIFY(programm->Form4->isVisible());
+    QCOMPARE(programm->Form4->Label6->text(), QStringLiteral("Version 1.0.0.8"));
+    programm->Form4->close();
+    programm->Form1->Info1->trigger();
+    QCOMPARE(programm->Form4->Label6->text(), QStringLiteral("Version 1.0.0.8"));
+}
+
+void TestProgramm::geschlossenesFensterBehaeltZustand()
+{
+    programm->Form1->berlassungsbedingungen3->trigger();
+    TForm2 &form2 = *programm->Form2;
+    QVERIFY(QTest::qWaitForWindowExposed(&form2));
+    form2.resize(700, 500);
+    form2.move(60, 40);
+    const QRect lage = form2.geometry();
+    form2.close();
+    QVERIFY(form2.isHidden());
+    programm->Form1->berlassungsbedingungen3->trigger();
+    QVERIFY(form2.isVisible());
+    QCOMPARE(form2.geometry(), lage);
+}
+
+void TestProgramm::windlisteAendertNichts()
+{
+    QTest::mouseClick(programm->Form1->Image7, Qt::LeftButton);
+    programm->Form1->RadioGroup1->setItemIndex(1);
+    const QString lage = programm->Form1->ComboBox2->text();
+    programm->Form1->Label27->setText("unberührt");
+    programm->Form1->Button3->click();
+    QVERIFY(programm->Windeinstufung->isVisible());
+    QCOMPARE(programm->Form1->ComboBox2->text(), lage);
+    QCOMPARE(programm->Form1->Label27->text(), QStringLiteral("unberührt"));
+}
+
+void TestProgramm::hauptfensterSchliessenBeendet()
+{
+    programm->Form1->Button4->click();
+    programm->Form1->Info1->trigger();
+    // The event loop ends by itself when the main window closes, although
+    // two secondary windows are still open.
+    bool zeitUm = false;
+    QTimer::singleShot(0, programm->Form1.get(), [this] { programm->Form1->Beenden1->trigger(); });
+    QTimer::singleShot(5000, qApp, [&] {
+        zeitUm = true;
+        QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+    QVERIFY(!zeitUm);
+}
+
+void TestProgramm::deutscheDialogtexte()
+{
+    DeutscheUebersetzungLaden();
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Öffnen"));
+}
+
+QTEST_MAIN(TestProgramm)
+#include "tst_programm.moc"
