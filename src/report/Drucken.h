@@ -1,0 +1,22 @@
+#pragma once
+
+// The menu commands "Ergebnis drucken" and "Druckereinstellung" of the main
+// window. Both take the window, and the application's one printer, which
+// keeps the choices of the dialogs for every later report; printing takes
+// the logo window's current logo as well. Failures reach the error display.
+
+#include "report/Bericht.h"
+
+class QImage;
+class QPrinter;
+class TForm1;
+
+// The texts and radio indexes of the main window that the report prints, as
+// they stand, shown or hidden.
+Berichtswerte BerichtswerteLesen(const TForm1 &form);
+
+// Print dialog, then one page with today's date; cancelling stops silently.
+void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker);
+
+// The page-setup dialog for the application's printer.
+void Druckereinstellung1Click(TForm1 &form, QPrinter &drucker);

@@ -1,0 +1,241 @@
+// "Ergebnis drucken" and "Druckereinstellung" without a print spooler: the
+// values taken from the main window, the missing printer, the dialogs, and
+// printing to a PDF file through the application's printer. The test runs
+// with CUPS_SERVER on a socket where no spooler listens.
+
+#include "Dialogantwort.h"
+#include "PdfPruefung.h"
+#include "engine/Rechenzustand.h"
+#include "lueftung/Lueftung.h"
+#include "report/Druckauftrag.h"
+#include "report/Drucken.h"
+#include "report/Logodatei.h"
+
+#include <QFile>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDrucken : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void werteAusDemHauptfenster();
+    void ohneDruckerKeineDialoge();
+    void druckdialogAbbrechenDrucktNichts();
+    void druckereinstellungBleibtBeimDrucker();
+    void eineSeiteImPdf();
+    void zweimalGedrucktGleich();
+    void ungueltigesLogoBeginntKeinDokument();
+    void fehlerBeimBeginnenLaesstDruckerFrei();
+
+private:
+    QString pdfPfad(const QString &name) const { return ordner->filePath(name); }
+
+    std::unique_ptr<Rechenzustand> zustand;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<QTemporaryDir> ordner;
+    std::unique_ptr<QPrinter> drucker;
+};
+
+void TestDrucken::init()
+{
+    QVERIFY(QPrinterInfo::availablePrinters().isEmpty());
+    zustand = std::make_unique<Rechenzustand>();
+    form = std::make_unique<TForm1>(*zustand);
+    ordner = std::make_unique<QTemporaryDir>();
+    QVERIFY(ordner->isValid());
+    drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+}
+
+void TestDrucken::cleanup()
+{
+    drucker.reset();
+    form.reset();
+    zustand.reset();
+    ordner.reset();
+}
+
+void TestDrucken::werteAusDemHauptfenster()
+{
+    TForm1 &f = *form;
+    f.Image7Click();
+    f.RadioGroup1->setItemIndex(1);
+    f.Edit2->setText(QStringLiteral("Haus am See"));
+    f.Edit1->setText(QStringLiteral("Seeweg 1"));
+    f.Edit4->setText(QStringLiteral("34117 Kassel"));
+    f.Edit7->setText(QStringLiteral("E. Muster"));
+    f.Edit3->setText(QStringLiteral("Firma"));
+    f.Edit9->setText(QStringLiteral("Adresse"));
+    f.Edit6->setText(QStringLiteral("120"));
+    f.ComboBox7->setText(QStringLiteral("nein"));
+    f.Edit11->setText(QStringLiteral("1980"));
+    f.RadioGroup3->setItemIndex(2);
+    // The verdict label hidden on screen still prints its text.
+    f.Label49->setText(QStringLiteral("versteckter Kommentar"));
+    f.Label49->setVisible(false);
+
+    const Berichtswerte w = BerichtswerteLesen(f);
+    QCOMPARE(w.Edit2, QStringLiteral("Haus am See"));
+    QCOMPARE(w.Edit1, QStringLiteral("Seeweg 1"));
+    QCOMPARE(w.Edit4, QStringLiteral("34117 Kassel"));
+    QCOMPARE(w.Edit7, QStringLiteral("E. Muster"));
+    QCOMPARE(w.Edit3, QStringLiteral("Firma"));
+    QCOMPARE(w.Edit9, QStringLiteral("Adresse"));
+    QCOMPARE(w.Edit6, QStringLiteral("120"));
+    QCOMPARE(w.Edit11, QStringLiteral("1980"));
+    QCOMPARE(w.ComboBox7, QStringLiteral("nein"));
+    QCOMPARE(w.ComboBox1, f.ComboBox1->text());
+    QCOMPARE(w.ComboBox2, f.ComboBox2->text());
+    QCOMPARE(w.ComboBox5, f.ComboBox5->text());
+    QCOMPARE(w.ComboBox6, f.ComboBox6->text());
+    QCOMPARE(w.ComboBox8, f.ComboBox8->text());
+    QCOMPARE(w.Edit8, f.Edit8->text());
+    QCOMPARE(w.Edit10, f.Edit10->text());
+    QCOMPARE(w.Label26, f.Label26->text());
+    QCOMPARE(w.Label27, f.Label27->text());
+    QCOMPARE(w.Label28, f.Label28->text());
+    QCOMPARE(w.Label38, f.Label38->text());
+    QCOMPARE(w.Label39, f.Label39->text());
+    QVERIFY(!w.Label27.isEmpty());
+    QCOMPARE(w.Label31, f.Label31->text());
+    QCOMPARE(w.Label49, QStringLiteral("versteckter Kommentar"));
+    QCOMPARE(w.Label63, f.Label63->text());
+    QCOMPARE(w.Label30, QStringLiteral("Version 1.0.0.8"));
+    QCOMPARE(w.RadioGroup1, 1);
+    QCOMPARE(w.RadioGroup2, f.RadioGroup2->itemIndex());
+    QCOMPARE(w.RadioGroup3, 2);
+}
+
+void TestDrucken::ohneDruckerKeineDialoge()
+{
+    bool dialogGezeigt = false;
+    Beantworten<QDialog>([&](QDialog *dialog) {
+        if (dialog->objectName() == QLatin1String("Fehleranzeige"))
+            return;
+        dialogGezeigt = true;
+        dialog->reject();
+    });
+
+    auto fehler = FehlerAbfangen();
+    Drucken1Click(*form, LeeresLogo(), *drucker);
+    QCOMPARE(fehler->anzahl, 1);
+    QCOMPARE(fehler->text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
+
+    fehler = FehlerAbfangen();
+    Druckereinstellung1Click(*form, *drucker);
+    QCOMPARE(fehler->anzahl, 1);
+    QCOMPARE(fehler->text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
+    QVERIFY(!dialogGezeigt);
+    QCOMPARE(drucker->printerState(), QPrinter::Idle);
+}
+
+void TestDrucken::druckdialogAbbrechenDrucktNichts()
+{
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("nie.pdf")));
+    QAbstractPrintDialog::PrintDialogOptions optionen;
+    int vonSeite = 0;
+    bool gezeigt = false;
+    Beantworten<QPrintDialog>([&](QPrintDialog *dialog) {
+        gezeigt = true;
+        optionen = dialog->options();
+        vonSeite = dialog->fromPage();
+        dialog->reject();
+    });
+    const auto fehler = FehlerAbfangen();
+    Drucken1Click(*form, LeeresLogo(), *drucker);
+
+    QVERIFY(gezeigt);
+    QCOMPARE(optionen, QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection);
+    QCOMPARE(vonSeite, 1);
+    QCOMPARE(fehler->anzahl, 0);
+    QVERIFY(!QFile::exists(pdfPfad(QStringLiteral("nie.pdf"))));
+    QCOMPARE(drucker->printerState(), QPrinter::Idle);
+}
+
+void TestDrucken::druckereinstellungBleibtBeimDrucker()
+{
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("quer.pdf")));
+    QCOMPARE(drucker->pageLayout().orientation(), QPageLayout::Portrait);
+    Beantworten<QPageSetupDialog>([](QPageSetupDialog *dialog) {
+        dialog->findChild<QRadioButton *>(QStringLiteral("landscape"))->click();
+        dialog->accept();
+    });
+    Druckereinstellung1Click(*form, *drucker);
+    QCOMPARE(drucker->pageLayout().orientation(), QPageLayout::Landscape);
+
+    // The next report prints on the page chosen there, unscaled.
+    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo()));
+    const auto gelesen = PdfLesen(pdfPfad(QStringLiteral("quer.pdf")));
+    QCOMPARE(gelesen.size(), std::size_t(1));
+    QVERIFY(gelesen.front().breite > gelesen.front().hoehe);
+    const QMarginsF rand = drucker->pageLayout().marginsPoints();
+    QVERIFY(ZeileBei(gelesen.front(), rand.left() * 254 / 72 + 150, rand.top() * 254 / 72 + 800, 3));
+}
+
+void TestDrucken::eineSeiteImPdf()
+{
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("bericht.pdf")));
+    drucker->setPageMargins(QMarginsF(5, 7, 5, 7), QPageLayout::Millimeter);
+    form->Edit2->setText(QStringLiteral("Haus am See"));
+    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo()));
+    QCOMPARE(drucker->printerState(), QPrinter::Idle);
+
+    const auto gelesen = PdfLesen(pdfPfad(QStringLiteral("bericht.pdf")));
+    QCOMPARE(gelesen.size(), std::size_t(1));
+    QVERIFY(std::abs(gelesen.front().breite - 2100) < 1 && std::abs(gelesen.front().hoehe - 2970) < 1);
+    for (const Seitenelement &e : seite) {
+        if (e.art != Seitenelement::Art::Text || e.text.trimmed().isEmpty())
+            continue;
+        const auto zeile = ZeileBei(gelesen.front(), 50 + e.links, 70 + e.unten, 3);
+        QVERIFY2(zeile, qPrintable(e.text));
+        QCOMPARE(zeile->text, e.text.simplified());
+    }
+}
+
+void TestDrucken::zweimalGedrucktGleich()
+{
+    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("eins.pdf")));
+    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo()));
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("zwei.pdf")));
+    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo()));
+    const QImage eins = PdfBild(pdfPfad(QStringLiteral("eins.pdf")), 100);
+    QVERIFY(!eins.isNull());
+    QCOMPARE(eins, PdfBild(pdfPfad(QStringLiteral("zwei.pdf")), 100));
+}
+
+void TestDrucken::ungueltigesLogoBeginntKeinDokument()
+{
+    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("ohne.pdf")));
+    QCOMPARE(BerichtDrucken(*drucker, seite, QImage()), std::optional<QString>(QStringLiteral("Bitmap ist ungültig")));
+    QVERIFY(!QFile::exists(pdfPfad(QStringLiteral("ohne.pdf"))));
+    QCOMPARE(drucker->printerState(), QPrinter::Idle);
+    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo()));
+    QCOMPARE(PdfLesen(pdfPfad(QStringLiteral("ohne.pdf"))).size(), std::size_t(1));
+}
+
+void TestDrucken::fehlerBeimBeginnenLaesstDruckerFrei()
+{
+    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("fehlt/bericht.pdf")));
+    const auto fehler = BerichtDrucken(*drucker, seite, LeeresLogo());
+    QCOMPARE(fehler, std::optional<QString>(QStringLiteral("Druckauftrag kann nicht begonnen werden")));
+    QVERIFY(drucker->printerState() != QPrinter::Active);
+
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("danach.pdf")));
+    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo()));
+    QCOMPARE(PdfLesen(pdfPfad(QStringLiteral("danach.pdf"))).size(), std::size_t(1));
+}
+
+QTEST_MAIN(TestDrucken)
+#include "tst_drucken.moc"
