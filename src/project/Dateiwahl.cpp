@@ -6,6 +6,7 @@ namespace {
 
 const QString Filter = QStringLiteral("Datendateien-Luvanto (*.lkz)");
 
+// After setAcceptMode(), which puts back the button box's own labels.
 void Gemeinsam(QFileDialog &dialog)
 {
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
@@ -28,8 +29,8 @@ std::optional<QString> Zeigen(QFileDialog &dialog)
 
 void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag)
 {
-    Gemeinsam(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    Gemeinsam(dialog);
     dialog.setWindowTitle(QStringLiteral("Speichern unter"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
     dialog.setDefaultSuffix(QStringLiteral("lkz"));
@@ -38,8 +39,8 @@ void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag)
 
 void OeffnendialogEinrichten(QFileDialog &dialog)
 {
-    Gemeinsam(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    Gemeinsam(dialog);
     dialog.setWindowTitle(QStringLiteral("Öffnen"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
 }

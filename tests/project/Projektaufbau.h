@@ -90,42 +90,25 @@ private:
 
 // Answers the next real file dialog that shows: types eingabe into its file
 // name field and presses its accept button, or cancels when eingabe is
-// empty. Keeps how the dialog was set up.
+// empty. Keeps how the dialog was set up, and whether it refused the answer
+// or asked a question back (which it then answers with "No" and cancels).
 class Dialogantwort : public QObject {
 public:
     explicit Dialogantwort(const QString &eingabe)
     {
         takt.setInterval(5);
         connect(&takt, &QTimer::timeout, this, [this, eingabe] {
-            QFileDialog *dialog = offenerDialog();
-            if (!dialog)
-                return;
-            takt.stop();
-            gesehen = true;
-            titel = dialog->windowTitle();
-            optionen = dialog->options();
-            filter = dialog->nameFilters();
-            endung = dialog->defaultSuffix();
-            speichern = dialog->acceptMode() == QFileDialog::AcceptSave;
-            ordner = dialog->directory().absolutePath();
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            vorgeschlagen = name ? name->text() : QString();
-            auto *leiste = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-            QAbstractButton *annehmen = nullptr;
-            for (QAbstractButton *knopf : leiste ? leiste->buttons() : QList<QAbstractButton *>()) {
-                knoepfe << knopf->text();
-                if (leiste->buttonRole(knopf) == QDialogButtonBox::AcceptRole)
-                    annehmen = knopf;
-            }
-            if (eingabe.isEmpty() || !name || !annehmen) {
-                dialog->reject();
+            if (!gesehen) {
+                if (QFileDialog *dialog = offenerDialog())
+                    beantworten(dialog, eingabe);
                 return;
             }
-            name->setText(eingabe);
-            annehmen->click();
-            if (dialog->isVisible()) {
-                abgewiesen = true;
-                dialog->reject();
+            auto *frage = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (frage && frage->objectName() != QLatin1String("Fehleranzeige")) {
+                nachgefragt = true;
+                frage->done(QMessageBox::No);
+                if (QFileDialog *dialog = offenerDialog())
+                    dialog->reject();
             }
         });
         takt.start();
@@ -140,7 +123,8 @@ public:
     }
 
     bool gesehen = false;
-    bool abgewiesen = false;  // the dialog refused the answer and stayed open
+    bool abgewiesen = false;   // the dialog stayed open after its button
+    bool nachgefragt = false;  // it asked a question before closing
     bool speichern = false;
     QString titel;
     QFileDialog::Options optionen;
@@ -151,6 +135,36 @@ public:
     QStringList knoepfe;
 
 private:
+    void beantworten(QFileDialog *dialog, const QString &eingabe)
+    {
+        gesehen = true;
+        titel = dialog->windowTitle();
+        optionen = dialog->options();
+        filter = dialog->nameFilters();
+        endung = dialog->defaultSuffix();
+        speichern = dialog->acceptMode() == QFileDialog::AcceptSave;
+        ordner = dialog->directory().absolutePath();
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        vorgeschlagen = name ? name->text() : QString();
+        auto *leiste = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QAbstractButton *annehmen = nullptr;
+        for (QAbstractButton *knopf : leiste ? leiste->buttons() : QList<QAbstractButton *>()) {
+            knoepfe << knopf->text();
+            if (leiste->buttonRole(knopf) == QDialogButtonBox::AcceptRole)
+                annehmen = knopf;
+        }
+        if (eingabe.isEmpty() || !name || !annehmen) {
+            dialog->reject();
+            return;
+        }
+        name->setText(eingabe);
+        annehmen->click();
+        if (dialog->isVisible() && !nachgefragt) {
+            abgewiesen = true;
+            dialog->reject();
+        }
+    }
+
     QTimer takt;
 };
 
