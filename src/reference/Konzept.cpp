@@ -7,8 +7,16 @@ TForm6::TForm6(QWidget *parent)
 {
     setupUi(this);
     ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_luvanto_64.png"));
-    JpegZeigen(Image1, QStringLiteral(":/bilder/konzept_lueftungssysteme.jpg"));
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+}
+
+void TForm6::showEvent(QShowEvent *event)
+{
+    if (!bildGeladen) {
+        JpegZeigen(Image1, QStringLiteral(":/bilder/konzept_lueftungssysteme.jpg"));
+        bildGeladen = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void TForm6::Button1Click()

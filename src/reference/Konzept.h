@@ -1,8 +1,9 @@
 #pragma once
 
 // The chart of ventilation systems: one JPEG picture, decoded by libjpeg
-// when the window is created, and a close button. Closing only hides the
-// window.
+// when the window is first shown (it is the largest picture of the program
+// and would otherwise slow down every start), and a close button. Closing
+// only hides the window.
 
 #include "ui_Konzept.h"
 
@@ -15,4 +16,10 @@ public:
     explicit TForm6(QWidget *parent = nullptr);
 
     void Button1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool bildGeladen = false;
 };

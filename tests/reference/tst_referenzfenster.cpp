@@ -363,6 +363,7 @@ void TestReferenzfenster::konzeptBild()
     QCOMPARE(jpeg.bild.size(), QSize(947, 670));
 
     TForm6 konzept;
+    konzept.show();
     QCOMPARE(konzept.Image1->size(), QSize(947, 670));
     const QImage gezeigt = konzept.Image1->pixmap().toImage();
     QCOMPARE(gezeigt.convertToFormat(QImage::Format_RGB32),
