@@ -79,7 +79,7 @@ Dateiergebnis fuellenUndSchliessen(int fd, const struct stat *alt, const TProjek
         return systemfehler(Schritt::Erstellen, code, pfad);
     }
     Dateiergebnis ergebnis = allesSchreiben(fd, daten.bytes(), schreiben, pfad);
-    if (ergebnis.gelungen() && ::fsync(fd) != 0)
+    if (ergebnis.gelungen() && ::fdatasync(fd) != 0)
         ergebnis = systemfehler(Schritt::Schliessen, errno, pfad);
     if (::close(fd) != 0 && ergebnis.gelungen())
         ergebnis = systemfehler(Schritt::Schliessen, errno, pfad);
