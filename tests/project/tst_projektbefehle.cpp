@@ -525,6 +525,7 @@ void TestProjektbefehle::speichernScheitert_data()
     QTest::addColumn<int>("aufruf");  // 0 write(), 1 full disk, 2 I/O error
     QTest::addColumn<QString>("meldung");
     QTest::newRow("Ordner fehlt") << "fehlt/neu.lkz" << 0 << "Ungültiger Dateiname.";
+    QTest::newRow("Datei als Ordner") << "alt.lkz/neu.lkz" << 0 << "Ungültiger Dateiname.";
     QTest::newRow("Ordner als Datei") << "ordner.lkz" << 0 << "Dateizugriff verweigert.";
     QTest::newRow("Platte voll") << "alt.lkz" << 1 << "Zu wenig Speicherplatz.";
     QTest::newRow("E/A-Fehler") << "alt.lkz" << 2 << QString("E/A-Fehler %1.").arg(EIO);
@@ -565,9 +566,10 @@ void TestProjektbefehle::oeffnenScheitert_data()
     QTest::addColumn<bool>("namenGesetzt");
     QTest::newRow("Datei fehlt") << "fehlt.lkz" << "Datei nicht gefunden." << false;
     QTest::newRow("Ordner fehlt") << "fehlt/a.lkz" << "Ungültiger Dateiname." << false;
+    QTest::newRow("Datei als Ordner") << "leer.lkz/a.lkz" << "Ungültiger Dateiname." << false;
     QTest::newRow("Ordner als Datei") << "ordner.lkz" << "Dateizugriff verweigert." << false;
     QTest::newRow("leere Datei") << "leer.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
-    QTest::newRow("kurze Datei") << "kurz.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
+    QTest::newRow("Datei von 500 Bytes") << "kurz.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
 }
 
 // Nothing changes on the screen; once the file could be opened, the project
@@ -587,6 +589,7 @@ void TestProjektbefehle::oeffnenScheitert()
     speichern(b, "vorher.lkz");
     const Fensterbild vorher(b.form);
     const QString titel = b.form.windowTitle();
+    const QByteArray daten = alsBytes(b.daten);
     b.form.Button2->click();  // back to the start page
 
     Fehlerbox box;
@@ -599,6 +602,8 @@ void TestProjektbefehle::oeffnenScheitert()
     QCOMPARE(b.form.windowTitle(), titel);
     QVERIFY(!b.form.Panel6->isHidden());
     QCOMPARE(b.Projektname, namenGesetzt ? pfad(quelle) : pfad("vorher.lkz"));
+    if (!namenGesetzt)
+        QCOMPARE(alsBytes(b.daten), daten);
 }
 
 void TestProjektbefehle::schreibgeschuetztOeffnen()

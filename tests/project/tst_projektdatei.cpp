@@ -105,10 +105,6 @@ private slots:
     void schreibfehler_data();
     void schreibfehler();
     void schreibfehlerOhneAlteDatei();
-    void falschesZiel_data();
-    void falschesZiel();
-    void oeffnenScheitert_data();
-    void oeffnenScheitert();
     void kurzeDatei_data();
     void kurzeDatei();
     void langeDatei();
@@ -229,62 +225,6 @@ void TestProjektdatei::schreibfehlerOhneAlteDatei()
     const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad("neu.lkz"), beispiel(), platteVollNach500);
     QCOMPARE(ergebnis.art(), Art::ZuWenigSpeicherplatz);
     QCOMPARE(dateien(), QStringList());
-}
-
-void TestProjektdatei::falschesZiel_data()
-{
-    QTest::addColumn<QString>("ziel");
-    QTest::addColumn<Art>("art");
-    QTest::addColumn<QString>("meldung");
-    QTest::newRow("Ordner fehlt") << "fehlt/a.lkz" << Art::UngueltigerDateiname << "Ungültiger Dateiname";
-    QTest::newRow("Datei als Ordner") << "datei.lkz/a.lkz" << Art::UngueltigerDateiname << "Ungültiger Dateiname";
-    QTest::newRow("Ordner als Datei") << "ordner.lkz" << Art::ZugriffVerweigert << "Dateizugriff verweigert";
-}
-
-void TestProjektdatei::falschesZiel()
-{
-    QFETCH(QString, ziel);
-    QFETCH(Art, art);
-    QFETCH(QString, meldung);
-    anlegen(pfad("datei.lkz"), "alt");
-    QVERIFY(QDir().mkdir(pfad("ordner.lkz")));
-
-    const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad(ziel), beispiel());
-
-    QCOMPARE(ergebnis.art(), art);
-    QCOMPARE(ergebnis.schritt(), Schritt::Erstellen);
-    QCOMPARE(ergebnis.meldung(), meldung);
-    QCOMPARE(inhalt(pfad("datei.lkz")), QByteArray("alt"));
-    QVERIFY(QFileInfo(pfad("ordner.lkz")).isDir());
-    QCOMPARE(dateien(), (QStringList{"datei.lkz", "ordner.lkz"}));
-}
-
-void TestProjektdatei::oeffnenScheitert_data()
-{
-    QTest::addColumn<QString>("quelle");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("meldung");
-    QTest::newRow("Datei fehlt") << "fehlt.lkz" << 2 << "Datei nicht gefunden";
-    QTest::newRow("Ordner fehlt") << "fehlt/a.lkz" << 3 << "Ungültiger Dateiname";
-    QTest::newRow("Datei als Ordner") << "datei.lkz/a.lkz" << 3 << "Ungültiger Dateiname";
-    QTest::newRow("Ordner als Datei") << "ordner.lkz" << 5 << "Dateizugriff verweigert";
-}
-
-void TestProjektdatei::oeffnenScheitert()
-{
-    QFETCH(QString, quelle);
-    QFETCH(int, code);
-    QFETCH(QString, meldung);
-    anlegen(pfad("datei.lkz"), QByteArray(1109, 'd'));
-    QVERIFY(QDir().mkdir(pfad("ordner.lkz")));
-
-    TProjektdaten daten = beispiel();
-    const Dateiergebnis ergebnis = ProjektdateiLesen(pfad(quelle), daten);
-
-    QCOMPARE(ergebnis.schritt(), Schritt::Oeffnen);
-    QCOMPARE(ergebnis.code(), code);
-    QCOMPARE(ergebnis.meldung(), meldung);
-    QCOMPARE(alsBytes(daten), alsBytes(beispiel()));
 }
 
 void TestProjektdatei::kurzeDatei_data()
