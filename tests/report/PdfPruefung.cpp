@@ -47,11 +47,13 @@ std::vector<PdfSeite> PdfLesen(const QString &pdf)
     return seiten;
 }
 
-std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double oben, double toleranz)
+std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double hoehe, double toleranz,
+                                 Kante kante)
 {
     const PdfWort *erstes = nullptr;
     for (const PdfWort &w : seite.woerter) {
-        if (std::abs(w.links - links) <= toleranz && std::abs(w.oben - oben) <= toleranz)
+        const double kanteDesWorts = kante == Kante::Oben ? w.oben : w.unten;
+        if (std::abs(w.links - links) <= toleranz && std::abs(kanteDesWorts - hoehe) <= toleranz)
             if (!erstes || w.links < erstes->links)
                 erstes = &w;
     }

@@ -37,8 +37,15 @@ struct PdfZeile {
     double rechts = 0;
 };
 
-// The line whose first word starts within toleranz of (links, oben).
-std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double oben, double toleranz);
+// Which edge of a word's box a line is found by. Ghostscript writes fonts
+// with another ascent than Qt, so in a PDF that went through it only the
+// bottom of the character cell, not its top, is where Qt put it.
+enum class Kante { Oben, Unten };
+
+// The line whose first word starts within toleranz of (links, hoehe), where
+// hoehe is the top or the bottom edge of the word's box.
+std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double hoehe, double toleranz,
+                                 Kante kante = Kante::Oben);
 
 // The first page rendered at the given resolution; a null picture on failure.
 QImage PdfBild(const QString &pdf, int dpi);
