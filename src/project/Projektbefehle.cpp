@@ -110,10 +110,13 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten)
     form.RadioGroup2->setItemIndex(Ganzzahl(daten.text(F::WeitereAnforderungen)));
     form.RadioGroup3->setItemIndex(Ganzzahl(daten.text(F::AnforderungenSHE)));
 
+    // The category goes in before n50 and the exponent: without a measured
+    // value, the recalculations that these two fields run write the
+    // category's default n50 into Edit8, which must be the stored one.
     form.ComboBox5->setText(daten.text(F::MesswertVorhanden));
+    form.ComboBox6->setText(Kategorie(form, daten.text(F::VorgabeKategorie)));
     form.Edit8->setText(daten.text(F::MesswertN50));
     form.Edit10->setText(daten.text(F::DruckexponentN));
-    form.ComboBox6->setText(Kategorie(form, daten.text(F::VorgabeKategorie)));
 
     // And the rule of the measured-value answer.
     const bool messwert = form.ComboBox5->text() == QLatin1String("ja");
