@@ -27,11 +27,10 @@ public:
     void Button3Click();
     void Button1Click();
 
+private:
     // Loads the file as the new logo and writes "Logo.bmp"; failures reach
     // the error display.
     void LogoLaden(const QString &dateiname);
-
-private:
     void Anzeigen();
 
     QImage bild;
