@@ -1,10 +1,13 @@
 #include "app/Programm.h"
 
 #include "lueftung/Version.h"
+#include "project/Projektbefehle.h"
+#include "report/Drucken.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPrinter>
 #include <QTranslator>
 
 namespace {
@@ -25,6 +28,7 @@ Programm::Programm()
     , Form3(std::make_unique<TForm3>())
     , Form4(std::make_unique<TForm4>())
     , Windeinstufung(std::make_unique<TWindeinstufung>())
+    , Form5(std::make_unique<TForm5>())
     , Form6(std::make_unique<TForm6>())
 {
     // Closing the main window ends the program, whatever else is open.
@@ -36,6 +40,17 @@ Programm::~Programm() = default;
 
 void Programm::Verbinden()
 {
+    Form1->projektdatenLeeren = [this] { daten.Leeren(); };
+    QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(),
+                     [this] { Speichern1Click(*Form1, daten, Projektname); });
+    QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(),
+                     [this] { ffnen1Click(*Form1, daten, Projektname); });
+    QObject::connect(Form1->Drucken1, &QAction::triggered, Form1.get(),
+                     [this] { Drucken1Click(*Form1, Form5->logo(), Drucker()); });
+    QObject::connect(Form1->Druckereinstellung1, &QAction::triggered, Form1.get(),
+                     [this] { Druckereinstellung1Click(*Form1, Drucker()); });
+    QObject::connect(Form1->Logoeinbindung1, &QAction::triggered, Form1.get(),
+                     [this] { Logoeinbindung1Click(*Form5); });
     QObject::connect(Form1->Button3, &QPushButton::clicked, Form1.get(), [this] { Button3Click(); });
     QObject::connect(Form1->Button4, &QPushButton::clicked, Form1.get(), [this] { Button4Click(); });
     QObject::connect(Form1->InformationenzurDIN194661, &QAction::triggered, Form1.get(),
@@ -43,6 +58,13 @@ void Programm::Verbinden()
     QObject::connect(Form1->Info1, &QAction::triggered, Form1.get(), [this] { Info1Click(); });
     QObject::connect(Form1->berlassungsbedingungen3, &QAction::triggered, Form1.get(),
                      [this] { berlassungsbedingungen3Click(); });
+}
+
+QPrinter &Programm::Drucker()
+{
+    if (!drucker)
+        drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *drucker;
 }
 
 void Programm::Button3Click() { Zeigen(Windeinstufung.get()); }

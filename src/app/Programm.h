@@ -8,13 +8,17 @@
 
 #include "engine/Rechenzustand.h"
 #include "lueftung/Lueftung.h"
+#include "project/TProjektdaten.h"
 #include "reference/Information.h"
 #include "reference/Konzept.h"
 #include "reference/Programminfo.h"
 #include "reference/Ueberlassung.h"
 #include "reference/Wind.h"
+#include "report/Logoeinbindung.h"
 
 #include <memory>
+
+class QPrinter;
 
 class Programm {
 public:
@@ -22,6 +26,8 @@ public:
     ~Programm();
 
     Rechenzustand zustand;
+    TProjektdaten daten;
+    QString Projektname;  // path of the project file last saved or opened
 
     // In the order of creation.
     std::unique_ptr<TForm1> Form1;
@@ -29,7 +35,13 @@ public:
     std::unique_ptr<TForm3> Form3;
     std::unique_ptr<TForm4> Form4;
     std::unique_ptr<TWindeinstufung> Windeinstufung;
+    std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm6> Form6;
+
+    // The application's one printer, with the choices of the print and
+    // printer set-up dialogs, for every report until the program ends. It is
+    // made on first use, so that starting does not wait for the spooler.
+    QPrinter &Drucker();
 
     // Handlers of the main window that reach other windows.
     void Button3Click();
@@ -40,6 +52,8 @@ public:
 
 private:
     void Verbinden();
+
+    std::unique_ptr<QPrinter> drucker;
 };
 
 // German texts for Qt's own dialogs and buttons, whatever the system

@@ -1,6 +1,13 @@
 #include "app/Programm.h"
 
+#include "project/Projektfeld.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -22,6 +29,8 @@ private slots:
     void windlisteAendertNichts();
     void hauptfensterSchliessenBeendet();
     void deutscheDialogtexte();
+    void speichernOeffnenUndNeu();
+    void druckenOhneDrucker();
 
 private:
     std::unique_ptr<Programm> programm;
@@ -62,6 +71,7 @@ void TestProgramm::fensterUeberMenueUndKnoepfe_data()
     QTest::newRow("Informationen zur DIN 1946-6") << "InformationenzurDIN194661" << "Information zur DIN 1946-6";
     QTest::newRow("Regionale Zuordnung") << "Button3" << "Windeinstufung";
     QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4" << "Lüftungssysteme";
+    QTest::newRow("Logoeinbindung") << "Logoeinbindung1" << "Logo";
 }
 
 void TestProgramm::fensterUeberMenueUndKnoepfe()
@@ -144,6 +154,70 @@ void TestProgramm::deutscheDialogtexte()
     DeutscheUebersetzungLaden();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Öffnen"));
+}
+
+namespace {
+
+// Answers the next file dialog with a path, as a user typing it would.
+void DateiWaehlen(const QString &pfad)
+{
+    QTimer::singleShot(10, qApp, [pfad] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return DateiWaehlen(pfad);
+        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(pfad);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+void TestProgramm::speichernOeffnenUndNeu()
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath("haus.lkz");
+    TForm1 &form = *programm->Form1;
+    QTest::mouseClick(form.Image7, Qt::LeftButton);
+    QTest::keyClicks(form.Edit2, "Haus Sonnenhang");
+
+    DateiWaehlen(pfad);
+    form.Speichern1->trigger();
+    QCOMPARE(QFile(pfad).size(), 1109);
+    QCOMPARE(programm->Projektname, pfad);
+    QCOMPARE(programm->daten.text(Projektfeld::Objektbezeichnung), QStringLiteral("Haus Sonnenhang"));
+
+    // "Neu" empties the record but keeps the project name and the title.
+    const QString titel = form.windowTitle();
+    form.Neu1->trigger();
+    QCOMPARE(programm->daten.text(Projektfeld::Objektbezeichnung), QString());
+    QCOMPARE(programm->Projektname, pfad);
+    QCOMPARE(form.windowTitle(), titel);
+    QCOMPARE(form.Edit2->text(), QString());
+
+    form.Button2->click();
+    DateiWaehlen(pfad);
+    form.ffnen1->trigger();
+    QCOMPARE(form.Edit2->text(), QStringLiteral("Haus Sonnenhang"));
+    QVERIFY(form.Panel6->isHidden());
+}
+
+void TestProgramm::druckenOhneDrucker()
+{
+    // No spooler is reachable in this test: both commands say so in the
+    // error box instead of showing their dialogs.
+    for (QAction *befehl : {programm->Form1->Drucken1, programm->Form1->Druckereinstellung1}) {
+        QString meldung;
+        QTimer::singleShot(10, qApp, [&meldung] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                meldung = box->text();
+                box->accept();
+            }
+        });
+        befehl->trigger();
+        QCOMPARE(meldung, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
+    }
 }
 
 QTEST_MAIN(TestProgramm)
