@@ -20,6 +20,16 @@ std::size_t ZiffernAb(std::string_view s, std::size_t i)
     return i;
 }
 
+// Skips leading blanks and an optional sign; true for "-".
+bool BlanksUndVorzeichen(std::string_view s, std::size_t &i)
+{
+    while (i < s.size() && istLeer(s[i]))
+        ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        return s[i++] == '-';
+    return false;
+}
+
 } // namespace
 
 std::string KommaStattPunkt(std::string text)
@@ -34,13 +44,7 @@ double TextZuZahl(std::string_view eingabe)
     std::replace(s.begin(), s.end(), ',', '.');
 
     std::size_t i = 0;
-    while (i < s.size() && istLeer(s[i]))
-        ++i;
-    bool negativ = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negativ = s[i] == '-';
-        ++i;
-    }
+    const bool negativ = BlanksUndVorzeichen(s, i);
     const std::size_t anfang = i;
     std::size_t ende = ZiffernAb(s, i);
     bool ziffern = ende > anfang;
@@ -71,13 +75,7 @@ double TextZuZahl(std::string_view eingabe)
 int TextZuGanzzahl(std::string_view s)
 {
     std::size_t i = 0;
-    while (i < s.size() && istLeer(s[i]))
-        ++i;
-    bool negativ = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negativ = s[i] == '-';
-        ++i;
-    }
+    const bool negativ = BlanksUndVorzeichen(s, i);
     std::int64_t wert = 0;
     for (; i < s.size() && istZiffer(s[i]); ++i) {
         wert = wert * 10 + (s[i] - '0');
