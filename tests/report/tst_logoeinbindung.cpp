@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPainter>
@@ -39,9 +41,15 @@ QImage Muster(QSize groesse, bool durchsichtig = false)
 }
 
 // Confirms the file dialog with its "Öffnen" button.
+// Writes the path into the file name field and opens it. The file chosen
+// last is still selected in the dialog's list, and a selection wins over
+// the typed name, so it is cleared first, as a user's typing would.
 void Oeffnen(QFileDialog *dialog, const QString &pfad)
 {
-    dialog->selectFile(pfad);
+    for (QAbstractItemView *liste : dialog->findChildren<QAbstractItemView *>())
+        if (liste->selectionModel())
+            liste->selectionModel()->clearSelection();
+    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(pfad);
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
 }
 
