@@ -30,7 +30,9 @@ Programm::Programm()
     , Windeinstufung(std::make_unique<TWindeinstufung>())
     , Form5(std::make_unique<TForm5>())
     , Form6(std::make_unique<TForm6>())
+    , Rechenwegfenster(std::make_unique<TRechenweg>(weg))
 {
+    zustand.weg = &weg;
     // Closing the main window ends the program, whatever else is open.
     Form1->setAttribute(Qt::WA_QuitOnClose, true);
     Verbinden();
@@ -58,6 +60,13 @@ void Programm::Verbinden()
     QObject::connect(Form1->Info1, &QAction::triggered, Form1.get(), [this] { Info1Click(); });
     QObject::connect(Form1->berlassungsbedingungen3, &QAction::triggered, Form1.get(),
                      [this] { berlassungsbedingungen3Click(); });
+
+    QObject::connect(Form1->Rechenweg1, &QAction::triggered, Form1.get(),
+                     [this] { Rechenweg1Click(); });
+    QObject::connect(Form1.get(), &TForm1::rechenwegGeaendert, Rechenwegfenster.get(),
+                     &TRechenweg::Aktualisieren);
+    Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(*Form1); };
+    Rechenwegfenster->drucker = [this]() -> QPrinter & { return Drucker(); };
 }
 
 QPrinter &Programm::Drucker()
@@ -71,6 +80,8 @@ void Programm::Button3Click() { Zeigen(Windeinstufung.get()); }
 void Programm::Button4Click() { Zeigen(Form6.get()); }
 void Programm::InformationenzurDIN194661Click() { Zeigen(Form3.get()); }
 void Programm::berlassungsbedingungen3Click() { Zeigen(Form2.get()); }
+
+void Programm::Rechenweg1Click() { Zeigen(Rechenwegfenster.get()); }
 
 void Programm::Info1Click()
 {

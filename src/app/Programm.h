@@ -1,11 +1,13 @@
 #pragma once
 
-// The whole program in one object: the engine state, the project record,
-// the application's printer and the seven windows, created in a fixed order
-// with the main window first and destroyed together at the end. The windows
+// The whole program in one object: the engine state with the record of its
+// last run, the project record, the application's printer and the windows,
+// created in a fixed order with the main window first and destroyed
+// together at the end. The windows
 // are wired to each other here, once; main() and the tests that want the
 // whole program in-process use this class.
 
+#include "engine/Rechenweg.h"
 #include "engine/Rechenzustand.h"
 #include "lueftung/Lueftung.h"
 #include "project/TProjektdaten.h"
@@ -15,6 +17,7 @@
 #include "reference/Ueberlassung.h"
 #include "reference/Wind.h"
 #include "report/Logoeinbindung.h"
+#include "report/Rechenwegfenster.h"
 
 #include <memory>
 
@@ -26,6 +29,7 @@ public:
     ~Programm();
 
     Rechenzustand zustand;
+    Rechenweg weg;        // the last recalculation, step by step
     TProjektdaten daten;
     QString Projektname;  // path of the project file last saved or opened
 
@@ -37,6 +41,7 @@ public:
     std::unique_ptr<TWindeinstufung> Windeinstufung;
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm6> Form6;
+    std::unique_ptr<TRechenweg> Rechenwegfenster;
 
     // The application's one printer, with the choices of the print and
     // printer set-up dialogs, for every report until the program ends. It is
@@ -49,6 +54,7 @@ public:
     void InformationenzurDIN194661Click();
     void Info1Click();
     void berlassungsbedingungen3Click();
+    void Rechenweg1Click();
 
 private:
     void Verbinden();

@@ -1,6 +1,7 @@
 #include "engine/Berechnen.h"
 
 #include "engine/Dezimaltext.h"
+#include "engine/Rechenweg.h"
 #include "engine/Urteilstexte.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 namespace {
 
 using S = Steuerelement;
+using W = Rechenweg;
 using namespace Urteilstexte;
 
 constexpr const char *EFH = "EFH als mehrgeschossige Nutzungseinheit";
@@ -19,31 +21,80 @@ bool liest(const Rechenblatt &blatt, S element, const char *erwartet)
     return blatt.text(element) == erwartet;
 }
 
-void Waermeschutz(Rechenblatt &blatt, Rechenzustand &zustand)
+// The record of the outermost run, or null: runs entered from inside a run
+// and runs without a record write nothing.
+class Aufzeichnung {
+public:
+    explicit Aufzeichnung(Rechenweg *weg)
+        : weg(weg)
+        , aussen(weg && weg->tiefe++ == 0)
+    {
+    }
+    ~Aufzeichnung()
+    {
+        if (weg)
+            --weg->tiefe;
+    }
+    Rechenweg *operator->() const { return weg; }
+    explicit operator bool() const { return aussen; }
+
+private:
+    Rechenweg *weg;
+    bool aussen;
+};
+
+void Waermeschutz(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &weg)
 {
-    const bool baujahrZeigen = !liest(blatt, S::ComboBox7, "ja");
+    const std::string neubau = blatt.text(S::ComboBox7);
+    if (weg)
+        weg->neubau = neubau;
+    const bool baujahrZeigen = neubau != "ja";
     for (S element : {S::Edit11, S::Label21, S::Label29, S::ComboBox8})
         blatt.setzeSichtbar(element, baujahrZeigen);
     if (!baujahrZeigen) {
         blatt.setzeText(S::Label26, "hoch");
         zustand.fWS = 0.3;
+        if (weg) {
+            weg->waermeschutz = W::Waermeschutz::Neubau;
+            weg->fwsGesetzt = true;
+        }
         return;
     }
-    const int baujahr = TextZuGanzzahl(blatt.text(S::Edit11));
+    const std::string baujahrText = blatt.text(S::Edit11);
+    const int baujahr = TextZuGanzzahl(baujahrText);
+    if (weg) {
+        weg->baujahrText = baujahrText;
+        weg->baujahr = baujahr;
+    }
     if (baujahr > 1994) {
         blatt.setzeSichtbar(S::Label29, false);
         blatt.setzeSichtbar(S::ComboBox8, false);
         blatt.setzeText(S::Label26, "hoch");
         zustand.fWS = 0.3;
+        if (weg) {
+            weg->waermeschutz = W::Waermeschutz::AbBaujahr1995;
+            weg->fwsGesetzt = true;
+        }
     } else {
-        if (liest(blatt, S::ComboBox8, "ja"))
+        const std::string sanierung = blatt.text(S::ComboBox8);
+        if (weg) {
+            weg->sanierung = sanierung;
+            weg->waermeschutz = W::Waermeschutz::KeineRegel;
+        }
+        if (sanierung == "ja") {
             blatt.setzeText(S::Label26, "hoch");
-        if (liest(blatt, S::ComboBox8, "nein"))
+            if (weg)
+                weg->waermeschutz = W::Waermeschutz::Saniert;
+        }
+        if (sanierung == "nein") {
             blatt.setzeText(S::Label26, "niedrig");
+            if (weg)
+                weg->waermeschutz = W::Waermeschutz::Unsaniert;
+        }
     }
 }
 
-void Druckdifferenz(const Rechenblatt &blatt, Rechenzustand &zustand)
+void Druckdifferenz(const Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &weg)
 {
     struct Regel {
         const char *lage;
@@ -58,12 +109,22 @@ void Druckdifferenz(const Rechenblatt &blatt, Rechenzustand &zustand)
     };
     const std::string lage = blatt.text(S::ComboBox2);
     const std::string typ = blatt.text(S::ComboBox1);
-    for (const Regel &r : regeln)
-        if (lage == r.lage && typ == r.typ)
+    for (const Regel &r : regeln) {
+        if (lage == r.lage && typ == r.typ) {
             zustand.Druckdifferenz = r.wert;
+            if (weg)
+                weg->druckGesetzt = true;
+        }
+        if (weg && lage == r.lage)
+            weg->lageBekannt = true;
+    }
+    if (weg) {
+        weg->lage = lage;
+        weg->gebaeudetyp = typ;
+    }
 }
 
-void VorgabeLuftdichtheit(const Rechenblatt &blatt, Rechenzustand &zustand)
+void VorgabeLuftdichtheit(const Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &weg)
 {
     struct Kategorie {
         const char *text;
@@ -78,31 +139,62 @@ void VorgabeLuftdichtheit(const Rechenblatt &blatt, Rechenzustand &zustand)
     };
     const std::string kategorie = blatt.text(S::ComboBox6);
     for (const Kategorie &k : kategorien)
-        if (liest(blatt, S::ComboBox5, "nein") && kategorie == k.text)
+        if (liest(blatt, S::ComboBox5, "nein") && kategorie == k.text) {
             zustand.n50 = k.n50;
+            if (weg)
+                weg->luftdichtheit = W::Luftdichtheit::Vorgabe;
+        }
+    if (weg)
+        weg->kategorie = kategorie;
 }
 
-void Messwerte(Rechenblatt &blatt, Rechenzustand &zustand)
+void Messwerte(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &weg)
 {
-    if (!liest(blatt, S::ComboBox5, "nein")) {
-        zustand.n50 = TextZuZahl(blatt.text(S::Edit8));
-        zustand.Druckexponent = TextZuZahl(blatt.text(S::Edit10));
+    const std::string messwert = blatt.text(S::ComboBox5);
+    if (weg)
+        weg->messwert = messwert;
+    if (messwert != "nein") {
+        const std::string n50 = blatt.text(S::Edit8);
+        const std::string exponent = blatt.text(S::Edit10);
+        zustand.n50 = TextZuZahl(n50);
+        zustand.Druckexponent = TextZuZahl(exponent);
+        if (weg) {
+            weg->luftdichtheit = W::Luftdichtheit::Messwert;
+            weg->n50 = {n50, zustand.n50};
+            weg->exponent = {exponent, zustand.Druckexponent};
+        }
     } else {
-        blatt.setzeText(S::Edit8, ZahlZuText(zustand.n50, 1));
+        const std::string n50 = ZahlZuText(zustand.n50, 1);
+        blatt.setzeText(S::Edit8, n50);
         zustand.Druckexponent = 2.0 / 3.0;
-        blatt.setzeText(S::Edit10, ZahlZuText(zustand.Druckexponent, 3));
+        const std::string exponent = ZahlZuText(zustand.Druckexponent, 3);
+        blatt.setzeText(S::Edit10, exponent);
+        if (weg) {
+            weg->n50Eingetragen = n50;
+            weg->exponentEingetragen = exponent;
+        }
     }
-    zustand.A_NE = TextZuZahl(blatt.text(S::Edit6));
+    const std::string flaeche = blatt.text(S::Edit6);
+    zustand.A_NE = TextZuZahl(flaeche);
+    if (weg)
+        weg->flaeche = {flaeche, zustand.A_NE};
     for (double *wert : {&zustand.n50, &zustand.Druckexponent, &zustand.A_NE})
         if (!(*wert >= 0.0))
             *wert = 0.0;
 }
 
-double Grundsumme(double A)
+double Grundsumme(double A, Rechenweg *weg = nullptr)
 {
     const double quadratisch = std::max(A * A, 900.0) * -0.001;
     const double linear = std::max(A, 30.0) * 1.15;
-    return linear + quadratisch + 20.0;
+    const double summe = linear + quadratisch + 20.0;
+    if (weg) {
+        weg->flaecheQuadrat = A * A;
+        weg->quadratisch = quadratisch;
+        weg->linear = linear;
+        weg->grundsumme = summe;
+    }
+    return summe;
 }
 
 void ErgebnisZeigen(Rechenblatt &blatt, S label, double wert, bool zeigen = true)
@@ -116,30 +208,49 @@ void ErgebnisZeigen(Rechenblatt &blatt, S label, double wert, bool zeigen = true
 
 void Berechnen(Rechenblatt &blatt, Rechenzustand &zustand)
 {
+    const Aufzeichnung weg(zustand.weg);
+    if (weg) {
+        weg->vorher = zustand;
+        weg->luftdichtheit = W::Luftdichtheit::KeineKategorie;
+        weg->druckGesetzt = weg->lageBekannt = false;
+        weg->fwsGesetzt = weg->infiltrationGesetzt = false;
+        weg->urteil = weg->kommentar1 = weg->kommentar2 = "";
+    }
+
     blatt.setzeSichtbar(S::Label49, false);
     blatt.setzeSichtbar(S::Label31, false);
 
-    Waermeschutz(blatt, zustand);
+    Waermeschutz(blatt, zustand, weg);
     blatt.setzeSichtbar(S::Label26, true);
+    if (weg)
+        weg->qualitaet = blatt.text(S::Label26);
 
     if (blatt.sichtbar(S::ComboBox8)) {
-        if (liest(blatt, S::ComboBox8, "ja"))
+        if (liest(blatt, S::ComboBox8, "ja")) {
             zustand.fWS = 0.3;
-        if (liest(blatt, S::ComboBox8, "nein"))
+            if (weg)
+                weg->fwsGesetzt = true;
+        }
+        if (liest(blatt, S::ComboBox8, "nein")) {
             zustand.fWS = 0.4;
+            if (weg)
+                weg->fwsGesetzt = true;
+        }
     }
 
-    if (liest(blatt, S::ComboBox1, EFH))
-        zustand.Infiltrationsfaktor = 0.5;
-    if (liest(blatt, S::ComboBox1, MFH))
-        zustand.Infiltrationsfaktor = 0.5;
+    for (const char *typ : {EFH, MFH})
+        if (liest(blatt, S::ComboBox1, typ)) {
+            zustand.Infiltrationsfaktor = 0.5;
+            if (weg)
+                weg->infiltrationGesetzt = true;
+        }
 
-    Druckdifferenz(blatt, zustand);
-    VorgabeLuftdichtheit(blatt, zustand);
-    Messwerte(blatt, zustand);
+    Druckdifferenz(blatt, zustand, weg);
+    VorgabeLuftdichtheit(blatt, zustand, weg);
+    Messwerte(blatt, zustand, weg);
 
     const double A = zustand.A_NE;
-    const double qFS = Grundsumme(A) * zustand.fWS;
+    const double qFS = Grundsumme(A, weg ? zustand.weg : nullptr) * zustand.fWS;
     const double qRL = Grundsumme(A) * 0.7;
     const double qNL = Grundsumme(A);
     const double qML = 0.5 * A * 2.5;
@@ -156,26 +267,57 @@ void Berechnen(Rechenblatt &blatt, Rechenzustand &zustand)
     blatt.setzeText(S::Label31, "");
     blatt.setzeText(S::Label63, "");
 
+    const char *urteil = "";
+    const char *kommentar1 = "";
+    const char *kommentar2 = "";
+    const int anforderungen = blatt.radioGroup3Index();
     if (qInf > 0.0) {
         if (qInf < qFS) {
-            blatt.setzeText(S::Label31, MassnahmeErforderlich);
+            urteil = MassnahmeErforderlich;
         } else {
-            blatt.setzeText(S::Label31, KeineMassnahme);
-            blatt.setzeText(S::Label63, FensterOeffnen);
+            urteil = KeineMassnahme;
+            kommentar2 = FensterOeffnen;
         }
         if (qNL > qInf)
-            blatt.setzeText(S::Label49, NennlueftungSichern);
+            kommentar1 = NennlueftungSichern;
         if (qRL > qInf)
-            blatt.setzeText(S::Label49, NennUndReduziertSichern);
-        if (blatt.radioGroup3Index() > 0) {
-            blatt.setzeText(S::Label31, ErhoehteAnforderungen);
-            blatt.setzeText(S::Label63, ErhoehteAnforderungenKommentar);
-            blatt.setzeText(S::Label49, "");
+            kommentar1 = NennUndReduziertSichern;
+        if (anforderungen > 0) {
+            urteil = ErhoehteAnforderungen;
+            kommentar2 = ErhoehteAnforderungenKommentar;
+            kommentar1 = "";
         }
+        blatt.setzeText(S::Label31, urteil);
+        blatt.setzeText(S::Label63, kommentar2);
+        blatt.setzeText(S::Label49, kommentar1);
         for (S label : {S::Label31, S::Label49, S::Label63})
             blatt.setzeSichtbar(label, true);
     }
 
+    if (weg) {
+        weg->nachher = zustand;
+        weg->nachher.weg = weg->vorher.weg = nullptr;
+        weg->qFS = qFS;
+        weg->qRL = qRL;
+        weg->qNL = qNL;
+        weg->qML = qML;
+        weg->druckterm = druckterm;
+        weg->qInf = qInf;
+        weg->bewertet = qInf > 0.0;
+        weg->massnahmeNoetig = qInf < qFS;
+        weg->nennlueftung = qNL > qInf;
+        weg->reduzierteLueftung = qRL > qInf;
+        weg->anforderungen = anforderungen;
+        weg->urteil = urteil;
+        weg->kommentar1 = kommentar1;
+        weg->kommentar2 = kommentar2;
+    }
+
     for (S feld : {S::Edit6, S::Edit8, S::Edit10})
         blatt.setzeText(feld, KommaStattPunkt(blatt.text(feld)));
+
+    if (weg) {
+        ++weg->laeufe;
+        weg->urteilsgeber = W::Urteilsgeber::Berechnung;
+    }
 }

@@ -247,7 +247,23 @@ int TForm1::radioGroup3Index() const
 
 void TForm1::Berechnen()
 {
+    // Runs entered from inside a run are not announced: only the outermost
+    // one has finished when it returns.
+    ++rechentiefe;
     ::Berechnen(*this, zustand);
+    if (--rechentiefe == 0)
+        emit rechenwegGeaendert();
+}
+
+void TForm1::UrteilVermerken(Rechenweg::Urteilsgeber geber)
+{
+    if (Rechenweg *weg = zustand.weg) {
+        weg->urteilsgeber = geber;
+        weg->fensterlos = RadioGroup1->itemIndex();
+        weg->weitere = RadioGroup2->itemIndex();
+        weg->mitBerechnung = !Panel2->isHidden();
+    }
+    emit rechenwegGeaendert();
 }
 
 // --- Handlers that only recalculate ------------------------------------------
@@ -291,6 +307,7 @@ void TForm1::RadioGroup1Click()
             urteil->setText(QString());
             urteil->hide();
         }
+        UrteilVermerken(Rechenweg::Urteilsgeber::WartetAufBerechnung);
     }
     if (RadioGroup1->itemIndex() == 0) {
         RadioGroup2->setItemIndex(1);
@@ -301,6 +318,7 @@ void TForm1::RadioGroup1Click()
         RadioGroup2->show();
         Panel11->show();
         Urteil(Urteilstexte::AusreichendZeile1, Urteilstexte::AusreichendZeile2, QString());
+        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
     }
 }
 
@@ -314,6 +332,7 @@ void TForm1::RadioGroup2Click()
         Label31->show();
         Label49->setText(Urteilstexte::AusreichendZeile2);
         Label49->show();
+        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
     }
     if (RadioGroup2->itemIndex() == 0) {
         RadioGroup3->setItemIndex(0);
@@ -323,17 +342,21 @@ void TForm1::RadioGroup2Click()
             urteil->setText(QString());
             urteil->hide();
         }
+        UrteilVermerken(Rechenweg::Urteilsgeber::WartetAufBerechnung);
     }
 }
 
 void TForm1::RadioGroup3Click()
 {
     Berechnen();
-    if (RadioGroup3->itemIndex() > 0)
+    if (RadioGroup3->itemIndex() > 0) {
         Urteil(Urteilstexte::ErhoehteAnforderungen, QString(),
                Urteilstexte::ErhoehteAnforderungenKommentar);
-    else if (RadioGroup1->itemIndex() == 0)
+        UrteilVermerken(Rechenweg::Urteilsgeber::ErhoehteAnforderungen);
+    } else if (RadioGroup1->itemIndex() == 0) {
         Urteil(Urteilstexte::AusreichendZeile1, Urteilstexte::AusreichendZeile2, QString());
+        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
+    }
 }
 
 void TForm1::Modernisierungskategorie()
@@ -444,6 +467,7 @@ void TForm1::Zuruecksetzen()
     Panel11->show();
     for (QLabel *urteil : {Label31, Label49, Label63})
         urteil->hide();
+    UrteilVermerken(Rechenweg::Urteilsgeber::Zurueckgesetzt);
 }
 
 // --- Start page and menu -------------------------------------------------

@@ -23,6 +23,7 @@
 // the printer: the program class wires those to the menu and buttons.
 
 #include "engine/Rechenblatt.h"
+#include "engine/Rechenweg.h"
 #include "engine/Rechenzustand.h"
 #include "ui_Lueftung.h"
 
@@ -43,6 +44,10 @@ public:
 
     // Returns the work page to the state of a new, empty project.
     void Zuruecksetzen();
+
+    // Notes in the engine's record who wrote the verdict that stands, and
+    // announces it; a completed recalculation is announced the same way.
+    void UrteilVermerken(Rechenweg::Urteilsgeber geber);
     // Empties the project record during the reset; set by the program.
     std::function<void()> projektdatenLeeren;
 
@@ -81,6 +86,10 @@ public:
     void Kontakt1Click();
     void Beenden1Click();
 
+signals:
+    // A recalculation has finished, or the question flow wrote a verdict.
+    void rechenwegGeaendert();
+
 private:
     void FormCreate();
     void Verbinden();
@@ -92,4 +101,5 @@ private:
     void Urteil(const QString &ergebnis, const QString &kommentar1, const QString &kommentar2);
 
     Rechenzustand &zustand;
+    int rechentiefe = 0;
 };

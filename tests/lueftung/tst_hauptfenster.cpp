@@ -166,7 +166,8 @@ void TestHauptfenster::menue()
         if (!a->isSeparator())
             programm << a->text();
     QCOMPARE(programm, QStringList({"Neu", "Öffnen", "Speichern", "Druckereinstellung",
-                                    "Ergebnis drucken", "Beenden"}));
+                                    "Ergebnis drucken", "Rechenweg …", "Beenden"}));
+    QCOMPARE(form->Rechenweg1->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
     QStringList hilfe;
     for (QAction *a : menues[1]->menu()->actions())
         if (a->isVisible())
