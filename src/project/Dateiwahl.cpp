@@ -1,36 +1,20 @@
 #include "project/Dateiwahl.h"
 
+#include "lueftung/Dateidialog.h"
+
 #include <QFileDialog>
 
 namespace {
 
 const QString Filter = QStringLiteral("Datendateien-Luvanto (*.lkz)");
 
-// After setAcceptMode(), which puts back the button box's own labels.
-void Gemeinsam(QFileDialog &dialog)
-{
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(Filter);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
-}
-
-std::optional<QString> Zeigen(QFileDialog &dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
-}
-
 } // namespace
 
 void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag)
 {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    Gemeinsam(dialog);
+    DateidialogBeschriften(dialog, Filter);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setWindowTitle(QStringLiteral("Speichern unter"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
     dialog.setDefaultSuffix(QStringLiteral("lkz"));
@@ -40,7 +24,7 @@ void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag)
 void OeffnendialogEinrichten(QFileDialog &dialog)
 {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    Gemeinsam(dialog);
+    DateidialogBeschriften(dialog, Filter);
     dialog.setWindowTitle(QStringLiteral("Öffnen"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
 }
@@ -51,12 +35,12 @@ Dateiwahl Dateiwahl::Dialoge()
         [](QWidget *eltern, const QString &vorschlag) {
             QFileDialog dialog(eltern);
             SpeicherdialogEinrichten(dialog, vorschlag);
-            return Zeigen(dialog);
+            return DateidialogZeigen(dialog);
         },
         [](QWidget *eltern) {
             QFileDialog dialog(eltern);
             OeffnendialogEinrichten(dialog);
-            return Zeigen(dialog);
+            return DateidialogZeigen(dialog);
         },
     };
 }

@@ -2,11 +2,12 @@
 
 #include "report/Berichtsmaler.h"
 
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 std::optional<QString> DruckerPruefen(QPrinter &drucker)
 {
@@ -35,8 +36,17 @@ bool DruckdialogBestaetigt(QWidget *eltern, QPrinter &drucker)
 
 void DruckereinstellungZeigen(QWidget *eltern, QPrinter &drucker)
 {
-    QPageSetupDialog dialog(&drucker, eltern);
+    // Qt's print dialog chooses the printer; its "Eigenschaften" button
+    // leads to paper and orientation. Confirming keeps the choices with the
+    // printer and prints nothing.
+    QPrintDialog dialog(&drucker, eltern);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Druckereinstellung"));
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    if (auto *knoepfe = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = knoepfe->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     dialog.exec();
 }
 

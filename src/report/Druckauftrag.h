@@ -4,7 +4,7 @@
 // print, and the print itself as one document of one page.
 //
 // The printer lives as long as the application and keeps what the print and
-// page-setup dialogs chose. With no printer installed the dialogs are not
+// printer set-up dialogs chose. With no printer installed the dialogs are not
 // shown and the caller gets "Zur Zeit ist kein Standard-Drucker gewählt".
 // The page is drawn in one go between beginning and ending the document; a
 // failure never leaves a document open, so the next print can begin anew.
@@ -29,7 +29,8 @@ std::optional<QString> DruckerPruefen(QPrinter &drucker);
 // then stay with the printer.
 bool DruckdialogBestaetigt(QWidget *eltern, QPrinter &drucker);
 
-// The page-setup dialog; its choices stay with the printer.
+// The printer set-up: printer, paper and orientation, without printing;
+// the choices stay with the printer.
 void DruckereinstellungZeigen(QWidget *eltern, QPrinter &drucker);
 
 // Prints the page as one document under the given title.

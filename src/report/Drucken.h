@@ -18,5 +18,5 @@ Berichtswerte BerichtswerteLesen(const TForm1 &form);
 // Print dialog, then one page with today's date; cancelling stops silently.
 void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker);
 
-// The page-setup dialog for the application's printer.
+// The printer set-up (printer, paper, orientation) for the application's printer.
 void Druckereinstellung1Click(TForm1 &form, QPrinter &drucker);

@@ -5,6 +5,10 @@
 // answer, which closes it. Call before the command that opens the dialog.
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -42,4 +46,28 @@ inline std::shared_ptr<Fehlermeldung> FehlerAbfangen()
         box->accept();
     });
     return meldung;
+}
+
+// In the printer set-up: opens "Eigenschaften", turns the page to landscape
+// there and confirms both dialogs. False, with the set-up cancelled, when
+// one of the controls is missing.
+inline bool QuerformatBestaetigen(QPrintDialog *dialog)
+{
+    auto *eigenschaften = dialog->findChild<QPushButton *>(QStringLiteral("properties"));
+    auto *knoepfe = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!eigenschaften || !eigenschaften->isEnabled() || !knoepfe) {
+        dialog->reject();
+        return false;
+    }
+    bool quer = false;
+    Beantworten<QDialog>([&quer](QDialog *seite) {
+        if (auto *knopf = seite->findChild<QRadioButton *>(QStringLiteral("landscape"))) {
+            knopf->click();
+            quer = true;
+        }
+        seite->accept();
+    });
+    eigenschaften->click();
+    knoepfe->button(QDialogButtonBox::Ok)->click();
+    return quer;
 }

@@ -85,6 +85,51 @@ std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double hoe
     return zeile;
 }
 
+namespace {
+
+std::optional<QString> Ausgabe(const QString &programm, const QStringList &argumente)
+{
+    QProcess prozess;
+    prozess.start(programm, argumente);
+    if (!prozess.waitForFinished(30000) || prozess.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(prozess.readAllStandardOutput());
+}
+
+} // namespace
+
+std::optional<QString> PdfEintrag(const QString &pdf, const QString &schluessel)
+{
+    const auto text = Ausgabe(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+    if (!text)
+        return std::nullopt;
+    const QString anfang = schluessel + QLatin1Char(':');
+    for (const QString &zeile : text->split(QLatin1Char('\n'))) {
+        if (zeile.startsWith(anfang))
+            return zeile.mid(anfang.size()).trimmed();
+    }
+    return std::nullopt;
+}
+
+std::optional<QStringList> NichtEingebetteteSchriften(const QString &pdf)
+{
+    const auto text = Ausgabe(QStringLiteral("pdffonts"), {pdf});
+    if (!text)
+        return std::nullopt;
+    // Two heading lines, then one line per font: name, type, encoding,
+    // then the columns emb, sub, uni and the object number.
+    const QStringList zeilen = text->split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (zeilen.size() < 3)
+        return std::nullopt;
+    QStringList fehlend;
+    for (qsizetype i = 2; i < zeilen.size(); ++i) {
+        const QStringList spalten = zeilen[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (spalten.size() < 6 || spalten[spalten.size() - 5] != QLatin1String("yes"))
+            fehlend << spalten.value(0);
+    }
+    return fehlend;
+}
+
 QImage PdfBild(const QString &pdf, int dpi)
 {
     QTemporaryDir ordner;

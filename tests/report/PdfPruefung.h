@@ -47,6 +47,14 @@ enum class Kante { Oben, Unten };
 std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double hoehe, double toleranz,
                                  Kante kante = Kante::Oben);
 
+// An entry of the document information ("Title", "Creator") as pdfinfo
+// shows it; nothing when pdfinfo fails or the entry is missing.
+std::optional<QString> PdfEintrag(const QString &pdf, const QString &schluessel);
+
+// The names of the file's fonts that are not embedded, as pdffonts lists
+// them; nothing when pdffonts fails or the file uses no font at all.
+std::optional<QStringList> NichtEingebetteteSchriften(const QString &pdf);
+
 // The first page rendered at the given resolution; a null picture on failure.
 QImage PdfBild(const QString &pdf, int dpi);
 

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -237,14 +236,7 @@ void TestDruckCups::jederBerichtEineEigeneDatei()
 void TestDruckCups::druckereinstellungGiltFuerDenNaechstenDruck()
 {
     bool eingestellt = false;
-    Beantworten<QPageSetupDialog>([&](QPageSetupDialog *dialog) {
-        auto *quer = dialog->findChild<QRadioButton *>(QStringLiteral("landscape"));
-        if (!quer)
-            return dialog->reject();
-        quer->click();
-        eingestellt = true;
-        dialog->accept();
-    });
+    Beantworten<QPrintDialog>([&](QPrintDialog *dialog) { eingestellt = QuerformatBestaetigen(dialog); });
     const auto fehler = FehlerAbfangen();
     Druckereinstellung1Click(*form, *drucker);
     QVERIFY(eingestellt);

@@ -12,7 +12,7 @@
 #include "report/Logodatei.h"
 
 #include <QFile>
-#include <QPageSetupDialog>
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -163,12 +163,24 @@ void TestDrucken::druckereinstellungBleibtBeimDrucker()
 {
     drucker->setOutputFileName(pdfPfad(QStringLiteral("quer.pdf")));
     QCOMPARE(drucker->pageLayout().orientation(), QPageLayout::Portrait);
-    Beantworten<QPageSetupDialog>([](QPageSetupDialog *dialog) {
-        dialog->findChild<QRadioButton *>(QStringLiteral("landscape"))->click();
-        dialog->accept();
+    bool quer = false;
+    QString titel, ok;
+    Beantworten<QPrintDialog>([&](QPrintDialog *dialog) {
+        titel = dialog->windowTitle();
+        QVERIFY(dialog->findChild<QComboBox *>(QStringLiteral("printers")));
+        ok = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)
+                 ->button(QDialogButtonBox::Ok)->text();
+        quer = QuerformatBestaetigen(dialog);
     });
     Druckereinstellung1Click(*form, *drucker);
+    QVERIFY(quer);
+    QCOMPARE(titel, QStringLiteral("Druckereinstellung"));
+    QCOMPARE(ok, QStringLiteral("OK"));
     QCOMPARE(drucker->pageLayout().orientation(), QPageLayout::Landscape);
+    // Confirming the set-up prints nothing. Without print-to-file in the
+    // dialog it forgets the file, which only this test gave the printer.
+    QVERIFY(!QFile::exists(pdfPfad(QStringLiteral("quer.pdf"))));
+    drucker->setOutputFileName(pdfPfad(QStringLiteral("quer.pdf")));
 
     // The next report prints on the page chosen there, unscaled.
     const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));

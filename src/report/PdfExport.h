@@ -1,0 +1,47 @@
+#pragma once
+
+// Pages of the report layout as a PDF file, and Qt's print preview of the
+// same pages, both drawn by the one painter of the printed page. Works on a
+// machine without any printer.
+//
+// A PDF page is A4 portrait with the layout's origin at the page's top-left
+// corner; the fonts are embedded. The file is written whole or not at all:
+// the document is made in memory, written to a temporary file beside the
+// target, flushed and renamed over it, so a failure keeps an existing file
+// as it was. Failures come back as German messages for the window to show.
+
+#include "report/Bericht.h"
+
+#include <QDate>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QPrinter;
+class QWidget;
+
+using Seitenliste = std::vector<std::vector<Seitenelement>>;
+
+// The creator entry of every PDF the program writes.
+QString PdfErsteller();
+
+// Writes the pages into the file at pfad with the given document title;
+// logo is the picture for the pages' logo boxes.
+std::optional<QString> PdfSchreiben(const QString &pfad, const Seitenliste &seiten, const QImage &logo,
+                                    const QString &titel);
+
+// The proposed path "<anfang> <objekt> <JJJJ-MM-TT>.pdf", in the folder of
+// the project file projektpfad, or in the home folder when there is none.
+// Characters that file names on common file systems cannot hold become
+// "_", and a long object name is shortened to keep the name within 255 bytes.
+QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, const QString &projektpfad);
+
+// The German save dialog for a PDF file proposing vorschlag; the chosen path
+// (with ".pdf" added to a name typed without it), or nothing on cancel.
+std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschlag);
+
+// Qt's print preview of the pages on the printer's paper, modal. Printing
+// from the preview prints the same pages on that printer.
+void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo);
