@@ -56,6 +56,7 @@ void Programm::Verbinden()
                      &TRechenweg::Aktualisieren);
     Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(*Form1); };
     Rechenwegfenster->drucker = [this]() -> QPrinter & { return Drucker(); };
+    Rechenwegfenster->projektpfad = [this] { return Projektname; };
 }
 
 QPrinter &Programm::Drucker()
@@ -70,7 +71,7 @@ void Programm::Button4Click() { NebenfensterZeigen(Form6.get()); }
 void Programm::InformationenzurDIN194661Click() { NebenfensterZeigen(Form3.get()); }
 void Programm::berlassungsbedingungen3Click() { NebenfensterZeigen(Form2.get()); }
 
-void Programm::Rechenweg1Click() { Zeigen(Rechenwegfenster.get()); }
+void Programm::Rechenweg1Click() { NebenfensterZeigen(Rechenwegfenster.get()); }
 
 void Programm::Info1Click()
 {

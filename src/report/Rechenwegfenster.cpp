@@ -2,8 +2,10 @@
 
 #include "engine/Rechenweg.h"
 #include "lueftung/Fehleranzeige.h"
+#include "lueftung/Nebenfenster.h"
 #include "report/Berichtsmaler.h"
 #include "report/Druckauftrag.h"
+#include "report/PdfExport.h"
 #include "report/Rechenwegseite.h"
 
 #include <QHBoxLayout>
@@ -40,7 +42,7 @@ TRechenweg::TRechenweg(const Rechenweg &w, QWidget *parent)
     setFont(Schrift(12));
     setupUi(this);
     Label1->setFont(Schrift(16, true));
-    setAttribute(Qt::WA_QuitOnClose, false);
+    NebenfensterEinrichten(this);
     connect(ButtonDrucken, &QPushButton::clicked, this, &TRechenweg::ButtonDruckenClick);
     connect(ButtonPdf, &QPushButton::clicked, this, &TRechenweg::ButtonPdfClick);
     connect(ButtonSchliessen, &QPushButton::clicked, this, &QWidget::close);
@@ -119,8 +121,9 @@ void TRechenweg::ButtonDruckenClick()
     }
     if (!DruckdialogBestaetigt(this, d))
         return;
+    const QString objekt = objektdaten ? objektdaten().Edit2 : QString();
     const auto seiten = Seiten(QDate::currentDate());
-    d.setDocName(RechenwegTitel());
+    d.setDocName(RechenwegDokumenttitel(objekt));
     d.setFullPage(false);
     QPainter maler;
     if (!maler.begin(&d)) {
@@ -138,4 +141,13 @@ void TRechenweg::ButtonDruckenClick()
 
 void TRechenweg::ButtonPdfClick()
 {
+    const QDate heute = QDate::currentDate();
+    const QString objekt = objektdaten ? objektdaten().Edit2 : QString();
+    const auto pfad = PdfSpeicherdialog(
+        this, PdfVorschlag(QStringLiteral("Rechenweg"), objekt, heute,
+                           projektpfad ? projektpfad() : QString()));
+    if (!pfad)
+        return;
+    if (const auto fehler = PdfSchreiben(*pfad, Seiten(heute), QImage(), RechenwegDokumenttitel(objekt)))
+        FehlerAnzeigen(this, *fehler);
 }

@@ -14,7 +14,9 @@
 // window open costs little. All texts are plain text.
 //
 // "Drucken" and "Als PDF speichern …" put the same lines on A4 pages
-// (RechenwegSeiten) headed with the object data of the main window.
+// (RechenwegSeiten) headed with the object data of the main window; the
+// PDF's name is proposed as "Rechenweg <Objektbezeichnung> <JJJJ-MM-TT>.pdf".
+// The window is a secondary window: closing it or Esc only hides it.
 
 #include "report/Bericht.h"
 #include "report/Rechenwegtext.h"
@@ -45,10 +47,12 @@ public:
     // The lines on A4 pages with the object data, printed on the given day.
     std::vector<std::vector<Seitenelement>> Seiten(QDate datum) const;
 
-    // Set by the program: the main window's texts for the page heading, and
-    // the application's printer.
+    // Set by the program: the main window's texts for the page heading, the
+    // application's printer, and the project file's path, beside which a
+    // PDF is proposed.
     std::function<Berichtswerte()> objektdaten;
     std::function<QPrinter &()> drucker;
+    std::function<QString()> projektpfad;
 
     void ButtonDruckenClick();
     void ButtonPdfClick();

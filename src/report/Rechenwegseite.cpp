@@ -86,6 +86,12 @@ QString RechenwegTitel()
     return QStringLiteral("Rechenweg: Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6");
 }
 
+QString RechenwegDokumenttitel(const QString &objekt)
+{
+    const QString titel = QStringLiteral("Rechenweg");
+    return objekt.trimmed().isEmpty() ? titel : titel + QStringLiteral(" – ") + objekt.trimmed();
+}
+
 std::vector<std::vector<Seitenelement>> RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
                                    const Berichtswerte &objekt, QDate datum)
 {

@@ -20,5 +20,9 @@
 std::vector<std::vector<Seitenelement>> RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
                                    const Berichtswerte &objekt, QDate datum);
 
-// The title of the pages, also the title of the PDF document.
+// The title at the head of every page.
 QString RechenwegTitel();
+
+// The title of a printed or exported Rechenweg: "Rechenweg – " and the
+// object name, or "Rechenweg" alone when the object has no name.
+QString RechenwegDokumenttitel(const QString &objekt);
