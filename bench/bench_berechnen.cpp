@@ -1,7 +1,9 @@
-// One full recalculation against the stand-in window.
+// One full recalculation against the stand-in window, with and without the
+// record of its way that the program always keeps.
 #include "ErsatzBlatt.h"
 
 #include "engine/Berechnen.h"
+#include "engine/Rechenweg.h"
 
 #include <QtTest>
 
@@ -16,14 +18,21 @@ private slots:
 void BenchBerechnen::berechnen_data()
 {
     QTest::addColumn<QString>("messwert");
-    QTest::newRow("Messwert vorhanden") << "ja";
-    QTest::newRow("Vorgabewert") << "nein";
+    QTest::addColumn<bool>("aufzeichnen");
+    QTest::newRow("Messwert vorhanden") << "ja" << false;
+    QTest::newRow("Vorgabewert") << "nein" << false;
+    QTest::newRow("Messwert vorhanden, mit Rechenweg") << "ja" << true;
+    QTest::newRow("Vorgabewert, mit Rechenweg") << "nein" << true;
 }
 
 void BenchBerechnen::berechnen()
 {
     QFETCH(QString, messwert);
+    QFETCH(bool, aufzeichnen);
+    Rechenweg weg;
     Rechenzustand zustand;
+    if (aufzeichnen)
+        zustand.weg = &weg;
     ErsatzBlatt blatt(zustand);
     blatt.vorgeben(Steuerelement::ComboBox5, messwert.toStdString());
     blatt.vorgeben(Steuerelement::Edit6, "120");
@@ -33,6 +42,7 @@ void BenchBerechnen::berechnen()
         Berechnen(blatt, zustand);
     }
     QCOMPARE(blatt.text(Steuerelement::Label39), std::string("143,6"));
+    QCOMPARE(weg.laeufe > 0, aufzeichnen);
 }
 
 QTEST_GUILESS_MAIN(BenchBerechnen)

@@ -16,11 +16,6 @@ using namespace Urteilstexte;
 constexpr const char *EFH = "EFH als mehrgeschossige Nutzungseinheit";
 constexpr const char *MFH = "MFH als eingeschossige Nutzungseinheit";
 
-bool liest(const Rechenblatt &blatt, S element, const char *erwartet)
-{
-    return blatt.text(element) == erwartet;
-}
-
 // The record of the outermost run, or null: runs entered from inside a run
 // and runs without a record write nothing.
 class Aufzeichnung {
@@ -94,7 +89,8 @@ void Waermeschutz(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung
     }
 }
 
-void Druckdifferenz(const Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &weg)
+void Druckdifferenz(const Rechenblatt &blatt, const std::string &typ, Rechenzustand &zustand,
+                    const Aufzeichnung &weg)
 {
     struct Regel {
         const char *lage;
@@ -108,7 +104,6 @@ void Druckdifferenz(const Rechenblatt &blatt, Rechenzustand &zustand, const Aufz
         {"windstark", MFH, 4},
     };
     const std::string lage = blatt.text(S::ComboBox2);
-    const std::string typ = blatt.text(S::ComboBox1);
     for (const Regel &r : regeln) {
         if (lage == r.lage && typ == r.typ) {
             zustand.Druckdifferenz = r.wert;
@@ -124,7 +119,8 @@ void Druckdifferenz(const Rechenblatt &blatt, Rechenzustand &zustand, const Aufz
     }
 }
 
-void VorgabeLuftdichtheit(const Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &weg)
+void VorgabeLuftdichtheit(const Rechenblatt &blatt, bool ohneMesswert, Rechenzustand &zustand,
+                          const Aufzeichnung &weg)
 {
     struct Kategorie {
         const char *text;
@@ -139,7 +135,7 @@ void VorgabeLuftdichtheit(const Rechenblatt &blatt, Rechenzustand &zustand, cons
     };
     const std::string kategorie = blatt.text(S::ComboBox6);
     for (const Kategorie &k : kategorien)
-        if (liest(blatt, S::ComboBox5, "nein") && kategorie == k.text) {
+        if (ohneMesswert && kategorie == k.text) {
             zustand.n50 = k.n50;
             if (weg)
                 weg->luftdichtheit = W::Luftdichtheit::Vorgabe;
@@ -148,20 +144,19 @@ void VorgabeLuftdichtheit(const Rechenblatt &blatt, Rechenzustand &zustand, cons
         weg->kategorie = kategorie;
 }
 
-void Messwerte(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &weg)
+void Messwerte(Rechenblatt &blatt, bool ohneMesswert, Rechenzustand &zustand, const Aufzeichnung &weg)
 {
-    const std::string messwert = blatt.text(S::ComboBox5);
-    if (weg)
-        weg->messwert = messwert;
-    if (messwert != "nein") {
+    if (!ohneMesswert) {
         const std::string n50 = blatt.text(S::Edit8);
         const std::string exponent = blatt.text(S::Edit10);
         zustand.n50 = TextZuZahl(n50);
         zustand.Druckexponent = TextZuZahl(exponent);
         if (weg) {
             weg->luftdichtheit = W::Luftdichtheit::Messwert;
-            weg->n50 = {n50, zustand.n50};
-            weg->exponent = {exponent, zustand.Druckexponent};
+            weg->n50.text = n50;
+            weg->n50.gelesen = zustand.n50;
+            weg->exponent.text = exponent;
+            weg->exponent.gelesen = zustand.Druckexponent;
         }
     } else {
         const std::string n50 = ZahlZuText(zustand.n50, 1);
@@ -176,8 +171,10 @@ void Messwerte(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung &w
     }
     const std::string flaeche = blatt.text(S::Edit6);
     zustand.A_NE = TextZuZahl(flaeche);
-    if (weg)
-        weg->flaeche = {flaeche, zustand.A_NE};
+    if (weg) {
+        weg->flaeche.text = flaeche;
+        weg->flaeche.gelesen = zustand.A_NE;
+    }
     for (double *wert : {&zustand.n50, &zustand.Druckexponent, &zustand.A_NE})
         if (!(*wert >= 0.0))
             *wert = 0.0;
@@ -226,28 +223,30 @@ void Berechnen(Rechenblatt &blatt, Rechenzustand &zustand)
         weg->qualitaet = blatt.text(S::Label26);
 
     if (blatt.sichtbar(S::ComboBox8)) {
-        if (liest(blatt, S::ComboBox8, "ja")) {
+        const std::string sanierung = blatt.text(S::ComboBox8);
+        if (sanierung == "ja")
             zustand.fWS = 0.3;
-            if (weg)
-                weg->fwsGesetzt = true;
-        }
-        if (liest(blatt, S::ComboBox8, "nein")) {
+        if (sanierung == "nein")
             zustand.fWS = 0.4;
-            if (weg)
-                weg->fwsGesetzt = true;
-        }
+        if (weg)
+            weg->fwsGesetzt = sanierung == "ja" || sanierung == "nein";
     }
 
-    for (const char *typ : {EFH, MFH})
-        if (liest(blatt, S::ComboBox1, typ)) {
+    const std::string typ = blatt.text(S::ComboBox1);
+    for (const char *regel : {EFH, MFH})
+        if (typ == regel) {
             zustand.Infiltrationsfaktor = 0.5;
             if (weg)
                 weg->infiltrationGesetzt = true;
         }
 
-    Druckdifferenz(blatt, zustand, weg);
-    VorgabeLuftdichtheit(blatt, zustand, weg);
-    Messwerte(blatt, zustand, weg);
+    Druckdifferenz(blatt, typ, zustand, weg);
+    const std::string messwert = blatt.text(S::ComboBox5);
+    const bool ohneMesswert = messwert == "nein";
+    if (weg)
+        weg->messwert = messwert;
+    VorgabeLuftdichtheit(blatt, ohneMesswert, zustand, weg);
+    Messwerte(blatt, ohneMesswert, zustand, weg);
 
     const double A = zustand.A_NE;
     const double qFS = Grundsumme(A, weg ? zustand.weg : nullptr) * zustand.fWS;
