@@ -1,9 +1,8 @@
 // One keystroke in the area field of the real main window, with every
-// recalculation it triggers, until the result labels hold their new texts.
-#include "engine/Rechenzustand.h"
-#include "lueftung/Lueftung.h"
+// recalculation it triggers, until the result labels hold their new texts;
+// the whole program as it runs, with the Rechenweg window hidden or open.
+#include "app/Programm.h"
 
-#include <QRadioButton>
 #include <QtTest>
 
 class BenchTastendruck : public QObject {
@@ -17,15 +16,19 @@ private slots:
 void BenchTastendruck::tastendruck_data()
 {
     QTest::addColumn<QString>("messwert");
-    QTest::newRow("Messwert vorhanden") << "ja";
-    QTest::newRow("Vorgabewert, graue Felder") << "nein";
+    QTest::addColumn<bool>("rechenweg");
+    QTest::newRow("Messwert vorhanden") << "ja" << false;
+    QTest::newRow("Vorgabewert, graue Felder") << "nein" << false;
+    QTest::newRow("Messwert vorhanden, Rechenweg offen") << "ja" << true;
+    QTest::newRow("Vorgabewert, Rechenweg offen") << "nein" << true;
 }
 
 void BenchTastendruck::tastendruck()
 {
     QFETCH(QString, messwert);
-    Rechenzustand zustand;
-    TForm1 form(zustand);
+    QFETCH(bool, rechenweg);
+    Programm programm;
+    TForm1 &form = *programm.Form1;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.Image7, Qt::LeftButton);
@@ -35,6 +38,10 @@ void BenchTastendruck::tastendruck()
     QTest::keyClicks(form.Edit8, "3,0");
     QTest::keyClicks(form.Edit10, "0,667");
     QTest::keyClicks(form.Edit6, "12");
+    if (rechenweg) {
+        programm.Rechenweg1Click();
+        QVERIFY(QTest::qWaitForWindowExposed(programm.Rechenwegfenster.get()));
+    }
     form.Edit6->setFocus();
 
     int taste = 0;
@@ -43,6 +50,7 @@ void BenchTastendruck::tastendruck()
         QTest::keyClick(form.Edit6, (taste++ % 2) ? Qt::Key_Backspace : Qt::Key_0);
     }
     QVERIFY(form.Label39->text() == "143,6" || form.Label39->text() == "53,6");
+    QCOMPARE(programm.Rechenwegfenster->zeilen().empty(), !rechenweg);
 }
 
 QTEST_MAIN(BenchTastendruck)

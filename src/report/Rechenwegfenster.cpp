@@ -23,9 +23,24 @@ QFont Schrift(int pixel, bool fett = false)
     return schrift;
 }
 
+// A label that takes no room while it has no text.
+class Zeilentext : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return text().isEmpty() ? QSize(0, 0) : QLabel::sizeHint(); }
+    QSize minimumSizeHint() const override
+    {
+        return text().isEmpty() ? QSize(0, 0) : QLabel::minimumSizeHint();
+    }
+    int heightForWidth(int breite) const override
+    {
+        return text().isEmpty() ? 0 : QLabel::heightForWidth(breite);
+    }
+};
+
 QLabel *Beschriftung(QWidget *eltern)
 {
-    auto *label = new QLabel(eltern);
+    auto *label = new Zeilentext(eltern);
     // User texts are shown as typed, never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -58,29 +73,29 @@ TRechenweg::Reihe &TRechenweg::reihe(std::size_t i)
 {
     while (reihen.size() <= i) {
         Reihe r;
-        r.zeile = new QWidget(Inhalt);
-        auto *anordnung = new QHBoxLayout(r.zeile);
-        r.was = Beschriftung(r.zeile);
+        auto *zeile = new QWidget(Inhalt);
+        auto *senkrecht = new QVBoxLayout(zeile);
+        senkrecht->setContentsMargins(4, 0, 4, 0);
+        senkrecht->setSpacing(0);
+        r.gruppe = Beschriftung(zeile);
+        r.gruppe->setFont(Schrift(14, true));
+        r.hinweis = Beschriftung(zeile);
+        r.was = Beschriftung(zeile);
         r.was->setFixedWidth(260);
-        r.wert = Beschriftung(r.zeile);
-        anordnung->addWidget(r.was);
-        anordnung->addWidget(r.wert, 1);
-        // Before the closing spacer.
-        Zeilen->insertWidget(Zeilen->count() - 1, r.zeile);
+        r.wert = Beschriftung(zeile);
+        auto *waagrecht = new QHBoxLayout;
+        waagrecht->addWidget(r.was);
+        waagrecht->addWidget(r.wert, 1);
+        senkrecht->addWidget(r.gruppe);
+        senkrecht->addWidget(r.hinweis);
+        senkrecht->addLayout(waagrecht);
+        // Before the closing spacer; made while the window is shown, the
+        // line must be shown itself.
+        Zeilen->insertWidget(Zeilen->count() - 1, zeile);
+        zeile->show();
         reihen.push_back(r);
     }
     return reihen[i];
-}
-
-void TRechenweg::Gestalten(Reihe &r, Rechenwegzeile::Art art)
-{
-    if (r.art == int(art))
-        return;
-    r.art = int(art);
-    const bool gruppe = art == Rechenwegzeile::Art::Gruppe;
-    r.was->setVisible(art == Rechenwegzeile::Art::Eintrag);
-    r.wert->setFont(gruppe ? Schrift(14, true) : Schrift(12));
-    r.zeile->layout()->setContentsMargins(4, gruppe ? 12 : 0, 4, gruppe ? 2 : 0);
 }
 
 void TRechenweg::Aktualisieren()
@@ -88,20 +103,18 @@ void TRechenweg::Aktualisieren()
     if (!isVisible())
         return;
     angezeigt = RechenwegZeilen(weg);
-    for (std::size_t i = 0; i < angezeigt.size(); ++i) {
-        const Rechenwegzeile &z = angezeigt[i];
+    using Art = Rechenwegzeile::Art;
+    const QString leer;
+    for (std::size_t i = 0; i < std::max(angezeigt.size(), reihen.size()); ++i) {
         Reihe &r = reihe(i);
-        Gestalten(r, z.art);
-        if (z.art == Rechenwegzeile::Art::Eintrag) {
-            r.was->setText(z.was);
-            r.wert->setText(z.wert);
-        } else {
-            r.wert->setText(z.was);
-        }
-        r.zeile->setVisible(true);
+        const Rechenwegzeile *z = i < angezeigt.size() ? &angezeigt[i] : nullptr;
+        const Art art = z ? z->art : Art::Eintrag;
+        // A heading sets itself off from the lines above it.
+        r.gruppe->setText(art == Art::Gruppe ? u'\n' + z->was : leer);
+        r.hinweis->setText(art == Art::Hinweis ? z->was : leer);
+        r.was->setText(z && art == Art::Eintrag ? z->was : leer);
+        r.wert->setText(z && art == Art::Eintrag ? z->wert : leer);
     }
-    for (std::size_t i = angezeigt.size(); i < reihen.size(); ++i)
-        reihen[i].zeile->setVisible(false);
 }
 
 std::vector<std::vector<Seitenelement>> TRechenweg::Seiten(QDate datum) const

@@ -61,14 +61,17 @@ protected:
     void showEvent(QShowEvent *ereignis) override;
 
 private:
+    // One line on screen: a heading, a note over the whole width, or what
+    // and its value side by side. The labels of the other kinds stay empty,
+    // which takes no room; a line is never hidden, so that changing its
+    // kind never makes the layout work while the user types.
     struct Reihe {
-        QWidget *zeile = nullptr;
+        QLabel *gruppe = nullptr;
+        QLabel *hinweis = nullptr;
         QLabel *was = nullptr;
         QLabel *wert = nullptr;
-        int art = -1;
     };
     Reihe &reihe(std::size_t i);
-    void Gestalten(Reihe &r, Rechenwegzeile::Art art);
 
     const Rechenweg &weg;
     std::vector<Rechenwegzeile> angezeigt;
