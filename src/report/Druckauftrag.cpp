@@ -69,3 +69,22 @@ std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seite
         return QStringLiteral("Druckauftrag kann nicht abgeschlossen werden");
     return std::nullopt;
 }
+
+std::optional<QString> SeitenDrucken(QPrinter &drucker,
+                                     const std::vector<std::vector<Seitenelement>> &seiten,
+                                     const QString &titel)
+{
+    drucker.setDocName(titel);
+    drucker.setFullPage(false);
+    QPainter maler;
+    if (!maler.begin(&drucker))
+        return QStringLiteral("Druckauftrag kann nicht begonnen werden");
+    for (std::size_t i = 0; i < seiten.size(); ++i) {
+        if (i > 0)
+            drucker.newPage();
+        SeiteZeichnen(maler, seiten[i], QImage());
+    }
+    if (!maler.end())
+        return QStringLiteral("Druckauftrag kann nicht abgeschlossen werden");
+    return std::nullopt;
+}

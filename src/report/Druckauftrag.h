@@ -33,6 +33,11 @@ bool DruckdialogBestaetigt(QWidget *eltern, QPrinter &drucker);
 // the choices stay with the printer.
 void DruckereinstellungZeigen(QWidget *eltern, QPrinter &drucker);
 
+// Prints the pages as one document under the given title.
+std::optional<QString> SeitenDrucken(QPrinter &drucker,
+                                     const std::vector<std::vector<Seitenelement>> &seiten,
+                                     const QString &titel);
+
 // Prints the page as one document under the given title.
 std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seitenelement> &seite,
                                       const QImage &logo, const QString &titel);

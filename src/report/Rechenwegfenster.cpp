@@ -10,7 +10,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPrinter>
 
 namespace {
@@ -135,21 +134,8 @@ void TRechenweg::ButtonDruckenClick()
     if (!DruckdialogBestaetigt(this, d))
         return;
     const QString objekt = objektdaten ? objektdaten().Edit2 : QString();
-    const auto seiten = Seiten(QDate::currentDate());
-    d.setDocName(RechenwegDokumenttitel(objekt));
-    d.setFullPage(false);
-    QPainter maler;
-    if (!maler.begin(&d)) {
-        FehlerAnzeigen(this, QStringLiteral("Druckauftrag kann nicht begonnen werden"));
-        return;
-    }
-    for (std::size_t i = 0; i < seiten.size(); ++i) {
-        if (i > 0)
-            d.newPage();
-        SeiteZeichnen(maler, seiten[i], QImage());
-    }
-    if (!maler.end())
-        FehlerAnzeigen(this, QStringLiteral("Druckauftrag kann nicht abgeschlossen werden"));
+    if (const auto fehler = SeitenDrucken(d, Seiten(QDate::currentDate()), RechenwegDokumenttitel(objekt)))
+        FehlerAnzeigen(this, *fehler);
 }
 
 void TRechenweg::ButtonPdfClick()

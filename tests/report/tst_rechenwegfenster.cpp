@@ -11,11 +11,13 @@
 #include "app/Programm.h"
 #include "engine/Rechenweg.h"
 #include "engine/Urteilstexte.h"
+#include "report/Druckauftrag.h"
 #include "report/PdfExport.h"
 #include "report/Rechenwegseite.h"
 #include "report/Rechenwegtext.h"
 
 #include <QFileDialog>
+#include <QPrinter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -99,7 +101,7 @@ private slots:
     void seiteAusDemPdf();
     void langeRechenwegeAufMehrerenSeiten();
     void fensterFolgtDenTasten();
-    void pdfAusDemFenster();
+    void pdfUndDruckAusDemFenster();
 };
 
 void TestRechenwegfenster::zeilen_data()
@@ -441,7 +443,7 @@ void TestRechenwegfenster::fensterFolgtDenTasten()
                              + Urteilstexte::AusreichendZeile2));
 }
 
-void TestRechenwegfenster::pdfAusDemFenster()
+void TestRechenwegfenster::pdfUndDruckAusDemFenster()
 {
     Programm p;
     TForm1 &f = *p.Form1;
@@ -472,6 +474,26 @@ void TestRechenwegfenster::pdfAusDemFenster()
     QVERIFY2(alles.contains(QStringLiteral("Fläche Nutzungseinheit »120« A_NE = 120 m²")),
              qPrintable(alles));
     QVERIFY(alles.contains(QStringLiteral("Objektbezeichnung: Haus A")));
+    QCOMPARE(PdfTitel(pdf), QStringLiteral("Rechenweg – Haus A"));
+
+    // Without a printer, "Drucken" says so and shows no dialog.
+    const auto fehler = FehlerAbfangen();
+    QTest::mouseClick(p.Rechenwegfenster->ButtonDrucken, Qt::LeftButton);
+    QCOMPARE(fehler->text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
+
+    // The pages as the printer gets them, here one that writes a file.
+    const QString gedruckt = ordner.filePath(QStringLiteral("gedruckt.pdf"));
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(gedruckt);
+    QCOMPARE(SeitenDrucken(drucker, p.Rechenwegfenster->Seiten(QDate(2026, 12, 7)),
+                           RechenwegDokumenttitel(QStringLiteral("Haus A"))),
+             std::nullopt);
+    QCOMPARE(PdfTitel(gedruckt), QStringLiteral("Rechenweg – Haus A"));
+    const auto papier = PdfLesen(gedruckt);
+    QCOMPARE(papier.size(), std::size_t(1));
+    QVERIFY(Zeilentexte(papier[0]).join(u'\n').contains(
+        QStringLiteral("Fläche Nutzungseinheit »120« A_NE = 120 m²")));
 }
 
 QTEST_MAIN(TestRechenwegfenster)
