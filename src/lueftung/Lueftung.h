@@ -20,7 +20,9 @@
 //  - a button clicked from code runs its handler, also while hidden.
 //
 // The window knows neither the secondary windows, nor the project file, nor
-// the printer: the program class wires those to the menu and buttons.
+// the printer: the program class wires those to the menu and buttons. It
+// announces every finished recalculation and every verdict of the question
+// flow (rechenwegGeaendert), which the program passes to the Rechenweg.
 
 #include "engine/Rechenblatt.h"
 #include "engine/Rechenweg.h"

@@ -30,7 +30,8 @@ class TForm1;
 void ProjektSichern(const TForm1 &form, TProjektdaten &daten);
 
 // The record into the window, slot by slot in the order of loading; the date
-// is not read back. No recalculation follows.
+// is not read back. No recalculation follows; the engine's record of its way
+// notes that the results and verdict on screen are the stored ones.
 void ProjektLaden(TForm1 &form, const TProjektdaten &daten);
 
 // Handler of the menu item "Speichern".

@@ -11,6 +11,7 @@
 #include "app/Programm.h"
 #include "engine/Rechenweg.h"
 #include "engine/Urteilstexte.h"
+#include "project/Projektbefehle.h"
 #include "report/Druckauftrag.h"
 #include "report/PdfExport.h"
 #include "report/Rechenwegseite.h"
@@ -441,6 +442,11 @@ void TestRechenwegfenster::fensterFolgtDenTasten()
     Bedienung::Klicken(f.RadioGroup3, 0);
     QVERIFY(LabelMit(&r, QString(Urteilstexte::AusreichendZeile1) + " "
                              + Urteilstexte::AusreichendZeile2));
+
+    // An opened project shows its stored verdict: the Rechenweg says so.
+    ProjektSichern(f, p.daten);
+    ProjektLaden(f, p.daten);
+    QVERIFY(LabelMit(&r, QStringLiteral("\nHerkunft")));
 }
 
 void TestRechenwegfenster::pdfUndDruckAusDemFenster()
