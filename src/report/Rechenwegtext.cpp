@@ -336,12 +336,15 @@ std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w)
     case W::Urteilsgeber::FensterloseRaeume:
         z.gruppe(QStringLiteral("Ergebnis und Begründung"));
         Fragen(z, w);
-        z.hinweis(QStringLiteral(
-            "Urteil ohne Berechnung: Die Nutzungseinheit hat fensterlose Räume. Bäder und "
-            "Toilettenräume ohne Außenfenster werden nach DIN 18017-3 mit Ventilatoren gelüftet; "
-            "diese dauernd wirksame Abluft genügt als lüftungstechnische Maßnahme, wenn die Lüftung "
-            "zum Feuchteschutz bei Durchströmung aller Räume erreicht wird. Die Volumenströme nach "
-            "DIN 1946-6 werden für dieses Urteil nicht herangezogen."));
+        z.hinweis(QStringLiteral("Urteil ohne Berechnung: ")
+                  + (w.fensterlos == 0 ? QStringLiteral("Die Nutzungseinheit hat fensterlose Räume. ")
+                                       : QString())
+                  + QStringLiteral("Bäder und Toilettenräume ohne Außenfenster werden nach "
+                                   "DIN 18017-3 mit Ventilatoren gelüftet; diese dauernd wirksame "
+                                   "Abluft genügt als lüftungstechnische Maßnahme, wenn die Lüftung "
+                                   "zum Feuchteschutz bei Durchströmung aller Räume erreicht wird. "
+                                   "Die Volumenströme nach DIN 1946-6 werden für dieses Urteil nicht "
+                                   "herangezogen."));
         z.eintrag(QStringLiteral("Urteil"), QString::fromUtf8(Urteilstexte::AusreichendZeile1)
                                                 + u' '
                                                 + QString::fromUtf8(Urteilstexte::AusreichendZeile2));
