@@ -67,6 +67,11 @@ QPrinter &Programm::Drucker()
     return *drucker;
 }
 
+void Programm::ProjektOeffnen(const QString &pfad)
+{
+    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+}
+
 void Programm::Button3Click() { Zeigen(Windeinstufung.get()); }
 void Programm::Button4Click() { Zeigen(Form6.get()); }
 void Programm::InformationenzurDIN194661Click() { Zeigen(Form3.get()); }

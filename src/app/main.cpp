@@ -1,6 +1,9 @@
+#include "app/Befehlszeile.h"
 #include "app/Programm.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -8,7 +11,16 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("luvanto"));
     DeutscheUebersetzungLaden();
 
+    const Befehlszeile befehlszeile = Befehlszeile::Lesen(QCoreApplication::arguments());
+    if (befehlszeile.art != Befehlszeile::Art::Starten) {
+        std::FILE *ziel = befehlszeile.art == Befehlszeile::Art::Fehler ? stderr : stdout;
+        std::fputs(befehlszeile.text.toLocal8Bit().constData(), ziel);
+        return befehlszeile.Rueckgabewert();
+    }
+
     Programm programm;
     programm.Form1->show();
+    if (!befehlszeile.pfad.isEmpty())
+        programm.ProjektOeffnen(befehlszeile.pfad);
     return anwendung.exec();
 }
