@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("luvanto"));
+    // The installed menu entry, for desktops that match windows to it by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.luvanto.lueftungskonzept"));
     DeutscheUebersetzungLaden();
 
     const Befehlszeile befehlszeile = Befehlszeile::Lesen(QCoreApplication::arguments());
