@@ -24,6 +24,8 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
     const QString programm = QFileInfo(argumente.value(0, QStringLiteral("luvanto"))).fileName();
 
     QCommandLineParser parser;
+    // "-platform" is one unknown option, not eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(Programmtitel()
                                      + QStringLiteral(": Notwendigkeit lüftungstechnischer "
                                                       "Maßnahmen nach DIN 1946-6 (Ausgabe 2009)"));
@@ -37,8 +39,8 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
         return Fehler(programm, parser.errorText());
 
     Befehlszeile b;
-    // --help-all comes with the help option; Qt's own options are taken by
-    // the application object before the line is read, so it shows the same.
+    // --help-all comes with the help option; the program passes none of
+    // Qt's own options on, so it shows the same help.
     if (parser.isSet(hilfe) || parser.isSet(QStringLiteral("help-all"))) {
         b.art = Art::Hilfe;
         b.text = parser.helpText();

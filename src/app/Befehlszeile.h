@@ -1,8 +1,9 @@
 #pragma once
 
 // The program's command line: at most one project file, opened at start as
-// "Öffnen" opens a chosen file, and the usual --help and --version. Reading
-// it decides only what main() does; the texts are German because Qt's
+// "Öffnen" opens a chosen file, and the usual --help and --version. Nothing
+// else reads it: main() reads it before the window system is reached and
+// hands Qt only the program's name. The texts are German because Qt's
 // German translations are loaded before it is read.
 
 #include <QString>

@@ -67,6 +67,8 @@ void TestBefehlszeile::lesen_data()
     QTest::newRow("unbekannte lange Option")
         << QStringList{"/usr/bin/luvanto", "--drucken"} << A::Fehler << ""
         << "luvanto: Unbekannte Option 'drucken'.\nAufruf: luvanto [PROJEKT.lkz]\nMehr mit: luvanto --help\n";
+    QTest::newRow("Option von Qt") << QStringList{"luvanto", "-platform", "offscreen"} << A::Fehler << ""
+                                   << "Unbekannte Option 'platform'.";
     QTest::newRow("Wert für Hilfe") << QStringList{"luvanto", "--help=ja"} << A::Fehler << ""
                                     << "Aufruf: luvanto";
     QTest::newRow("--help") << QStringList{"luvanto", "--help"} << A::Hilfe << ""
