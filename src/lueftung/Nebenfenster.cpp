@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
+#include <QWindow>
 
 Nebenfenster::Nebenfenster(QWidget *f)
     : QObject(f)
@@ -30,10 +31,12 @@ bool Nebenfenster::eventFilter(QObject *objekt, QEvent *ereignis)
         lage = fenster->geometry();
         gemerkt = true;
     } else if (ereignis->type() == QEvent::Show && gemerkt) {
-        // The show event comes before the window is mapped again. Placing it
-        // explicitly asks the window manager to keep the place; without that
-        // a window manager that moved the window places it anew.
-        fenster->setGeometry(lage);
+        // The show event comes before the window is mapped again. Placing
+        // the window explicitly, also at the place it already has, tells the
+        // window manager that the place is chosen: without that, a window
+        // manager that moved the window places it anew.
+        if (QWindow *fensterGriff = fenster->windowHandle())
+            fensterGriff->setGeometry(lage);
     }
     return false;
 }
