@@ -5,11 +5,13 @@
 #include "engine/Urteilstexte.h"
 #include "lueftung/Adressen.h"
 #include "lueftung/JpegBild.h"
+#include "lueftung/Radsperre.h"
 #include "lueftung/Version.h"
 
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPalette>
+#include <QRadioButton>
 
 namespace {
 
@@ -62,6 +64,7 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     setFont(Schrift(11));
     setupUi(this);
     Gestalten();
+    Tastatur();
     Verbinden();
     FormCreate();
 }
@@ -128,6 +131,29 @@ void TForm1::Gestalten()
     Image6->setToolTip(WebAdresseHersteller);
     Image2->setToolTip(WebAdresseHersteller);
     Image1->setToolTip(WebAdresseSoftware);
+}
+
+void TForm1::Tastatur()
+{
+    // Tab runs down the object data, through the questions, then building
+    // data, air tightness and heat protection, and ends on the two buttons.
+    // Hidden controls are passed over.
+    QList<QWidget *> reihe{Edit2, Edit1, Edit4, datum, Edit7, Edit3, Edit9};
+    for (RadioGroup *gruppe : {RadioGroup1, RadioGroup2, RadioGroup3}) {
+        for (QRadioButton *knopf : gruppe->findChildren<QRadioButton *>())
+            reihe << knopf;
+    }
+    reihe << QList<QWidget *>{ComboBox1, Button3, ComboBox2, Edit6, Edit5, ComboBox5, Edit8, Edit10, ComboBox6,
+                              ComboBox7, Edit11, ComboBox8, Button2, Button4};
+    for (qsizetype i = 1; i < reihe.size(); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
+
+    auto *rad = new Radsperre(this);
+    for (QWidget *feld : {static_cast<QWidget *>(datum), static_cast<QWidget *>(ComboBox1),
+                          static_cast<QWidget *>(ComboBox2), static_cast<QWidget *>(ComboBox5),
+                          static_cast<QWidget *>(ComboBox6), static_cast<QWidget *>(ComboBox7),
+                          static_cast<QWidget *>(ComboBox8)})
+        rad->schuetzen(feld);
 }
 
 void TForm1::Verbinden()

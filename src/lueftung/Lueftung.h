@@ -85,6 +85,7 @@ private:
     void FormCreate();
     void Verbinden();
     void Gestalten();
+    void Tastatur();
     void Berechnen();
     QWidget *steuerelement(Steuerelement element) const;
     void Modernisierungskategorie();

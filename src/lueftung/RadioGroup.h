@@ -13,7 +13,8 @@ class QGridLayout;
 // different item, and when code selects a different item with index 0 or
 // more through setItemIndex(), at once, before setItemIndex() returns.
 // Selecting -1 or the item that is already selected runs nothing; an index
-// below -1 counts as -1, one beyond the last item as the last item.
+// below -1 counts as -1, one beyond the last item as the last item. Tab
+// stops once in the group, on the selected item.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
@@ -33,6 +34,9 @@ public:
 
 signals:
     void geklickt();
+
+protected:
+    bool eventFilter(QObject *ziel, QEvent *ereignis) override;
 
 private:
     void anordnen();
