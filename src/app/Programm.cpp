@@ -36,6 +36,10 @@ void Programm::Verbinden()
                      [this] { ffnen1Click(*Form1, daten, Projektname); });
     QObject::connect(Form1->Drucken1, &QAction::triggered, Form1.get(),
                      [this] { Drucken1Click(*Form1, Form5->logo(), Drucker()); });
+    QObject::connect(Form1->PdfSpeichern1, &QAction::triggered, Form1.get(),
+                     [this] { PdfSpeichern1Click(*Form1, Form5->logo(), Projektname); });
+    QObject::connect(Form1->Druckvorschau1, &QAction::triggered, Form1.get(),
+                     [this] { Druckvorschau1Click(*Form1, Form5->logo(), Drucker()); });
     QObject::connect(Form1->Druckereinstellung1, &QAction::triggered, Form1.get(),
                      [this] { Druckereinstellung1Click(*Form1, Drucker()); });
     QObject::connect(Form1->Logoeinbindung1, &QAction::triggered, Form1.get(),
