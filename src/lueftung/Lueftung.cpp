@@ -4,6 +4,7 @@
 #include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
 #include "lueftung/Adressen.h"
+#include "lueftung/Bildschirmplatz.h"
 #include "lueftung/JpegBild.h"
 #include "lueftung/Radsperre.h"
 #include "lueftung/Version.h"
@@ -12,6 +13,9 @@
 #include <QIcon>
 #include <QPalette>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWindow>
 
 namespace {
 
@@ -76,11 +80,17 @@ void TForm1::FormCreate()
 
 void TForm1::Gestalten()
 {
-    move(148, 114);
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_luvanto_64.png")));
     const QSize flaeche(Panel1->width(), Panel1->y() + Panel1->height());
     centralwidget->setFixedSize(flaeche);
-    setFixedSize(flaeche.width(), flaeche.height() + menuBar()->sizeHint().height());
+    // The client area scrolls where the screen is too small for it.
+    auto *rollflaeche = new QScrollArea(this);
+    rollflaeche->setObjectName(QStringLiteral("Rollflaeche"));
+    rollflaeche->setFrameShape(QFrame::NoFrame);
+    rollflaeche->setFocusPolicy(Qt::NoFocus);
+    rollflaeche->setWidget(takeCentralWidget());
+    setCentralWidget(rollflaeche);
+    Einpassen();
 
     Panel1->setAutoFillBackground(true);
     Panel6->setAutoFillBackground(true);
@@ -131,6 +141,45 @@ void TForm1::Gestalten()
     Image6->setToolTip(WebAdresseHersteller);
     Image2->setToolTip(WebAdresseHersteller);
     Image1->setToolTip(WebAdresseSoftware);
+}
+
+void TForm1::Einpassen()
+{
+    const QPoint Entwurfsecke(148, 114);
+    const QSize entwurf(centralwidget->width(), centralwidget->height() + menuBar()->sizeHint().height());
+    const QMargins rahmen = Fensterrahmen(this);
+    const QPoint innen(rahmen.left(), rahmen.top());
+    const QRect platz = Kundenplatz(this);
+    QSize groesse = entwurf;
+    if (entwurf.width() <= platz.width() && entwurf.height() <= platz.height()) {
+        setFixedSize(entwurf);
+    } else {
+        // Room for the scroll bar of the direction that does not fit, so
+        // that the other direction need not scroll as well.
+        const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (entwurf.height() > platz.height())
+            groesse.rwidth() += balken;
+        if (entwurf.width() > platz.width())
+            groesse.rheight() += balken;
+        groesse = groesse.boundedTo(platz.size());
+        setMinimumSize(QSize(320, 240).boundedTo(groesse));
+        setMaximumSize(entwurf + QSize(balken, balken));
+        resize(groesse);
+    }
+    move(Eingepasst(QRect(Entwurfsecke + innen, groesse), platz).topLeft() - innen);
+}
+
+bool TForm1::event(QEvent *ereignis)
+{
+    // Once the window manager has framed the window, its frame is known
+    // and the estimate of it can be checked.
+    if (ereignis->type() == QEvent::Move && !eingepasst && isVisible() && windowHandle()
+        && !windowHandle()->frameMargins().isNull()) {
+        eingepasst = true;
+        if (!Kundenplatz(this).contains(geometry()))
+            Einpassen();
+    }
+    return QMainWindow::event(ereignis);
 }
 
 void TForm1::Tastatur()

@@ -19,6 +19,9 @@
 //  - setting a combo box's text from code runs nothing (Kombifeld);
 //  - a button clicked from code runs its handler, also while hidden.
 //
+// The window has the design's size and place where the screen has room for
+// it; on a smaller screen it fits the screen and its client area scrolls.
+//
 // The window knows neither the secondary windows, nor the project file, nor
 // the printer: the program class wires those to the menu and buttons.
 
@@ -81,11 +84,15 @@ public:
     void Kontakt1Click();
     void Beenden1Click();
 
+protected:
+    bool event(QEvent *ereignis) override;
+
 private:
     void FormCreate();
     void Verbinden();
     void Gestalten();
     void Tastatur();
+    void Einpassen();
     void Berechnen();
     QWidget *steuerelement(Steuerelement element) const;
     void Modernisierungskategorie();
@@ -93,4 +100,5 @@ private:
     void Urteil(const QString &ergebnis, const QString &kommentar1, const QString &kommentar2);
 
     Rechenzustand &zustand;
+    bool eingepasst = false;
 };

@@ -7,7 +7,10 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWheelEvent>
+#include <qtestspontaneevent.h>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -105,6 +108,12 @@ void TestHauptfenster::startseite()
              QStringLiteral("Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6 (Ausgabe 2009)"));
     QVERIFY(form->Panel6->isVisible());
     QCOMPARE(form->Panel6->geometry(), QRect(0, 0, 977, 697));
+    // On a screen with room for it, the window has the design's size and
+    // place, and nothing scrolls.
+    QCOMPARE(form->pos(), QPoint(148, 114));
+    QCOMPARE(form->size(), QSize(977, 705 + form->menuBar()->height()));
+    auto *rolle = form->findChild<QScrollArea *>("Rollflaeche");
+    QVERIFY(!rolle->verticalScrollBar()->isVisible() && !rolle->horizontalScrollBar()->isVisible());
     QCOMPARE(form->Label30->text(), QStringLiteral("Version 1.0.0.8"));
     // The start page lies on top of the whole work page.
     QCOMPARE(form->Panel1->childAt(500, 300), form->Panel7->childAt(212, 142) ? form->Panel7->childAt(212, 142) : form->Panel7);
@@ -296,11 +305,16 @@ void TestHauptfenster::mausradNurMitFokus()
             return kombi->currentText();
         return ziel->property("date").toDate().toString(Qt::ISODate);
     };
+    // Delivered as the window system does, to the innermost widget under
+    // the mouse.
     const auto drehen = [ziel, drehung] {
-        const QPoint mitte = ziel->rect().center();
-        QWheelEvent rad(mitte, ziel->mapToGlobal(mitte), {}, QPoint(0, drehung), Qt::NoButton, Qt::NoModifier,
+        QWidget *innen = ziel->childAt(ziel->rect().center());
+        innen = innen ? innen : ziel;
+        const QPoint mitte = innen->rect().center();
+        QWheelEvent rad(mitte, innen->mapToGlobal(mitte), {}, QPoint(0, drehung), Qt::NoButton, Qt::NoModifier,
                         Qt::NoScrollPhase, false);
-        QApplication::sendEvent(ziel, &rad);
+        QSpontaneKeyEvent::setSpontaneous(&rad);
+        qApp->notify(innen, &rad);
     };
     form->Edit2->setFocus();
     const QString vorher = wert();
