@@ -127,7 +127,7 @@ void Nebenfenster::platzieren()
     }
     const QMargins rahmen = Fensterrahmen(fenster);
     const QRect platz = Kundenplatz(haupt ? static_cast<QWidget *>(haupt) : fenster);
-    QRect kunde(fenster->pos() + QPoint(rahmen.left(), rahmen.top()), fenster->size().boundedTo(platz.size()));
+    QRect kunde(fenster->geometry().topLeft(), fenster->size().boundedTo(platz.size()));
     if (haupt && haupt->menuWidget()) {
         const QWidget *menue = haupt->menuWidget();
         const QRect leiste(menue->mapToGlobal(QPoint(0, 0)), menue->size());
@@ -148,9 +148,9 @@ void Nebenfenster::platzieren()
             }
         }
     }
-    kunde = Eingepasst(kunde, platz);
-    fenster->resize(kunde.size());
-    fenster->move(kunde.topLeft() - QPoint(rahmen.left(), rahmen.top()));
+    // The client rectangle itself: where the frame is not known yet, a move
+    // would place the client area, not the frame.
+    fenster->setGeometry(Eingepasst(kunde, platz));
 }
 
 void Nebenfenster::einrichten(QWidget *fenster)
