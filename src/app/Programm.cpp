@@ -1,11 +1,14 @@
 #include "app/Programm.h"
 
 #include "lueftung/Nebenfenster.h"
+#include "lueftung/Rohbild.h"
 #include "lueftung/Version.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -20,6 +23,8 @@ Programm::Programm()
     , Form5(std::make_unique<TForm5>())
     , Form6(std::make_unique<TForm6>())
 {
+    // The icon of every window but the about box, decoded once and shared.
+    QApplication::setWindowIcon(QPixmap::fromImage(Rohbild(QStringLiteral(":/roh/symbol_luvanto_64.rgba"))));
     // Closing the main window ends the program, whatever else is open.
     Form1->setAttribute(Qt::WA_QuitOnClose, true);
     Verbinden();

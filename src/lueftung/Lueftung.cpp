@@ -7,10 +7,10 @@
 #include "lueftung/Bildschirmplatz.h"
 #include "lueftung/JpegBild.h"
 #include "lueftung/Radsperre.h"
+#include "lueftung/Rohbild.h"
 #include "lueftung/Version.h"
 
 #include <QFontMetrics>
-#include <QIcon>
 #include <QPalette>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -53,7 +53,7 @@ void BildSetzen(QLabel *bild, const QString &resource)
         if (jpeg.ok())
             bild->setPixmap(QPixmap::fromImage(jpeg.bild));
     } else {
-        bild->setPixmap(QPixmap(resource));
+        bild->setPixmap(QPixmap::fromImage(Rohbild(resource)));
     }
 }
 
@@ -80,7 +80,6 @@ void TForm1::FormCreate()
 
 void TForm1::Gestalten()
 {
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_luvanto_64.png")));
     const QSize flaeche(Panel1->width(), Panel1->y() + Panel1->height());
     centralwidget->setFixedSize(flaeche);
     // The client area scrolls where the screen is too small for it.
@@ -132,9 +131,9 @@ void TForm1::Gestalten()
     BildSetzen(Image3, QStringLiteral(":/bilder/start_fensterfalz.jpg"));
     BildSetzen(Image4, QStringLiteral(":/bilder/start_aussenwand.jpg"));
     BildSetzen(Image6, QStringLiteral(":/bilder/logo_luvanto.jpg"));
-    BildSetzen(Image2, QStringLiteral(":/bilder/logo_lkz.png"));
-    BildSetzen(Image7, QStringLiteral(":/bilder/start_knopf.png"));
-    BildSetzen(Image1, QStringLiteral(":/bilder/logo_morvendix.png"));
+    BildSetzen(Image2, QStringLiteral(":/roh/logo_lkz.rgba"));
+    BildSetzen(Image7, QStringLiteral(":/roh/start_knopf.rgba"));
+    BildSetzen(Image1, QStringLiteral(":/roh/logo_morvendix.rgba"));
     for (QLabel *bild : {Image1, Image2, Image6, Image7})
         bild->setCursor(Qt::PointingHandCursor);
     Image7->setToolTip(QStringLiteral("Neues Projekt beginnen"));

@@ -92,6 +92,15 @@ void TestProgramm::nurDasHauptfensterIstSichtbar()
                                                         programm->Windeinstufung.get(),
                                                         programm->Form6.get()})
         QVERIFY(w->isWindow());
+    // One icon, decoded once, for every window but the about box.
+    const QIcon symbol = programm->Form1->windowIcon();
+    QCOMPARE(symbol.availableSizes(), QList<QSize>{QSize(64, 64)});
+    for (QWidget *w : std::initializer_list<QWidget *>{programm->Form2.get(), programm->Form3.get(),
+                                                        programm->Windeinstufung.get(), programm->Form5.get(),
+                                                        programm->Form6.get()})
+        QCOMPARE(w->windowIcon().cacheKey(), symbol.cacheKey());
+    QVERIFY(!programm->Form4->windowIcon().isNull());
+    QVERIFY(programm->Form4->windowIcon().cacheKey() != symbol.cacheKey());
 }
 
 void TestProgramm::fensterUeberMenueUndKnoepfe_data()

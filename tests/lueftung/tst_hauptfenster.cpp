@@ -426,7 +426,6 @@ void TestHauptfenster::startbilderGeladen()
         QVERIFY2(!bild->pixmap().isNull(), qPrintable(bild->objectName()));
         QCOMPARE(bild->pixmap().size(), bild->size());
     }
-    QVERIFY(!form->windowIcon().isNull());
 }
 
 QTEST_MAIN(TestHauptfenster)
