@@ -122,6 +122,24 @@ void TestKleinerBildschirm::nebenfensterPassen()
         const QRect lage(teil->mapTo(fenster, QPoint(0, 0)), teil->size());
         QVERIFY2(fenster->rect().contains(lage), qPrintable(teil->objectName()));
     }
+
+    // Made smaller by the user, its largest part shrinks with it and the
+    // close button stays in sight.
+    QWidget *groesster = nullptr;
+    for (QWidget *teil : fenster->findChildren<QWidget *>())
+        if (!teil->isHidden() && teil->parentWidget() == fenster
+            && (!groesster || teil->width() * teil->height() > groesster->width() * groesster->height()))
+            groesster = teil;
+    QVERIFY(groesster);
+    const QSize vorher = groesster->size();
+    fenster->resize(fenster->size() - QSize(40, 30));
+    QVERIFY(groesster->width() < vorher.width() || groesster->height() < vorher.height());
+    for (QPushButton *knopf : fenster->findChildren<QPushButton *>()) {
+        if (knopf->isHidden())
+            continue;
+        const QRect lage(knopf->mapTo(fenster, QPoint(0, 0)), knopf->size());
+        QVERIFY2(fenster->rect().contains(lage), qPrintable(knopf->objectName()));
+    }
 }
 
 QTEST_MAIN(TestKleinerBildschirm)
