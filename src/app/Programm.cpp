@@ -65,6 +65,11 @@ QPrinter &Programm::Drucker()
     return *drucker;
 }
 
+void Programm::ProjektOeffnen(const QString &pfad)
+{
+    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+}
+
 void Programm::Button3Click() { NebenfensterZeigen(Windeinstufung.get()); }
 void Programm::Button4Click() { NebenfensterZeigen(Form6.get()); }
 void Programm::InformationenzurDIN194661Click() { NebenfensterZeigen(Form3.get()); }
