@@ -1,9 +1,12 @@
 // Start-up time: from process start until the program's first window is
-// mapped on the X server, for the program and for an empty Qt main window,
-// alternating, with the peak memory of each run.
+// mapped on the X server, and until its first frame is painted into it (the
+// first damage that the DAMAGE extension reports for the mapped window),
+// for the program and for a yardstick window, alternating, with the peak
+// memory of each run.
 //
 //     startzeit <runs> <program> <yardstick>     (needs DISPLAY, no window manager)
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <algorithm>
 #include <chrono>
@@ -20,9 +23,12 @@ extern char **environ;
 namespace {
 
 struct Lauf {
-    double millisekunden;
+    double millisekunden;  // to the first mapped window
+    double gemalt;         // to its first painted frame
     long speicherKiB;
 };
+
+int damageEreignis = 0;
 
 Lauf Starten(Display *anzeige, const char *programm)
 {
@@ -34,18 +40,34 @@ Lauf Starten(Display *anzeige, const char *programm)
         std::perror(programm);
         std::exit(1);
     }
+    // Every new top-level window is watched for damage from its creation
+    // on, so that no paint can slip past between its mapping and the watch.
+    std::vector<Damage> beobachtet;
     XEvent ereignis;
+    Window fenster = 0;
+    std::chrono::steady_clock::time_point abgebildet;
     for (;;) {
         XNextEvent(anzeige, &ereignis);
-        if (ereignis.type == MapNotify)
+        if (ereignis.type == CreateNotify) {
+            beobachtet.push_back(XDamageCreate(anzeige, ereignis.xcreatewindow.window, XDamageReportNonEmpty));
+        } else if (ereignis.type == MapNotify && !fenster) {
+            fenster = ereignis.xmap.window;
+            abgebildet = std::chrono::steady_clock::now();
+        } else if (ereignis.type == damageEreignis + XDamageNotify && fenster
+                   && reinterpret_cast<XDamageNotifyEvent *>(&ereignis)->drawable == fenster) {
             break;
+        }
     }
     const auto ende = std::chrono::steady_clock::now();
     kill(pid, SIGTERM);
     int status = 0;
     rusage verbrauch{};
     wait4(pid, &status, 0, &verbrauch);
-    return {std::chrono::duration<double, std::milli>(ende - beginn).count(), verbrauch.ru_maxrss};
+    // The windows are gone with the process, and their damage objects with
+    // them.
+    XSync(anzeige, True);
+    const auto ms = [&](auto bis) { return std::chrono::duration<double, std::milli>(bis - beginn).count(); };
+    return {ms(abgebildet), ms(ende), verbrauch.ru_maxrss};
 }
 
 template <typename T>
@@ -69,9 +91,15 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
+    int damageFehler = 0;
+    if (!XDamageQueryExtension(anzeige, &damageEreignis, &damageFehler)) {
+        std::fprintf(stderr, "no DAMAGE extension\n");
+        return 1;
+    }
     XSelectInput(anzeige, DefaultRootWindow(anzeige), SubstructureNotifyMask);
 
     std::vector<double> zeitProgramm, zeitLeer, verhaeltnis;
+    std::vector<double> gemaltProgramm, gemaltLeer, verhaeltnisGemalt;
     std::vector<long> speicherProgramm, speicherLeer;
     Starten(anzeige, argv[2]);  // warm the caches for both
     Starten(anzeige, argv[3]);
@@ -81,15 +109,19 @@ int main(int argc, char *argv[])
         zeitProgramm.push_back(p.millisekunden);
         zeitLeer.push_back(l.millisekunden);
         verhaeltnis.push_back(p.millisekunden / l.millisekunden);
+        gemaltProgramm.push_back(p.gemalt);
+        gemaltLeer.push_back(l.gemalt);
+        verhaeltnisGemalt.push_back(p.gemalt / l.gemalt);
         speicherProgramm.push_back(p.speicherKiB);
         speicherLeer.push_back(l.speicherKiB);
     }
     std::printf("runs: %d (alternating)\n", laeufe);
-    std::printf("program:   median %.1f ms, peak memory median %ld KiB\n", Median(zeitProgramm),
-                Median(speicherProgramm));
-    std::printf("yardstick: median %.1f ms, peak memory median %ld KiB\n", Median(zeitLeer),
-                Median(speicherLeer));
-    std::printf("median ratio of paired runs: %.2f\n", Median(verhaeltnis));
+    std::printf("program:   mapped median %.1f ms, painted median %.1f ms, peak memory median %ld KiB\n",
+                Median(zeitProgramm), Median(gemaltProgramm), Median(speicherProgramm));
+    std::printf("yardstick: mapped median %.1f ms, painted median %.1f ms, peak memory median %ld KiB\n",
+                Median(zeitLeer), Median(gemaltLeer), Median(speicherLeer));
+    std::printf("median ratio of paired runs: mapped %.2f, painted %.2f\n", Median(verhaeltnis),
+                Median(verhaeltnisGemalt));
     XCloseDisplay(anzeige);
     return 0;
 }

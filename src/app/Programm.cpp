@@ -1,11 +1,14 @@
 #include "app/Programm.h"
 
 #include "lueftung/Nebenfenster.h"
+#include "lueftung/Rohbild.h"
 #include "lueftung/Version.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -21,6 +24,8 @@ Programm::Programm()
     , Form6(std::make_unique<TForm6>())
     , Rechenwegfenster(std::make_unique<TRechenweg>(weg))
 {
+    // The icon of every window but the about box, decoded once and shared.
+    QApplication::setWindowIcon(QPixmap::fromImage(Rohbild(QStringLiteral(":/roh/symbol_luvanto_64.rgba"))));
     zustand.weg = &weg;
     // Closing the main window ends the program, whatever else is open.
     Form1->setAttribute(Qt::WA_QuitOnClose, true);
@@ -38,6 +43,10 @@ void Programm::Verbinden()
                      [this] { ffnen1Click(*Form1, daten, Projektname); });
     QObject::connect(Form1->Drucken1, &QAction::triggered, Form1.get(),
                      [this] { Drucken1Click(*Form1, Form5->logo(), Drucker()); });
+    QObject::connect(Form1->PdfSpeichern1, &QAction::triggered, Form1.get(),
+                     [this] { PdfSpeichern1Click(*Form1, Form5->logo(), Projektname); });
+    QObject::connect(Form1->Druckvorschau1, &QAction::triggered, Form1.get(),
+                     [this] { Druckvorschau1Click(*Form1, Form5->logo(), Drucker()); });
     QObject::connect(Form1->Druckereinstellung1, &QAction::triggered, Form1.get(),
                      [this] { Druckereinstellung1Click(*Form1, Drucker()); });
     QObject::connect(Form1->Logoeinbindung1, &QAction::triggered, Form1.get(),

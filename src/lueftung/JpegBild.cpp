@@ -59,10 +59,16 @@ JpegErgebnis JpegLesen(const QByteArray &daten)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(daten.constData()),
                  static_cast<unsigned long>(daten.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // Straight into the 32-bit pixels that the screen takes, in the byte
+    // order of QImage::Format_RGB32.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    info.out_color_space = JCS_EXT_BGRX;
+#else
+    info.out_color_space = JCS_EXT_XRGB;
+#endif
     jpeg_start_decompress(&info);
 
-    bild = new QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    bild = new QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (bild->isNull())
         ERREXIT(&info, JERR_OUT_OF_MEMORY);
     while (info.output_scanline < info.output_height) {

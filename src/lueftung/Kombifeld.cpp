@@ -11,6 +11,8 @@ Kombifeld::Kombifeld(QWidget *parent)
     setMaxVisibleItems(10);
     connect(lineEdit(), &QLineEdit::textEdited, this, &Kombifeld::geaendert);
     connect(this, &QComboBox::activated, this, &Kombifeld::geaendert);
+    // A long entry chosen from the list shows its beginning, not its end.
+    connect(this, &QComboBox::activated, this, [this] { lineEdit()->setCursorPosition(0); });
 }
 
 void Kombifeld::setText(const QString &text)
@@ -18,4 +20,5 @@ void Kombifeld::setText(const QString &text)
     const QSignalBlocker stumm(this);
     setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     setEditText(text);
+    lineEdit()->setCursorPosition(0);
 }

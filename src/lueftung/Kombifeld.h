@@ -6,7 +6,8 @@
 // its items. geaendert() is its change handler: it runs on the user's choice
 // from the list and on every keystroke in its field, never when code sets
 // the text. The typed text is taken exactly as typed: no completion, no
-// items added.
+// items added. A text set from code or chosen from the list is shown from
+// its beginning.
 class Kombifeld : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)

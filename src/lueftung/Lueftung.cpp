@@ -4,12 +4,18 @@
 #include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
 #include "lueftung/Adressen.h"
+#include "lueftung/Bildschirmplatz.h"
 #include "lueftung/JpegBild.h"
+#include "lueftung/Radsperre.h"
+#include "lueftung/Rohbild.h"
 #include "lueftung/Version.h"
 
 #include <QFontMetrics>
-#include <QIcon>
 #include <QPalette>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWindow>
 
 namespace {
 
@@ -47,7 +53,7 @@ void BildSetzen(QLabel *bild, const QString &resource)
         if (jpeg.ok())
             bild->setPixmap(QPixmap::fromImage(jpeg.bild));
     } else {
-        bild->setPixmap(QPixmap(resource));
+        bild->setPixmap(QPixmap::fromImage(Rohbild(resource)));
     }
 }
 
@@ -62,6 +68,7 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     setFont(Schrift(11));
     setupUi(this);
     Gestalten();
+    Tastatur();
     Verbinden();
     FormCreate();
 }
@@ -73,11 +80,16 @@ void TForm1::FormCreate()
 
 void TForm1::Gestalten()
 {
-    move(148, 114);
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_luvanto_64.png")));
     const QSize flaeche(Panel1->width(), Panel1->y() + Panel1->height());
     centralwidget->setFixedSize(flaeche);
-    setFixedSize(flaeche.width(), flaeche.height() + menuBar()->sizeHint().height());
+    // The client area scrolls where the screen is too small for it.
+    auto *rollflaeche = new QScrollArea(this);
+    rollflaeche->setObjectName(QStringLiteral("Rollflaeche"));
+    rollflaeche->setFrameShape(QFrame::NoFrame);
+    rollflaeche->setFocusPolicy(Qt::NoFocus);
+    rollflaeche->setWidget(takeCentralWidget());
+    setCentralWidget(rollflaeche);
+    Einpassen();
 
     Panel1->setAutoFillBackground(true);
     Panel6->setAutoFillBackground(true);
@@ -119,15 +131,77 @@ void TForm1::Gestalten()
     BildSetzen(Image3, QStringLiteral(":/bilder/start_fensterfalz.jpg"));
     BildSetzen(Image4, QStringLiteral(":/bilder/start_aussenwand.jpg"));
     BildSetzen(Image6, QStringLiteral(":/bilder/logo_luvanto.jpg"));
-    BildSetzen(Image2, QStringLiteral(":/bilder/logo_lkz.png"));
-    BildSetzen(Image7, QStringLiteral(":/bilder/start_knopf.png"));
-    BildSetzen(Image1, QStringLiteral(":/bilder/logo_morvendix.png"));
+    BildSetzen(Image2, QStringLiteral(":/roh/logo_lkz.rgba"));
+    BildSetzen(Image7, QStringLiteral(":/roh/start_knopf.rgba"));
+    BildSetzen(Image1, QStringLiteral(":/roh/logo_morvendix.rgba"));
     for (QLabel *bild : {Image1, Image2, Image6, Image7})
         bild->setCursor(Qt::PointingHandCursor);
     Image7->setToolTip(QStringLiteral("Neues Projekt beginnen"));
     Image6->setToolTip(WebAdresseHersteller);
     Image2->setToolTip(WebAdresseHersteller);
     Image1->setToolTip(WebAdresseSoftware);
+}
+
+void TForm1::Einpassen()
+{
+    const QPoint Entwurfsecke(148, 114);
+    const QSize entwurf(centralwidget->width(), centralwidget->height() + menuBar()->sizeHint().height());
+    const QMargins rahmen = Fensterrahmen(this);
+    const QPoint innen(rahmen.left(), rahmen.top());
+    const QRect platz = Kundenplatz(this);
+    QSize groesse = entwurf;
+    if (entwurf.width() <= platz.width() && entwurf.height() <= platz.height()) {
+        setFixedSize(entwurf);
+    } else {
+        // Room for the scroll bar of the direction that does not fit, so
+        // that the other direction need not scroll as well.
+        const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (entwurf.height() > platz.height())
+            groesse.rwidth() += balken;
+        if (entwurf.width() > platz.width())
+            groesse.rheight() += balken;
+        groesse = groesse.boundedTo(platz.size());
+        setMinimumSize(QSize(320, 240).boundedTo(groesse));
+        setMaximumSize(entwurf + QSize(balken, balken));
+        resize(groesse);
+    }
+    move(Eingepasst(QRect(Entwurfsecke + innen, groesse), platz).topLeft() - innen);
+}
+
+bool TForm1::event(QEvent *ereignis)
+{
+    // Once the window manager has framed the window, its frame is known
+    // and the estimate of it can be checked.
+    if (ereignis->type() == QEvent::Move && !eingepasst && isVisible() && windowHandle()
+        && !windowHandle()->frameMargins().isNull()) {
+        eingepasst = true;
+        if (!Kundenplatz(this).contains(geometry()))
+            Einpassen();
+    }
+    return QMainWindow::event(ereignis);
+}
+
+void TForm1::Tastatur()
+{
+    // Tab runs down the object data, through the questions, then building
+    // data, air tightness and heat protection, and ends on the two buttons.
+    // Hidden controls are passed over.
+    QList<QWidget *> reihe{Edit2, Edit1, Edit4, datum, Edit7, Edit3, Edit9};
+    for (RadioGroup *gruppe : {RadioGroup1, RadioGroup2, RadioGroup3}) {
+        for (QRadioButton *knopf : gruppe->findChildren<QRadioButton *>())
+            reihe << knopf;
+    }
+    reihe << QList<QWidget *>{ComboBox1, Button3, ComboBox2, Edit6, Edit5, ComboBox5, Edit8, Edit10, ComboBox6,
+                              ComboBox7, Edit11, ComboBox8, Button2, Button4};
+    for (qsizetype i = 1; i < reihe.size(); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
+
+    auto *rad = new Radsperre(this);
+    for (QWidget *feld : {static_cast<QWidget *>(datum), static_cast<QWidget *>(ComboBox1),
+                          static_cast<QWidget *>(ComboBox2), static_cast<QWidget *>(ComboBox5),
+                          static_cast<QWidget *>(ComboBox6), static_cast<QWidget *>(ComboBox7),
+                          static_cast<QWidget *>(ComboBox8)})
+        rad->schuetzen(feld);
 }
 
 void TForm1::Verbinden()

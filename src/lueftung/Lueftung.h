@@ -19,6 +19,9 @@
 //  - setting a combo box's text from code runs nothing (Kombifeld);
 //  - a button clicked from code runs its handler, also while hidden.
 //
+// The window has the design's size and place where the screen has room for
+// it; on a smaller screen it fits the screen and its client area scrolls.
+//
 // The window knows neither the secondary windows, nor the project file, nor
 // the printer: the program class wires those to the menu and buttons. It
 // announces every finished recalculation and every verdict of the question
@@ -92,10 +95,15 @@ signals:
     // A recalculation has finished, or the question flow wrote a verdict.
     void rechenwegGeaendert();
 
+protected:
+    bool event(QEvent *ereignis) override;
+
 private:
     void FormCreate();
     void Verbinden();
     void Gestalten();
+    void Tastatur();
+    void Einpassen();
     void Berechnen();
     QWidget *steuerelement(Steuerelement element) const;
     void Modernisierungskategorie();
@@ -104,4 +112,5 @@ private:
 
     Rechenzustand &zustand;
     int rechentiefe = 0;
+    bool eingepasst = false;
 };

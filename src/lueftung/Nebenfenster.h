@@ -8,13 +8,24 @@
 //  - hidden and shown again, it keeps the position and size that the user
 //    gave it, also where a window manager moved it;
 //  - showing it while it is visible changes nothing: it is neither raised
-//    nor activated.
+//    nor activated;
+//  - the first time it is shown it fits the free area of the screen, and
+//    where its own place would cover the main window's menu bar or was
+//    never chosen, it opens beside the main window, or below its menu bar;
+//  - its large text fields and pictures follow the window's size, and what
+//    lies below or right of them moves along, so that the close button
+//    stays in sight.
 // A window gets all of this from one call in its constructor; the menu
 // items and buttons that open it call NebenfensterZeigen().
 
 #include <QObject>
+#include <QPixmap>
+#include <QPointer>
 #include <QRect>
 
+#include <vector>
+
+class QLabel;
 class QWidget;
 
 class Nebenfenster : public QObject {
@@ -29,11 +40,36 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
+    // A control placed by the design, and how it follows its container:
+    // stretched, moved or kept centred in each direction.
+    struct Teil {
+        QWidget *widget;
+        QRect entwurf;
+        int behaelter;        // index of its container in teile, -1 for the window
+        bool breiter, hoeher; // stretched
+        bool rechts, unten;   // moved by the whole growth
+        bool mittig;          // moved by half the growth
+    };
+
     explicit Nebenfenster(QWidget *fenster);
+    void aufnehmen(QWidget *behaelter, int index);
+    void platzieren();
+    void mitwachsen();
+    void bildAnpassen(QLabel *bild);
 
     QWidget *fenster;
+    QSize entwurf;
+    std::vector<Teil> teile;
+    struct Bild {
+        QPointer<QLabel> label;
+        QPixmap original;
+        qint64 gezeigt = 0;
+    };
+    std::vector<Bild> bilder;
     QRect lage;           // the client geometry when it was last hidden
     bool gemerkt = false;
+    bool platziert = false;
+    bool gewachsen = false;
 };
 
 void NebenfensterEinrichten(QWidget *fenster);

@@ -1,6 +1,7 @@
 #include "lueftung/RadioGroup.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QRadioButton>
 
@@ -24,6 +25,7 @@ void RadioGroup::setItems(const QStringList &items)
     for (int i = 0; i < eintraege.size(); ++i) {
         auto *knopf = new QRadioButton(eintraege[i], this);
         knopf->setObjectName(objectName() + QStringLiteral("_") + QString::number(i));
+        knopf->installEventFilter(this);
         knoepfe->addButton(knopf, i);
     }
     // An index given before the items (as generated form code does) is
@@ -80,4 +82,16 @@ void RadioGroup::vomBenutzer(int id)
         return;
     index = id;
     emit geklickt();
+}
+
+bool RadioGroup::eventFilter(QObject *ziel, QEvent *ereignis)
+{
+    // Tab stops once in the group, on the selected item where there is one.
+    if (ereignis->type() == QEvent::FocusIn) {
+        const Qt::FocusReason grund = static_cast<QFocusEvent *>(ereignis)->reason();
+        QAbstractButton *gewaehlt = knoepfe->checkedButton();
+        if ((grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason) && gewaehlt && gewaehlt != ziel)
+            gewaehlt->setFocus(grund);
+    }
+    return QGroupBox::eventFilter(ziel, ereignis);
 }

@@ -17,7 +17,8 @@ class QGridLayout;
 // Selecting -1 or the item that is already selected runs nothing; an index
 // below -1 counts as -1, one beyond the last item as the last item. An
 // index set while the group has no items yet is kept and selected, without
-// a click, when the items come.
+// a click, when the items come. Tab stops once in the group, on the
+// selected item.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
@@ -37,6 +38,9 @@ public:
 
 signals:
     void geklickt();
+
+protected:
+    bool eventFilter(QObject *ziel, QEvent *ereignis) override;
 
 private:
     void anordnen();

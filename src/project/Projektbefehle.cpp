@@ -135,6 +135,10 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten)
     form.Label49->setText(daten.text(F::Kommentar1));
     form.Label63->setText(daten.text(F::Kommentar2));
     Sichtbar({form.Label31, form.Label49, form.Label63}, true);
+
+    // Long texts are shown from their beginning.
+    for (QLineEdit *feld : form.findChildren<QLineEdit *>())
+        feld->setCursorPosition(0);
     form.UrteilVermerken(Rechenweg::Urteilsgeber::Projektdatei);
 }
 

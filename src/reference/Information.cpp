@@ -6,7 +6,7 @@ TForm3::TForm3(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setupUi(this);
-    ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_luvanto_64.png"));
+    ReferenzfensterEinrichten(this);
     Memo1->setFont(Referenzschrift(11, true));
     MemoFuellen(Memo1, QStringLiteral(":/texte/information.txt"));
     connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);

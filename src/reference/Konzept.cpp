@@ -6,7 +6,7 @@ TForm6::TForm6(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setupUi(this);
-    ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_luvanto_64.png"));
+    ReferenzfensterEinrichten(this);
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
 }
 

@@ -24,7 +24,8 @@ QFont Referenzschrift(int pixel, bool fett)
 void ReferenzfensterEinrichten(QWidget *fenster, const QString &symbol)
 {
     fenster->setFont(Referenzschrift());
-    fenster->setWindowIcon(QIcon(symbol));
+    if (!symbol.isEmpty())
+        fenster->setWindowIcon(QIcon(symbol));
     NebenfensterEinrichten(fenster);
 }
 

@@ -6,7 +6,7 @@ TForm2::TForm2(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setupUi(this);
-    ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_luvanto_64.png"));
+    ReferenzfensterEinrichten(this);
     MemoFuellen(Memo2, QStringLiteral(":/texte/ueberlassung.txt"));
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 }

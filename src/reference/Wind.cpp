@@ -27,7 +27,7 @@ TWindeinstufung::TWindeinstufung(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setupUi(this);
-    ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_luvanto_64.png"));
+    ReferenzfensterEinrichten(this);
     Label1->setFont(Referenzschrift(19, true));
     MemoFuellen(Memo_Spalte1, QStringLiteral(":/texte/wind1.txt"));
     MemoFuellen(Memo_Spalte2, QStringLiteral(":/texte/wind2.txt"));

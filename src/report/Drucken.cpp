@@ -3,6 +3,7 @@
 #include "lueftung/Fehleranzeige.h"
 #include "lueftung/Lueftung.h"
 #include "report/Druckauftrag.h"
+#include "report/PdfExport.h"
 
 #include <QDate>
 #include <QPrinter>
@@ -53,6 +54,25 @@ void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
     const auto seite = Berichtsseite(werte, QDate::currentDate());
     if (const auto fehler = BerichtDrucken(drucker, seite, logo, Berichtstitel(werte.Edit2)))
         FehlerAnzeigen(&form, *fehler);
+}
+
+void PdfSpeichern1Click(TForm1 &form, const QImage &logo, const QString &projektname)
+{
+    const QDate heute = QDate::currentDate();
+    const Berichtswerte werte = BerichtswerteLesen(form);
+    const auto pfad = PdfSpeicherdialog(
+        &form, PdfVorschlag(QStringLiteral("Lüftungskonzept"), werte.Edit2, heute, projektname));
+    if (!pfad)
+        return;
+    if (const auto fehler = PdfSchreiben(*pfad, {Berichtsseite(werte, heute)}, logo, Berichtstitel(werte.Edit2)))
+        FehlerAnzeigen(&form, *fehler);
+}
+
+void Druckvorschau1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
+{
+    const Berichtswerte werte = BerichtswerteLesen(form);
+    DruckvorschauZeigen(&form, drucker, {Berichtsseite(werte, QDate::currentDate())}, logo,
+                        Berichtstitel(werte.Edit2));
 }
 
 void Druckereinstellung1Click(TForm1 &form, QPrinter &drucker)

@@ -1,7 +1,7 @@
 #pragma once
 
-// The menu commands "Ergebnis drucken" and "Druckereinstellung" of the main
-// window. Both take the window, and the application's one printer, which
+// The menu commands "Ergebnis drucken", "Ergebnis als PDF speichern …",
+// "Druckvorschau" and "Druckereinstellung" of the main window. Both take the window, and the application's one printer, which
 // keeps the choices of the dialogs for every later report; printing takes
 // the logo window's current logo as well. Failures reach the error display.
 
@@ -17,6 +17,14 @@ Berichtswerte BerichtswerteLesen(const TForm1 &form);
 
 // Print dialog, then one page with today's date; cancelling stops silently.
 void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker);
+
+// "Ergebnis als PDF speichern …": the save dialog, proposing a name in the
+// folder of the project file projektname, then the page as a PDF file.
+void PdfSpeichern1Click(TForm1 &form, const QImage &logo, const QString &projektname);
+
+// "Druckvorschau": the page in Qt's print preview on the application's
+// printer, also where there is no printer at all.
+void Druckvorschau1Click(TForm1 &form, const QImage &logo, QPrinter &drucker);
 
 // The printer set-up (printer, paper, orientation) for the application's printer.
 void Druckereinstellung1Click(TForm1 &form, QPrinter &drucker);

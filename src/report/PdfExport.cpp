@@ -122,9 +122,11 @@ std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschl
     return DateidialogZeigen(dialog);
 }
 
-void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo)
+void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+                         const QString &titel)
 {
     const QImage bild = Druckbild(logo);
+    drucker.setDocName(titel);
     QPrintPreviewDialog vorschau(&drucker, eltern);
     vorschau.setObjectName(QStringLiteral("Druckvorschau"));
     vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));

@@ -43,5 +43,7 @@ QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, 
 std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschlag);
 
 // Qt's print preview of the pages on the printer's paper, modal. Printing
-// from the preview prints the same pages on that printer.
-void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo);
+// from the preview prints the same pages on that printer, as a job with the
+// given title.
+void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+                         const QString &titel = QString());

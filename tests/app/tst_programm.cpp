@@ -1,5 +1,6 @@
 #include "app/Programm.h"
 
+#include "PdfPruefung.h"
 #include "project/Projektfeld.h"
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QtTest>
@@ -58,6 +61,7 @@ private slots:
     void deutscheDialogtexte();
     void speichernOeffnenUndNeu();
     void druckenOhneDrucker();
+    void pdfUndVorschauOhneDrucker();
 
 private:
     std::unique_ptr<Programm> programm;
@@ -88,6 +92,15 @@ void TestProgramm::nurDasHauptfensterIstSichtbar()
                                                         programm->Windeinstufung.get(),
                                                         programm->Form6.get()})
         QVERIFY(w->isWindow());
+    // One icon, decoded once, for every window but the about box.
+    const QIcon symbol = programm->Form1->windowIcon();
+    QCOMPARE(symbol.availableSizes(), QList<QSize>{QSize(64, 64)});
+    for (QWidget *w : std::initializer_list<QWidget *>{programm->Form2.get(), programm->Form3.get(),
+                                                        programm->Windeinstufung.get(), programm->Form5.get(),
+                                                        programm->Form6.get()})
+        QCOMPARE(w->windowIcon().cacheKey(), symbol.cacheKey());
+    QVERIFY(!programm->Form4->windowIcon().isNull());
+    QVERIFY(programm->Form4->windowIcon().cacheKey() != symbol.cacheKey());
 }
 
 void TestProgramm::fensterUeberMenueUndKnoepfe_data()
@@ -283,6 +296,47 @@ void TestProgramm::druckenOhneDrucker()
         befehl->trigger();
         QCOMPARE(meldung, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
     }
+}
+
+// Without any printer the report still reaches a PDF file, proposed in the
+// project's folder, and the print preview.
+void TestProgramm::pdfUndVorschauOhneDrucker()
+{
+    QTemporaryDir ordner;
+    TForm1 &form = *programm->Form1;
+    QTest::mouseClick(form.Image7, Qt::LeftButton);
+    form.Edit2->setText("Haus: Süd/Nord");
+    programm->Projektname = ordner.filePath("haus.lkz");
+
+    QString vorschlag, imOrdner;
+    QTimer::singleShot(10, qApp, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        vorschlag = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
+        imOrdner = dialog->directory().absolutePath();
+        QTest::keyClick(dialog->findChild<QLineEdit *>("fileNameEdit"), Qt::Key_Return);
+    });
+    form.PdfSpeichern1->trigger();
+    const QString name = "Lüftungskonzept Haus_ Süd_Nord " + QDate::currentDate().toString(Qt::ISODate) + ".pdf";
+    QCOMPARE(vorschlag, name);
+    QCOMPARE(imOrdner, QDir(ordner.path()).absolutePath());
+    const QString pdf = ordner.filePath(name);
+    const auto seiten = PdfLesen(pdf);
+    QCOMPARE(seiten.size(), std::size_t(1));
+    const auto zeile = ZeileBei(seiten.front(), 150, 850, 3);
+    QVERIFY(zeile);
+    QCOMPARE(zeile->text, QStringLiteral("Objektbezeichnung: Haus: Süd/Nord"));
+    QCOMPARE(PdfEintrag(pdf, "Title"), QStringLiteral("Lüftungskonzept – Haus: Süd/Nord"));
+
+    int vorschauseiten = 0;
+    QTimer::singleShot(10, qApp, [&] {
+        auto *vorschau = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        QVERIFY(vorschau);
+        vorschauseiten = vorschau->findChild<QPrintPreviewWidget *>()->pageCount();
+        vorschau->reject();
+    });
+    form.Druckvorschau1->trigger();
+    QCOMPARE(vorschauseiten, 1);
 }
 
 QTEST_MAIN(TestProgramm)

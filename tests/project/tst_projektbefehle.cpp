@@ -386,6 +386,9 @@ void TestProjektbefehle::gekuerzteTexte()
     QCOMPARE(b.form.ComboBox6->text(), KategorieMFH);
     QCOMPARE(b.form.Label31->text(), QString(118, QLatin1Char('u')) + "äß");
     QCOMPARE(b.form.Label49->text(), QString(120, QLatin1Char('k')));
+    // Both long texts show their beginning.
+    QCOMPARE(b.form.Edit2->cursorPosition(), 0);
+    QCOMPARE(b.form.ComboBox6->lineEdit()->cursorPosition(), 0);
 }
 
 // A cut category from a file comes back as the whole category, so the next
