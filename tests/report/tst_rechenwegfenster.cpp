@@ -171,12 +171,17 @@ void TestRechenwegfenster::zeilen_data()
         << QList<Texte>{{}, {{S::ComboBox1, "<b>Reihenhaus</b>"}}} << "Infiltrationsfaktor"
         << "Gebäudetyp »<b>Reihenhaus</b>«" + KeineRegel
                + ": nicht neu bestimmt, weiter gilt 0,5 aus einer früheren Berechnung";
+    QTest::newRow("Kategorie »Passivhaus« behält n50 eines Messwerts")
+        << QList<Texte>{{{S::Edit8, "3,7"}},
+                        {{S::ComboBox5, "nein"}, {S::ComboBox6, "Passivhaus"}}}
+        << "Vorgabewert Auslegungsluftwechsel »Passivhaus«"
+        << "die Kategorie" + KeineRegel
+               + ": nicht neu bestimmt, weiter gilt n50 = 3,7 1/h aus einer früheren Berechnung, "
+                 "eingetragen als »3,7«";
     QTest::newRow("ohne Infiltration kein Urteil")
         << QList<Texte>{{{S::Edit6, ""}}} << "Infiltration"
         << "q_v,Inf = 0, nicht größer als 0: kein Urteil (Fläche, n50, Infiltrationsfaktor oder "
            "Druckdifferenz ist 0)";
-    QTest::newRow("erhöhte Anforderungen in der Berechnung")
-        << QList<Texte>{Neubau120} << "Urteil" << QString(Urteilstexte::KeineMassnahme);
 }
 
 void TestRechenwegfenster::zeilen()
