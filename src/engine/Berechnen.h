@@ -15,6 +15,9 @@
 // the real main window and against a substitute in tests alike. Writing an
 // edit field may run Berechnen again, nested; the nested run computes the
 // same values and the outer run then finishes with the same results.
+//
+// Where Rechenzustand::weg points to a record, the outermost run writes into
+// it what it read, chose and computed (engine/Rechenweg.h).
 
 #include "engine/Rechenblatt.h"
 #include "engine/Rechenzustand.h"
