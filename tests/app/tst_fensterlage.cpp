@@ -60,6 +60,7 @@ void TestFensterlage::bleibtAmPlatz_data()
     QTest::newRow("Regionale Zuordnung") << "Button3";
     QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4";
     QTest::newRow("Logoeinbindung") << "Logoeinbindung1";
+    QTest::newRow("Rechenweg") << "Rechenweg1";
 }
 
 void TestFensterlage::bleibtAmPlatz()
