@@ -81,6 +81,7 @@ QString JpegFehlertext(int code)
         return QStringLiteral("Die JPEG-Datei ist leer");
     case JERR_INPUT_EOF:
     case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
         return QStringLiteral("Die JPEG-Daten brechen vorzeitig ab");
     case JERR_NO_IMAGE:
     case JERR_EMPTY_IMAGE:
