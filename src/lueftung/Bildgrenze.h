@@ -17,5 +17,7 @@ inline constexpr std::int64_t GroessteBildflaeche = 25'000'000;  // pixels
 inline constexpr std::int64_t GroessteBildseite = 32767;        // pixels
 inline constexpr std::int64_t GroessteBilddatei = 256LL * 1024 * 1024;  // bytes
 
+bool BildErlaubt(std::int64_t breite, std::int64_t hoehe);
+
 // Empty when a picture of this size may be decoded, else the German reason.
 QString Bildgroessenfehler(std::int64_t breite, std::int64_t hoehe);

@@ -125,15 +125,16 @@ JpegErgebnis JpegLesen(const QByteArray &daten)
 
     // Everything that must survive a longjmp lives outside this frame's
     // registers: the picture is only handed out after a clean finish.
+    // No object with a destructor may be alive in this frame when libjpeg
+    // jumps back: its destructor would never run.
     QImage *volatile bild = nullptr;
     std::vector<JSAMPLE> *volatile zeile = nullptr;
-    QString *volatile groessenfehler = nullptr;
     if (setjmp(fehler.ruecksprung)) {
-        jpeg_destroy_decompress(&info);
         delete bild;
         delete zeile;
-        const QString text = fehler.code == ZuGross ? *groessenfehler : JpegFehlertext(fehler.code);
-        delete groessenfehler;
+        const QString text = fehler.code == ZuGross ? Bildgroessenfehler(info.image_width, info.image_height)
+                                                    : JpegFehlertext(fehler.code);
+        jpeg_destroy_decompress(&info);
         return {QImage(), text};
     }
 
@@ -143,9 +144,7 @@ JpegErgebnis JpegLesen(const QByteArray &daten)
                  static_cast<unsigned long>(daten.size()));
     jpeg_read_header(&info, TRUE);
 
-    const QString grenze = Bildgroessenfehler(info.image_width, info.image_height);
-    if (!grenze.isEmpty()) {
-        groessenfehler = new QString(grenze);
+    if (!BildErlaubt(info.image_width, info.image_height)) {
         fehler.code = ZuGross;
         std::longjmp(fehler.ruecksprung, 1);
     }
