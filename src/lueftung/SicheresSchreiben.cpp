@@ -89,11 +89,6 @@ std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const ch
 
 } // namespace
 
-int Oeffnen(const char *pfad, int flags, mode_t modus)
-{
-    return ::open(pfad, flags, modus);
-}
-
 std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *daten, std::size_t laenge,
                                              const Dateiaufrufe &aufrufe)
 {

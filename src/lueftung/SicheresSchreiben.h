@@ -15,6 +15,7 @@
 
 #include <QString>
 
+#include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -25,15 +26,13 @@
 using Schreibaufruf = ssize_t (*)(int fd, const void *puffer, std::size_t anzahl);
 using Oeffnungsaufruf = int (*)(const char *pfad, int flags, mode_t modus);
 
-int Oeffnen(const char *pfad, int flags, mode_t modus);
-
 struct Dateiaufrufe {
     Dateiaufrufe() = default;
     // A write call alone: every other call is the real one.
-    Dateiaufrufe(Schreibaufruf s) : schreiben(s) {}  // NOLINT: implicit on purpose
+    Dateiaufrufe(Schreibaufruf s) : schreiben(s) {}
 
     Schreibaufruf schreiben = ::write;
-    Oeffnungsaufruf oeffnen = Oeffnen;
+    Oeffnungsaufruf oeffnen = [](const char *pfad, int flags, mode_t modus) { return ::open(pfad, flags, modus); };
 };
 
 struct Schreibfehler {
