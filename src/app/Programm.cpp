@@ -1,5 +1,6 @@
 #include "app/Programm.h"
 
+#include "lueftung/Nebenfenster.h"
 #include "lueftung/Version.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
@@ -9,18 +10,6 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QTranslator>
-
-namespace {
-
-// Makes a secondary window visible without waiting for it; one that is
-// visible already stays as it is.
-void Zeigen(QWidget *fenster)
-{
-    if (fenster->isHidden())
-        fenster->show();
-}
-
-} // namespace
 
 Programm::Programm()
     : Form1(std::make_unique<TForm1>(zustand))
@@ -67,14 +56,19 @@ QPrinter &Programm::Drucker()
     return *drucker;
 }
 
-void Programm::Button3Click() { Zeigen(Windeinstufung.get()); }
-void Programm::Button4Click() { Zeigen(Form6.get()); }
-void Programm::InformationenzurDIN194661Click() { Zeigen(Form3.get()); }
-void Programm::berlassungsbedingungen3Click() { Zeigen(Form2.get()); }
+void Programm::ProjektOeffnen(const QString &pfad)
+{
+    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+}
+
+void Programm::Button3Click() { NebenfensterZeigen(Windeinstufung.get()); }
+void Programm::Button4Click() { NebenfensterZeigen(Form6.get()); }
+void Programm::InformationenzurDIN194661Click() { NebenfensterZeigen(Form3.get()); }
+void Programm::berlassungsbedingungen3Click() { NebenfensterZeigen(Form2.get()); }
 
 void Programm::Info1Click()
 {
-    Zeigen(Form4.get());
+    NebenfensterZeigen(Form4.get());
     Form4->Label6->setText(Versionstext);
 }
 

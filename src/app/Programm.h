@@ -43,6 +43,10 @@ public:
     // made on first use, so that starting does not wait for the spooler.
     QPrinter &Drucker();
 
+    // Opens the project at pfad as "Öffnen" does once its dialog has
+    // answered; for the project named on the command line.
+    void ProjektOeffnen(const QString &pfad);
+
     // Handlers of the main window that reach other windows.
     void Button3Click();
     void Button4Click();

@@ -12,5 +12,7 @@ void FehlerAnzeigen(QWidget *eltern, const QString &meldung)
     QMessageBox box(QMessageBox::Critical, Programmtitel(), meldung + QLatin1Char('.'),
                     QMessageBox::Ok, eltern);
     box.setObjectName(QStringLiteral("Fehleranzeige"));
+    // Messages carry file names, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }

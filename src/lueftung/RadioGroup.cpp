@@ -26,7 +26,10 @@ void RadioGroup::setItems(const QStringList &items)
         knopf->setObjectName(objectName() + QStringLiteral("_") + QString::number(i));
         knoepfe->addButton(knopf, i);
     }
-    index = std::min(index, int(eintraege.size()) - 1);
+    // An index given before the items (as generated form code does) is
+    // taken now, without running the click handler.
+    index = std::clamp(vorgemerkt.value_or(index), -1, int(eintraege.size()) - 1);
+    vorgemerkt.reset();
     anordnen();
     markieren();
 }
@@ -58,6 +61,10 @@ void RadioGroup::markieren()
 
 void RadioGroup::setItemIndex(int neu)
 {
+    if (eintraege.isEmpty()) {
+        vorgemerkt = neu;
+        return;
+    }
     neu = std::clamp(neu, -1, int(eintraege.size()) - 1);
     if (neu == index)
         return;

@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QStringList>
 
+#include <optional>
+
 class QButtonGroup;
 class QGridLayout;
 
@@ -13,7 +15,9 @@ class QGridLayout;
 // different item, and when code selects a different item with index 0 or
 // more through setItemIndex(), at once, before setItemIndex() returns.
 // Selecting -1 or the item that is already selected runs nothing; an index
-// below -1 counts as -1, one beyond the last item as the last item.
+// below -1 counts as -1, one beyond the last item as the last item. An
+// index set while the group has no items yet is kept and selected, without
+// a click, when the items come.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
@@ -42,6 +46,7 @@ private:
     QStringList eintraege;
     int spalten = 1;
     int index = -1;
+    std::optional<int> vorgemerkt;
     QButtonGroup *knoepfe;
     QGridLayout *raster;
 };

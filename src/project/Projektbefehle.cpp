@@ -155,7 +155,12 @@ void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
 
 void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, const Dateiwahl &wahl)
 {
-    const std::optional<QString> pfad = wahl.oeffnen(&form);
+    GewaehlteDateiOeffnen(form, daten, Projektname, wahl.oeffnen(&form));
+}
+
+void GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektname,
+                           const std::optional<QString> &pfad)
+{
     if (pfad) {
         const Dateiergebnis ergebnis = ProjektdateiLesen(*pfad, daten);
         // Once the file is open the path is the project's, even when

@@ -37,9 +37,16 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten);
 void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
                      const Dateiwahl &wahl = Dateiwahl::Dialoge(), const Dateiaufrufe &aufrufe = {});
 
-// Handler of the menu item "Öffnen".
+// Handler of the menu item "Öffnen": asks for a file and opens it.
 void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
                  const Dateiwahl &wahl = Dateiwahl::Dialoge());
+
+// What "Öffnen" does once its dialog has answered, also for a project named
+// on the command line: reads the file at pfad (none: the dialog was
+// cancelled), sets the title, loads the record into the window and shows
+// the work page. A failure is shown in the error box and ends it there.
+void GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektname,
+                           const std::optional<QString> &pfad);
 
 // The window title after saving or opening.
 QString Fenstertitel(const QString &Projektname);

@@ -1,6 +1,7 @@
 #include "reference/Referenzfenster.h"
 
 #include "lueftung/JpegBild.h"
+#include "lueftung/Nebenfenster.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -24,7 +25,7 @@ void ReferenzfensterEinrichten(QWidget *fenster, const QString &symbol)
 {
     fenster->setFont(Referenzschrift());
     fenster->setWindowIcon(QIcon(symbol));
-    fenster->setAttribute(Qt::WA_QuitOnClose, false);
+    NebenfensterEinrichten(fenster);
 }
 
 QString ReferenztextLaden(const QString &resource)

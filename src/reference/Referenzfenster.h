@@ -1,10 +1,9 @@
 #pragma once
 
 // What the reference windows (terms of use, information sheet, about box,
-// chart, wind list) have in common: the 8-point type of the program, a
-// window that only hides when it is closed and never keeps the program
-// alive, fixed texts read from the embedded resources, and JPEG pictures
-// decoded by libjpeg.
+// chart, wind list) have in common: the 8-point type of the program, the
+// behaviour of every secondary window, fixed texts read from the embedded
+// resources, and JPEG pictures decoded by libjpeg.
 //
 // The windows' sizes in the designer files are client sizes: the outer
 // sizes of the design less a frame of 4 pixels on every side and a title
@@ -22,9 +21,8 @@ class QWidget;
 // type of every window of the program.
 QFont Referenzschrift(int pixel = 11, bool fett = false);
 
-// Font, window icon, and the window's part in ending the program: closing
-// a reference window only hides it, and an open reference window does not
-// keep the program running once the main window is closed.
+// Font, window icon, and the behaviour of every secondary window
+// (lueftung/Nebenfenster.h).
 void ReferenzfensterEinrichten(QWidget *fenster, const QString &symbol);
 
 // The UTF-8 text of a resource (":/texte/…") without its final line break,

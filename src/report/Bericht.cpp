@@ -45,6 +45,12 @@ QString Fusszeile()
                           " – www.lkz-lueftung.example ");
 }
 
+QString Berichtstitel(const QString &objekt)
+{
+    const QString titel = QStringLiteral("Lüftungskonzept");
+    return objekt.isEmpty() ? titel : titel + QStringLiteral(" – ") + objekt;
+}
+
 std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatum)
 {
     const QString datum = druckdatum.toString(QStringLiteral("dd.MM.yy"));

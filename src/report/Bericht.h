@@ -53,3 +53,9 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &werte, QDate druck
 
 // The fixed footer text, which the version caption follows.
 QString Fusszeile();
+
+// The title of a printed or exported report: "Lüftungskonzept – " and the
+// object name, or "Lüftungskonzept" alone when the object has no name. A
+// PDF queue names its files after it, so reports of different objects do
+// not overwrite each other.
+QString Berichtstitel(const QString &objekt);

@@ -41,7 +41,7 @@ void DruckereinstellungZeigen(QWidget *eltern, QPrinter &drucker)
 }
 
 std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seitenelement> &seite,
-                                      const QImage &logo)
+                                      const QImage &logo, const QString &titel)
 {
     // The logo is converted before the document begins: its conversion is
     // the one step of the page that can fail.
@@ -49,7 +49,7 @@ std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seite
     if (bild.isNull())
         return QStringLiteral("Bitmap ist ungültig");
 
-    drucker.setDocName(QString());
+    drucker.setDocName(titel);
     drucker.setFullPage(false);
     QPainter maler;
     if (!maler.begin(&drucker))

@@ -32,6 +32,6 @@ bool DruckdialogBestaetigt(QWidget *eltern, QPrinter &drucker);
 // The page-setup dialog; its choices stay with the printer.
 void DruckereinstellungZeigen(QWidget *eltern, QPrinter &drucker);
 
-// Prints the page as one document, with an empty document title.
+// Prints the page as one document under the given title.
 std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seitenelement> &seite,
-                                      const QImage &logo);
+                                      const QImage &logo, const QString &titel);

@@ -49,8 +49,9 @@ void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
     }
     if (!DruckdialogBestaetigt(&form, drucker))
         return;
-    const auto seite = Berichtsseite(BerichtswerteLesen(form), QDate::currentDate());
-    if (const auto fehler = BerichtDrucken(drucker, seite, logo))
+    const Berichtswerte werte = BerichtswerteLesen(form);
+    const auto seite = Berichtsseite(werte, QDate::currentDate());
+    if (const auto fehler = BerichtDrucken(drucker, seite, logo, Berichtstitel(werte.Edit2)))
         FehlerAnzeigen(&form, *fehler);
 }
 

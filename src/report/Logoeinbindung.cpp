@@ -1,6 +1,7 @@
 #include "report/Logoeinbindung.h"
 
 #include "lueftung/Fehleranzeige.h"
+#include "lueftung/Nebenfenster.h"
 #include "report/Logodatei.h"
 
 #include <QFileDialog>
@@ -21,6 +22,7 @@ TForm5::TForm5(QWidget *parent)
     schrift.setPixelSize(11);
     setFont(schrift);
     move(281, 253);
+    NebenfensterEinrichten(this);
     Anzeigen();
     connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
     connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
@@ -75,7 +77,5 @@ void TForm5::Anzeigen()
 
 void Logoeinbindung1Click(TForm5 &form5)
 {
-    form5.show();
-    form5.raise();
-    form5.activateWindow();
+    NebenfensterZeigen(&form5);
 }

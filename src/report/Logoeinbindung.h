@@ -7,8 +7,9 @@
 // logo and writes a copy as "Logo.bmp" into the working directory; a picture
 // that cannot be read keeps the previous logo, a copy that cannot be written
 // keeps the new one. The window shows the logo at its own pixel size from the
-// top-left corner, cut off at the picture area's edges. Closing the window
-// only hides it; the logo stays.
+// top-left corner, cut off at the picture area's edges. It behaves as every
+// secondary window (lueftung/Nebenfenster.h): closing it only hides it, and
+// the logo stays.
 
 #include "ui_Logoeinbindung.h"
 
@@ -37,5 +38,6 @@ private:
     QString letzteDatei;
 };
 
-// Menu "Logoeinbindung": shows the logo window, not modal.
+// Menu "Logoeinbindung": shows the logo window, not modal; a visible one
+// stays as it is.
 void Logoeinbindung1Click(TForm5 &form5);

@@ -13,6 +13,33 @@
 
 #include <memory>
 
+namespace {
+
+// The events that would show, raise, activate, move or resize a window.
+class Ereigniszaehler : public QObject {
+public:
+    QList<QEvent::Type> ereignisse;
+
+protected:
+    bool eventFilter(QObject *, QEvent *ereignis) override
+    {
+        switch (ereignis->type()) {
+        case QEvent::Show:
+        case QEvent::ZOrderChange:
+        case QEvent::WindowActivate:
+        case QEvent::Move:
+        case QEvent::Resize:
+            ereignisse << ereignis->type();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 // The whole program in-process: its windows, their menu items and buttons.
 class TestProgramm : public QObject {
     Q_OBJECT
@@ -69,20 +96,28 @@ void TestProgramm::fensterUeberMenueUndKnoepfe_data()
     QTest::addColumn<QString>("titel");
     QTest::newRow("Überlassungsbedingungen") << "berlassungsbedingungen3" << "Überlassungsbedingungen";
     QTest::newRow("Informationen zur DIN 1946-6") << "InformationenzurDIN194661" << "Information zur DIN 1946-6";
+    QTest::newRow("Info") << "Info1" << "Morvendix Software GmbH";
     QTest::newRow("Regionale Zuordnung") << "Button3" << "Windeinstufung";
     QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4" << "Lüftungssysteme";
     QTest::newRow("Logoeinbindung") << "Logoeinbindung1" << "Logo";
 }
 
+// Every secondary window, opened the way the user opens it: not modal;
+// opened again while visible it stays where it is, neither raised nor
+// activated; Esc and the close box only hide it, and it comes back where
+// the user left it.
 void TestProgramm::fensterUeberMenueUndKnoepfe()
 {
     QFETCH(QString, ausloeser);
     QFETCH(QString, titel);
     QTest::mouseClick(programm->Form1->Image7, Qt::LeftButton);
-    if (auto *aktion = programm->Form1->findChild<QAction *>(ausloeser))
-        aktion->trigger();
-    else
-        QTest::mouseClick(programm->Form1->findChild<QPushButton *>(ausloeser), Qt::LeftButton);
+    const auto oeffnen = [&] {
+        if (auto *aktion = programm->Form1->findChild<QAction *>(ausloeser))
+            aktion->trigger();
+        else
+            QTest::mouseClick(programm->Form1->findChild<QPushButton *>(ausloeser), Qt::LeftButton);
+    };
+    oeffnen();
 
     QWidget *gezeigt = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -93,6 +128,31 @@ void TestProgramm::fensterUeberMenueUndKnoepfe()
     QVERIFY(!gezeigt->isModal());
     QVERIFY(programm->Form1->isVisible());
     QVERIFY(programm->Form1->isEnabled());
+    QVERIFY(QTest::qWaitForWindowExposed(gezeigt));
+
+    const QRect platz(60, 40, gezeigt->width() - 20, gezeigt->height() - 10);
+    gezeigt->setGeometry(platz);
+    programm->Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(programm->Form1.get()));
+    Ereigniszaehler zaehler;
+    gezeigt->installEventFilter(&zaehler);
+    oeffnen();
+    QCoreApplication::processEvents();
+    gezeigt->removeEventFilter(&zaehler);
+    QCOMPARE(zaehler.ereignisse, QList<QEvent::Type>());
+    QVERIFY(programm->Form1->isActiveWindow());
+
+    gezeigt->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(gezeigt));
+    QTest::keyClick(gezeigt, Qt::Key_Escape);
+    QVERIFY(gezeigt->isHidden());
+    oeffnen();
+    QVERIFY(gezeigt->isVisible());
+    QCOMPARE(gezeigt->geometry(), platz);
+    QVERIFY(gezeigt->close());
+    QVERIFY(gezeigt->isHidden());
+    oeffnen();
+    QCOMPARE(gezeigt->geometry(), platz);
 }
 
 void TestProgramm::infoSetztVersion()
@@ -133,12 +193,17 @@ void TestProgramm::windlisteAendertNichts()
     QCOMPARE(programm->Form1->Label27->text(), QStringLiteral("unberührt"));
 }
 
+// The event loop ends by itself when the main window closes, although
+// every secondary window of the program is open.
 void TestProgramm::hauptfensterSchliessenBeendet()
 {
-    programm->Form1->Button4->click();
-    programm->Form1->Info1->trigger();
-    // The event loop ends by itself when the main window closes, although
-    // two secondary windows are still open.
+    int offen = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != programm->Form1.get() && w->windowType() == Qt::Window) {
+            w->show();
+            ++offen;
+        }
+    QVERIFY(offen >= 6);
     bool zeitUm = false;
     QTimer::singleShot(0, programm->Form1.get(), [this] { programm->Form1->Beenden1->trigger(); });
     QTimer::singleShot(5000, qApp, [&] {

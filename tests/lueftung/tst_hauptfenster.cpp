@@ -107,9 +107,15 @@ void TestHauptfenster::startseite()
 
 void TestHauptfenster::startbildZeigtLeereArbeitsseite()
 {
+    // The designer's answers hold from the start, so the reset selects
+    // nothing new and no verdict is written behind the user's back.
+    QCOMPARE(form->RadioGroup2->itemIndex(), 1);
+    QCOMPARE(form->RadioGroup3->itemIndex(), 0);
     QTest::mouseClick(form->Image7, Qt::LeftButton);
     QVERIFY(!form->Panel6->isVisible());
     QCOMPARE(form->RadioGroup1->itemIndex(), -1);
+    for (QLabel *urteil : {form->Label31, form->Label49, form->Label63})
+        QCOMPARE(urteil->text(), QString());
     for (QWidget *panel : {form->Panel2, form->Panel4, form->Panel3, form->Panel5})
         QVERIFY(!panel->isVisible());
     QVERIFY(form->Panel11->isVisible());

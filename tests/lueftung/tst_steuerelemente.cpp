@@ -25,6 +25,7 @@ private slots:
     void radioKlickAufGewaehltesEintragLoestNichtsAus();
     void radioKeineAuswahlZeigtKeinenKnopf();
     void radioGeschachtelterHandler();
+    void radioIndexVorDenEintraegen();
 
     void kombiTextVonCodeLoestNichtsAus();
     void kombiTastendruckLoestAus();
@@ -149,6 +150,21 @@ void TestSteuerelemente::radioGeschachtelterHandler()
     connect(zweite, &RadioGroup::geklickt, this, [&] { ablauf << "innen"; });
     gruppe->setItemIndex(2);
     QCOMPARE(ablauf, QStringList({"außen an", "innen", "außen weiter", "außen aus"}));
+}
+
+// Generated form code may set the index before the items: the index holds
+// all the same, without a click.
+void TestSteuerelemente::radioIndexVorDenEintraegen()
+{
+    RadioGroup neu(fenster.get());
+    QSignalSpy klicks(&neu, &RadioGroup::geklickt);
+    neu.setItemIndex(1);
+    neu.setItems({"ja", "nein"});
+    QCOMPARE(neu.itemIndex(), 1);
+    QVERIFY(neu.findChild<QRadioButton *>("_1")->isChecked());
+    QCOMPARE(klicks.count(), 0);
+    neu.setItemIndex(0);
+    QCOMPARE(klicks.count(), 1);
 }
 
 void TestSteuerelemente::kombiTextVonCodeLoestNichtsAus()

@@ -32,9 +32,6 @@ private slots:
     void schliessfeld();
     void wiederZeigen_data();
     void wiederZeigen();
-    void zeigenAufSichtbaremFenster_data();
-    void zeigenAufSichtbaremFenster();
-    void hauptfensterBeendetProgramm();
     void textfelder_data();
     void textfelder();
     void programminfo();
@@ -88,28 +85,6 @@ void Zeigen(QWidget *fenster)
     fenster->show();
     QVERIFY(QTest::qWaitForWindowExposed(fenster));
 }
-
-class Ereigniszaehler : public QObject {
-public:
-    QList<QEvent::Type> ereignisse;
-
-protected:
-    bool eventFilter(QObject *, QEvent *ereignis) override
-    {
-        switch (ereignis->type()) {
-        case QEvent::Show:
-        case QEvent::ZOrderChange:
-        case QEvent::WindowActivate:
-        case QEvent::Move:
-        case QEvent::Resize:
-            ereignisse << ereignis->type();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -225,56 +200,6 @@ void TestReferenzfenster::wiederZeigen()
     QCOMPARE(w->geometry(), platz);
     if (f.memo)
         QCOMPARE(Text(f.memo), text);
-}
-
-void TestReferenzfenster::zeigenAufSichtbaremFenster_data()
-{
-    Fensterzeilen();
-}
-
-// Showing a window that is already open neither raises nor activates nor
-// moves it.
-void TestReferenzfenster::zeigenAufSichtbaremFenster()
-{
-    QFETCH(QString, klasse);
-
-    const Fenster f = Bauen(klasse);
-    QWidget *w = f.fenster.get();
-    Zeigen(w);
-    const QRect platz = w->geometry();
-    QWidget davor;
-    davor.resize(200, 100);
-    Zeigen(&davor);
-
-    Ereigniszaehler zaehler;
-    w->installEventFilter(&zaehler);
-    w->show();
-    QCoreApplication::processEvents();
-    w->removeEventFilter(&zaehler);
-
-    QCOMPARE(zaehler.ereignisse, QList<QEvent::Type>());
-    QCOMPARE(w->geometry(), platz);
-}
-
-// Closing the main window ends the program, whichever reference windows
-// are open.
-void TestReferenzfenster::hauptfensterBeendetProgramm()
-{
-    QWidget haupt;
-    haupt.resize(300, 200);
-    std::vector<Fenster> offen;
-    for (const char *klasse : {"TForm2", "TForm3", "TForm4", "TWindeinstufung", "TForm6"}) {
-        offen.push_back(Bauen(QString::fromLatin1(klasse)));
-        Zeigen(offen.back().fenster.get());
-    }
-    Zeigen(&haupt);
-
-    QTimer::singleShot(0, &haupt, &QWidget::close);
-    QTimer aufpasser;
-    aufpasser.setSingleShot(true);
-    connect(&aufpasser, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    aufpasser.start(5000);
-    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 void TestReferenzfenster::textfelder_data()

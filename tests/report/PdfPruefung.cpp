@@ -130,3 +130,15 @@ bool FastGleich(const QImage &a, const QImage &b, int abstand)
     }
     return true;
 }
+
+QString PdfTitel(const QString &pdf)
+{
+    QProcess prozess;
+    prozess.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+    if (!prozess.waitForFinished(60000) || prozess.exitCode() != 0)
+        return {};
+    for (const QString &zeile : QString::fromUtf8(prozess.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (zeile.startsWith(QLatin1String("Title:")))
+            return zeile.mid(6).trimmed();
+    return {};
+}

@@ -56,3 +56,6 @@ bool FastGleich(const QImage &a, const QImage &b, int abstand);
 
 // The smallest rectangle of pixels that are close to the colour, in pixels.
 QRect Farbflaeche(const QImage &bild, QRgb farbe, int abstand);
+
+// The title in the document information; empty when it has none.
+QString PdfTitel(const QString &pdf);

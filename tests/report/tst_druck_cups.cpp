@@ -60,14 +60,15 @@ QString Protokolle()
     return text;
 }
 
-// Waits until the queue is empty and cups-pdf has written its file.
-QString PdfAbwarten()
+// Waits until the queue is empty and cups-pdf has written its files (as
+// many as given); the first of them, or nothing after a time-out.
+QString PdfAbwarten(int anzahl = 1)
 {
     QElapsedTimer uhr;
     uhr.start();
     while (uhr.elapsed() < 90000) {
         const QStringList pdfs = Ausgabe().entryList({QStringLiteral("*.pdf")}, QDir::Files);
-        if (!pdfs.isEmpty() && Lpstat({QStringLiteral("-o"), Warteschlange}).trimmed().isEmpty())
+        if (pdfs.size() >= anzahl && Lpstat({QStringLiteral("-o"), Warteschlange}).trimmed().isEmpty())
             return Ausgabe().filePath(pdfs.constFirst());
         QTest::qWait(200);
     }
@@ -98,6 +99,7 @@ private slots:
     void cleanup();
     void druckdialogBestaetigtEineA4Seite();
     void abbrechenSchicktKeinenAuftrag();
+    void jederBerichtEineEigeneDatei();
     void druckereinstellungGiltFuerDenNaechstenDruck();
 
 private:
@@ -209,6 +211,27 @@ void TestDruckCups::abbrechenSchicktKeinenAuftrag()
     QTest::qWait(500);
     QCOMPARE(Lpstat({QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), Warteschlange}), vorher);
     QVERIFY(Ausgabe().entryList({QStringLiteral("*.pdf")}, QDir::Files).isEmpty());
+}
+
+void TestDruckCups::jederBerichtEineEigeneDatei()
+{
+    // The PDF queue names its files after the job's title: two objects must
+    // not end up in one file.
+    const auto fehler = FehlerAbfangen();
+    Beantworten<QPrintDialog>([](QPrintDialog *dialog) { Bestaetigen(dialog); });
+    Drucken1Click(*form, Farblogo(), *drucker);
+    QVERIFY2(!PdfAbwarten().isEmpty(), qPrintable(Protokolle()));
+    form->Edit2->setText(QStringLiteral("Haus am See"));
+    Beantworten<QPrintDialog>([](QPrintDialog *dialog) { Bestaetigen(dialog); });
+    Drucken1Click(*form, Farblogo(), *drucker);
+    QVERIFY2(!PdfAbwarten(2).isEmpty(), qPrintable(Protokolle()));
+    QCOMPARE(fehler->anzahl, 0);
+
+    // cups-pdf spells the title into the file name with its own escapes.
+    const QStringList pdfs = Ausgabe().entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    QCOMPARE(pdfs.size(), 2);
+    QVERIFY2(pdfs[0].contains(QLatin1String("Haus_am_See")), qPrintable(pdfs[0]));
+    QVERIFY2(pdfs[1].contains(QLatin1String("Wohnhaus_Lindenstra")), qPrintable(pdfs[1]));
 }
 
 void TestDruckCups::druckereinstellungGiltFuerDenNaechstenDruck()

@@ -1,0 +1,68 @@
+#include "app/Befehlszeile.h"
+
+#include "lueftung/Fehleranzeige.h"
+#include "lueftung/Version.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+Befehlszeile Fehler(const QString &programm, const QString &grund)
+{
+    Befehlszeile b;
+    b.art = Befehlszeile::Art::Fehler;
+    b.text = QStringLiteral("%1: %2\nAufruf: %1 [PROJEKT.lkz]\nMehr mit: %1 --help\n")
+                 .arg(programm, grund);
+    return b;
+}
+
+} // namespace
+
+Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
+{
+    const QString programm = QFileInfo(argumente.value(0, QStringLiteral("luvanto"))).fileName();
+
+    QCommandLineParser parser;
+    // "-platform" is one unknown option, not eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Programmtitel()
+                                     + QStringLiteral(": Notwendigkeit lüftungstechnischer "
+                                                      "Maßnahmen nach DIN 1946-6 (Ausgabe 2009)"));
+    const QCommandLineOption hilfe = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("PROJEKT.lkz"),
+                                 QStringLiteral("Projektdatei, die beim Start geöffnet wird."),
+                                 QStringLiteral("[PROJEKT.lkz]"));
+
+    if (!parser.parse(argumente))
+        return Fehler(programm, parser.errorText());
+
+    Befehlszeile b;
+    // --help-all comes with the help option; the program passes none of
+    // Qt's own options on, so it shows the same help.
+    if (parser.isSet(hilfe) || parser.isSet(QStringLiteral("help-all"))) {
+        b.art = Art::Hilfe;
+        b.text = parser.helpText();
+        return b;
+    }
+    if (parser.isSet(version)) {
+        b.art = Art::Version;
+        b.text = Programmtitel() + QLatin1Char(' ') + Versionstext + QLatin1Char('\n');
+        return b;
+    }
+    const QStringList pfade = parser.positionalArguments();
+    if (pfade.size() > 1)
+        return Fehler(programm, QStringLiteral("Es kann nur eine Projektdatei geöffnet werden."));
+    if (pfade.size() == 1) {
+        if (pfade.front().isEmpty())
+            return Fehler(programm, QStringLiteral("Der Name der Projektdatei ist leer."));
+        b.pfad = QFileInfo(pfade.front()).absoluteFilePath();
+    }
+    return b;
+}
+
+int Befehlszeile::Rueckgabewert() const
+{
+    return art == Art::Fehler ? 2 : 0;
+}

@@ -1,0 +1,143 @@
+#include "app/Befehlszeile.h"
+#include "app/Programm.h"
+#include "project/Projektaufbau.h"
+#include "project/Projektdatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The command line: what each call leads to, and a project named on it
+// opened in the whole program as "Öffnen" opens a chosen file.
+class TestBefehlszeile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void lesen_data();
+    void lesen();
+    void projektOeffnen_data();
+    void projektOeffnen();
+
+private:
+    QTemporaryDir ordner;
+};
+
+void TestBefehlszeile::initTestCase()
+{
+    QVERIFY(ordner.isValid());
+    QVERIFY(QDir::setCurrent(ordner.path()));
+    DeutscheUebersetzungLaden();
+
+    TProjektdaten daten;
+    daten.setzeText(Projektfeld::Objektbezeichnung, QStringLiteral("Haus Sonnenhang"));
+    daten.setzeText(Projektfeld::Ergebnis, QStringLiteral("Lüftungstechnische Maßnahme ist notwendig !"));
+    QVERIFY(ProjektdateiSchreiben(ordner.filePath("haus.lkz"), daten).gelungen());
+    QVERIFY(ProjektdateiSchreiben(ordner.filePath("-strich.lkz"), daten).gelungen());
+    QFile kurz(ordner.filePath("kurz.lkz"));
+    QVERIFY(kurz.open(QIODevice::WriteOnly));
+    kurz.write(QByteArray(100, '\0'));
+}
+
+void TestBefehlszeile::lesen_data()
+{
+    using A = Befehlszeile::Art;
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<A>("art");
+    QTest::addColumn<QString>("pfad");  // relative to the working directory
+    QTest::addColumn<QString>("text");  // a part of what is printed
+
+    const QString haus = ordner.filePath("haus.lkz");
+    QTest::newRow("ohne Argument") << QStringList{"luvanto"} << A::Starten << "" << "";
+    QTest::newRow("absoluter Pfad") << QStringList{"luvanto", haus} << A::Starten << "haus.lkz" << "";
+    QTest::newRow("relativer Pfad") << QStringList{"luvanto", "haus.lkz"} << A::Starten << "haus.lkz" << "";
+    QTest::newRow("Pfad in Unterordner")
+        << QStringList{"luvanto", "projekte/alt/haus.lkz"} << A::Starten << "projekte/alt/haus.lkz" << "";
+    QTest::newRow("Pfad mit Minus nach --")
+        << QStringList{"luvanto", "--", "-strich.lkz"} << A::Starten << "-strich.lkz" << "";
+    QTest::newRow("zwei Pfade") << QStringList{"luvanto", "a.lkz", "b.lkz"} << A::Fehler << ""
+                                << "luvanto: Es kann nur eine Projektdatei geöffnet werden.\n"
+                                   "Aufruf: luvanto [PROJEKT.lkz]\n";
+    QTest::newRow("leerer Pfad") << QStringList{"luvanto", ""} << A::Fehler << ""
+                                 << "Der Name der Projektdatei ist leer.";
+    QTest::newRow("unbekannte Option") << QStringList{"luvanto", "-x", "haus.lkz"} << A::Fehler << ""
+                                       << "luvanto: Unbekannte Option 'x'.\nAufruf:";
+    QTest::newRow("unbekannte lange Option")
+        << QStringList{"/usr/bin/luvanto", "--drucken"} << A::Fehler << ""
+        << "luvanto: Unbekannte Option 'drucken'.\nAufruf: luvanto [PROJEKT.lkz]\nMehr mit: luvanto --help\n";
+    QTest::newRow("Option von Qt") << QStringList{"luvanto", "-platform", "offscreen"} << A::Fehler << ""
+                                   << "Unbekannte Option 'platform'.";
+    QTest::newRow("Wert für Hilfe") << QStringList{"luvanto", "--help=ja"} << A::Fehler << ""
+                                    << "Aufruf: luvanto";
+    QTest::newRow("--help") << QStringList{"luvanto", "--help"} << A::Hilfe << ""
+                            << "Zeigt Hilfe zu den Kommandozeilenoptionen an.";
+    QTest::newRow("-h vor Pfad") << QStringList{"luvanto", "-h", "haus.lkz"} << A::Hilfe << ""
+                                 << "Projektdatei, die beim Start geöffnet wird.";
+    QTest::newRow("--help-all") << QStringList{"luvanto", "--help-all"} << A::Hilfe << "" << "Optionen:";
+    QTest::newRow("--version") << QStringList{"luvanto", "--version"} << A::Version << ""
+                               << "Luvanto Lüftungskonzept Version 1.0.0.8\n";
+    QTest::newRow("-v nach Pfad") << QStringList{"luvanto", "haus.lkz", "-v"} << A::Version << ""
+                                  << "Version 1.0.0.8";
+}
+
+void TestBefehlszeile::lesen()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(Befehlszeile::Art, art);
+    QFETCH(QString, pfad);
+    QFETCH(QString, text);
+
+    const Befehlszeile b = Befehlszeile::Lesen(argumente);
+    QCOMPARE(b.art, art);
+    QCOMPARE(b.pfad, pfad.isEmpty() ? QString() : ordner.filePath(pfad));
+    QVERIFY2(b.text.contains(text), qPrintable(b.text));
+    QCOMPARE(b.text.isEmpty(), art == Befehlszeile::Art::Starten);
+    QCOMPARE(b.Rueckgabewert(), art == Befehlszeile::Art::Fehler ? 2 : 0);
+}
+
+void TestBefehlszeile::projektOeffnen_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QString>("objekt");       // Edit2 afterwards
+    QTest::addColumn<QString>("projektname");  // relative to the working directory
+    QTest::addColumn<bool>("arbeitsseite");
+
+    QTest::newRow("Projekt") << "haus.lkz" << "" << "Haus Sonnenhang" << "haus.lkz" << true;
+    QTest::newRow("fehlende Datei") << "weg.lkz" << "Datei nicht gefunden." << "" << "" << false;
+    QTest::newRow("zu kurze Datei") << "kurz.lkz" << "Versuch hinter dem Dateiende zu lesen." << ""
+                                    << "kurz.lkz" << false;
+}
+
+void TestBefehlszeile::projektOeffnen()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, meldung);
+    QFETCH(QString, objekt);
+    QFETCH(QString, projektname);
+    QFETCH(bool, arbeitsseite);
+
+    const Befehlszeile b = Befehlszeile::Lesen({"luvanto", argument});
+    QCOMPARE(b.art, Befehlszeile::Art::Starten);
+    Programm programm;
+    programm.Form1->show();
+    const QString titel = programm.Form1->windowTitle();
+    Fehlerbox box;
+    programm.ProjektOeffnen(b.pfad);
+
+    QCOMPARE(box.meldungen, meldung.isEmpty() ? QStringList() : QStringList{meldung});
+    QCOMPARE(programm.Form1->Edit2->text(), objekt);
+    QCOMPARE(programm.Projektname, projektname.isEmpty() ? QString() : ordner.filePath(projektname));
+    QCOMPARE(programm.Form1->windowTitle(),
+             arbeitsseite ? Fenstertitel(programm.Projektname) : titel);
+    QCOMPARE(programm.Form1->Panel6->isHidden(), arbeitsseite);
+    if (arbeitsseite) {
+        QCOMPARE(programm.Form1->Label31->text(), QStringLiteral("Lüftungstechnische Maßnahme ist notwendig !"));
+        QVERIFY(programm.Form1->windowTitle().endsWith(QDir::separator() + argument));
+    }
+}
+
+QTEST_MAIN(TestBefehlszeile)
+#include "tst_befehlszeile.moc"
