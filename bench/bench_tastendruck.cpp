@@ -1,8 +1,11 @@
 // One keystroke in the area field of the real main window, with every
 // recalculation it triggers, until the result labels hold their new texts;
-// the whole program as it runs, with the Rechenweg window hidden or open.
+// the whole program as it runs, with the Rechenweg window hidden or open;
+// also after 100 000 characters were pasted into a field, where the
+// keystroke goes into that field.
 #include "app/Programm.h"
 
+#include <QClipboard>
 #include <QtTest>
 
 class BenchTastendruck : public QObject {
@@ -17,16 +20,21 @@ void BenchTastendruck::tastendruck_data()
 {
     QTest::addColumn<QString>("messwert");
     QTest::addColumn<bool>("rechenweg");
-    QTest::newRow("Messwert vorhanden") << "ja" << false;
-    QTest::newRow("Vorgabewert, graue Felder") << "nein" << false;
-    QTest::newRow("Messwert vorhanden, Rechenweg offen") << "ja" << true;
-    QTest::newRow("Vorgabewert, Rechenweg offen") << "nein" << true;
+    QTest::addColumn<QString>("eingefuegt");  // the field that gets the paste
+    QTest::newRow("Messwert vorhanden") << "ja" << false << "";
+    QTest::newRow("Vorgabewert, graue Felder") << "nein" << false << "";
+    QTest::newRow("Messwert vorhanden, Rechenweg offen") << "ja" << true << "";
+    QTest::newRow("Vorgabewert, Rechenweg offen") << "nein" << true << "";
+    QTest::newRow("100 000 Zeichen in Edit2 eingefügt") << "ja" << false << "Edit2";
+    QTest::newRow("100 000 Zeichen in Edit6 eingefügt") << "ja" << false << "Edit6";
+    QTest::newRow("100 000 Zeichen in ComboBox1 eingefügt") << "ja" << false << "ComboBox1";
 }
 
 void BenchTastendruck::tastendruck()
 {
     QFETCH(QString, messwert);
     QFETCH(bool, rechenweg);
+    QFETCH(QString, eingefuegt);
     Programm programm;
     TForm1 &form = *programm.Form1;
     form.show();
@@ -42,14 +50,26 @@ void BenchTastendruck::tastendruck()
         programm.Rechenweg1Click();
         QVERIFY(QTest::qWaitForWindowExposed(programm.Rechenwegfenster.get()));
     }
-    form.Edit6->setFocus();
+    QLineEdit *feld = form.Edit6;
+    if (eingefuegt == "Edit2")
+        feld = form.Edit2;
+    else if (eingefuegt == "ComboBox1")
+        feld = form.ComboBox1->lineEdit();
+    feld->setFocus();
+    if (!eingefuegt.isEmpty()) {
+        QApplication::clipboard()->setText(QString(100000, QLatin1Char('9')));
+        QTest::keySequence(feld, QKeySequence::Paste);
+        QCOMPARE(feld->text().size(), 1000);
+    }
 
     int taste = 0;
     QBENCHMARK {
-        // Alternately "120" and "12": every keystroke changes the text.
-        QTest::keyClick(form.Edit6, (taste++ % 2) ? Qt::Key_Backspace : Qt::Key_0);
+        // Alternately one more character and one less: every keystroke
+        // changes the text.
+        QTest::keyClick(feld, (taste++ % 2) ? Qt::Key_Backspace : Qt::Key_0);
     }
-    QVERIFY(form.Label39->text() == "143,6" || form.Label39->text() == "53,6");
+    if (eingefuegt.isEmpty())
+        QVERIFY(form.Label39->text() == "143,6" || form.Label39->text() == "53,6");
     QCOMPARE(programm.Rechenwegfenster->zeilen().empty(), !rechenweg);
 }
 

@@ -6,8 +6,13 @@
 class QByteArray;
 
 // Decodes JPEG pictures with libjpeg. libjpeg's own error handler would end
-// the process; this one turns every error, and a file that ends too early,
-// into an error text, so a damaged picture never takes the program down.
+// the process; this one turns every error and every warning (a file that
+// ends too early, damaged data) into a German error text, so a damaged
+// picture is refused whole, never shown half grey, and libjpeg's English
+// texts never reach the user. The size in the header is checked against the
+// program's picture limit (lueftung/Bildgrenze.h) before any pixel is
+// allocated. CMYK and YCCK pictures are converted to RGB, read as the
+// inverted CMYK that Adobe's programs write.
 struct JpegErgebnis {
     QImage bild;
     QString fehler;  // empty when the picture was decoded
@@ -19,3 +24,6 @@ JpegErgebnis JpegLesen(const QByteArray &daten);
 
 // Reads a JPEG picture from a file or a Qt resource (":/…").
 JpegErgebnis JpegDateiLesen(const QString &pfad);
+
+// The German text for one of libjpeg's error or warning codes.
+QString JpegFehlertext(int code);

@@ -59,6 +59,20 @@ void BildSetzen(QLabel *bild, const QString &resource)
 
 } // namespace
 
+namespace {
+
+// Every edit field and combo box holds up to 1000 characters: far more than
+// the longest slot of a project file (120) or a line of the report, and few
+// enough that a keystroke after a paste of a whole document stays fast (the
+// field lays out its whole text on every change).
+void FeldlaengeBegrenzen(QWidget &fenster)
+{
+    for (QLineEdit *feld : fenster.findChildren<QLineEdit *>())
+        feld->setMaxLength(1000);
+}
+
+} // namespace
+
 TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     : QMainWindow(parent)
     , zustand(z)
@@ -71,6 +85,7 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     Tastatur();
     Verbinden();
     FormCreate();
+    FeldlaengeBegrenzen(*this);
 }
 
 void TForm1::FormCreate()

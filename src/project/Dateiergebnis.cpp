@@ -24,6 +24,7 @@ Dateiergebnis Dateiergebnis::ausSystemcode(Schritt schritt, int systemcode, bool
     case EROFS:
     case EISDIR:
     case ETXTBSY:
+    case ENXIO:  // a socket, or a device without its driver
         return {Art::ZugriffVerweigert, schritt, systemcode};
     case ENOSPC:
     case EDQUOT:

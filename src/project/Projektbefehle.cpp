@@ -143,12 +143,12 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten)
 }
 
 void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
-                     const Dateiwahl &wahl, Schreibaufruf schreiben)
+                     const Dateiwahl &wahl, const Dateiaufrufe &aufrufe)
 {
     ProjektSichern(form, daten);
     if (const std::optional<QString> pfad = wahl.speichern(&form, Projektname)) {
         form.setWindowTitle(QFileInfo(*pfad).fileName());
-        const Dateiergebnis ergebnis = ProjektdateiSchreiben(*pfad, daten, schreiben);
+        const Dateiergebnis ergebnis = ProjektdateiSchreiben(*pfad, daten, aufrufe);
         if (!ergebnis.gelungen()) {
             FehlerAnzeigen(&form, ergebnis.meldung());
             return;

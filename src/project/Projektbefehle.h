@@ -36,7 +36,7 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten);
 
 // Handler of the menu item "Speichern".
 void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
-                     const Dateiwahl &wahl = Dateiwahl::Dialoge(), Schreibaufruf schreiben = ::write);
+                     const Dateiwahl &wahl = Dateiwahl::Dialoge(), const Dateiaufrufe &aufrufe = {});
 
 // Handler of the menu item "Öffnen": asks for a file and opens it.
 void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,

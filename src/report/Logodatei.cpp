@@ -1,23 +1,23 @@
 #include "report/Logodatei.h"
 
+#include "lueftung/Bildgrenze.h"
 #include "lueftung/JpegBild.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 
 namespace {
-
-struct DateiSchliessen {
-    void operator()(std::FILE *datei) const { std::fclose(datei); }
-};
-using Datei = std::unique_ptr<std::FILE, DateiSchliessen>;
 
 QString NichtGeoeffnet(const QString &dateiname, int fehlernummer)
 {
@@ -25,30 +25,58 @@ QString NichtGeoeffnet(const QString &dateiname, int fehlernummer)
         .arg(dateiname, Systemgrund(fehlernummer));
 }
 
-QString NichtErstellt(const QString &dateiname, int fehlernummer)
+QString NichtGeladen(const QString &dateiname, const QString &grund)
 {
-    return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
-        .arg(QFileInfo(dateiname).absoluteFilePath(), Systemgrund(fehlernummer));
+    return QStringLiteral("Bild %1 kann nicht geladen werden. %2").arg(dateiname, grund);
 }
 
-// The whole file, or the error number of the failed open or read.
-std::optional<QByteArray> DateiLesen(const QString &dateiname, int &fehlernummer)
+// The whole file, or the message why it was not read. Only a regular file
+// is read, and only up to the limit of a picture file.
+std::optional<QByteArray> DateiLesen(const QString &dateiname, QString &fehler)
 {
-    errno = 0;
-    Datei datei(std::fopen(QFile::encodeName(dateiname).constData(), "rb"));
-    if (!datei) {
-        fehlernummer = errno;
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(QFile::encodeName(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        fehler = NichtGeoeffnet(dateiname, errno);
         return std::nullopt;
     }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        fehler = NichtGeoeffnet(dateiname, EACCES);
+        return std::nullopt;
+    }
+    const QString zuGross = NichtGeladen(
+        dateiname, QStringLiteral("Die Datei ist größer als %1 MB").arg(GroessteBilddatei >> 20));
+    if (info.st_size > GroessteBilddatei) {
+        ::close(fd);
+        fehler = zuGross;
+        return std::nullopt;
+    }
+
+    // The file may grow while it is read; it is never read past the limit.
     QByteArray inhalt;
+    inhalt.reserve(qsizetype(info.st_size));
     char puffer[65536];
-    std::size_t gelesen;
-    while ((gelesen = std::fread(puffer, 1, sizeof puffer, datei.get())) > 0)
-        inhalt.append(puffer, static_cast<qsizetype>(gelesen));
-    if (std::ferror(datei.get())) {
-        fehlernummer = errno;
-        return std::nullopt;
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            fehler = NichtGeoeffnet(dateiname, errno);
+            break;
+        }
+        if (n == 0)
+            break;
+        if (inhalt.size() + n > GroessteBilddatei) {
+            fehler = zuGross;
+            break;
+        }
+        inhalt.append(puffer, qsizetype(n));
     }
+    ::close(fd);
+    if (!fehler.isEmpty())
+        return std::nullopt;
     return inhalt;
 }
 
@@ -66,23 +94,37 @@ QImage AlsBitmap(const QImage &bild)
     return bitmap;
 }
 
-Logoergebnis Dekodieren(const QByteArray &inhalt, const QString &erweiterung)
+// BMP and PNG through Qt's readers, which read the size from the header
+// first.
+Logoergebnis MitQtLesen(const QByteArray &inhalt, const char *format, const QString &ungueltig,
+                        const QString &dateiname)
 {
-    if (erweiterung == QLatin1String("bmp")) {
-        const QImage bild = QImage::fromData(inhalt, "BMP");
-        if (bild.isNull())
-            return {{}, QStringLiteral("Bitmap ist ungültig")};
-        return {AlsBitmap(bild), {}};
-    }
-    if (erweiterung == QLatin1String("png")) {
-        const QImage bild = QImage::fromData(inhalt, "PNG");
-        if (bild.isNull())
-            return {{}, QStringLiteral("PNG-Bild ist ungültig")};
-        return {AlsBitmap(bild), {}};
-    }
+    QBuffer puffer;
+    puffer.setData(inhalt);
+    puffer.open(QIODevice::ReadOnly);
+    QImageReader leser(&puffer, format);
+    leser.setAutoTransform(false);
+    const QSize groesse = leser.size();
+    if (!groesse.isValid())
+        return {{}, ungueltig};
+    const QString grenze = Bildgroessenfehler(groesse.width(), groesse.height());
+    if (!grenze.isEmpty())
+        return {{}, NichtGeladen(dateiname, grenze)};
+    const QImage bild = leser.read();
+    if (bild.isNull() || bild.size() != groesse)
+        return {{}, ungueltig};
+    return {AlsBitmap(bild), {}};
+}
+
+Logoergebnis Dekodieren(const QByteArray &inhalt, const QString &erweiterung, const QString &dateiname)
+{
+    if (erweiterung == QLatin1String("bmp"))
+        return MitQtLesen(inhalt, "BMP", QStringLiteral("Bitmap ist ungültig"), dateiname);
+    if (erweiterung == QLatin1String("png"))
+        return MitQtLesen(inhalt, "PNG", QStringLiteral("PNG-Bild ist ungültig"), dateiname);
     const JpegErgebnis jpeg = JpegLesen(inhalt);
     if (!jpeg.ok())
-        return {{}, jpeg.fehler};
+        return {{}, NichtGeladen(dateiname, jpeg.fehler)};
     return {AlsBitmap(jpeg.bild), {}};
 }
 
@@ -103,14 +145,15 @@ Logoergebnis LogoLesen(const QString &dateiname)
         && klein != QLatin1String("jpeg"))
         return {{}, QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(erweiterung)};
 
-    int fehlernummer = 0;
-    const std::optional<QByteArray> inhalt = DateiLesen(dateiname, fehlernummer);
+    QString fehler;
+    const std::optional<QByteArray> inhalt = DateiLesen(dateiname, fehler);
     if (!inhalt)
-        return {{}, NichtGeoeffnet(dateiname, fehlernummer)};
-    return Dekodieren(*inhalt, klein);
+        return {{}, fehler};
+    return Dekodieren(*inhalt, klein, dateiname);
 }
 
-std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname)
+std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname,
+                                     const Dateiaufrufe &aufrufe)
 {
     QByteArray bmp;
     QBuffer puffer(&bmp);
@@ -119,22 +162,15 @@ std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateinam
     if (!schreiber.write(logo))
         return QStringLiteral("Bitmap ist ungültig");
 
-    errno = 0;
-    Datei datei(std::fopen(QFile::encodeName(dateiname).constData(), "wb"));
-    if (!datei)
-        return NichtErstellt(dateiname, errno);
-    std::FILE *roh = datei.release();
-    const auto laenge = static_cast<std::size_t>(bmp.size());
-    bool geschrieben = std::fwrite(bmp.constData(), 1, laenge, roh) == laenge;
-    int fehlernummer = geschrieben ? 0 : errno;
-    if (std::fclose(roh) != 0 && geschrieben) {
-        geschrieben = false;
-        fehlernummer = errno;
-    }
-    if (!geschrieben)
-        return QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. %2")
-            .arg(QFileInfo(dateiname).absoluteFilePath(), Systemgrund(fehlernummer));
-    return std::nullopt;
+    const auto fehler = SicherSchreiben(dateiname, bmp.constData(), std::size_t(bmp.size()), aufrufe);
+    if (!fehler)
+        return std::nullopt;
+    const QString ganzerName = QFileInfo(dateiname).absoluteFilePath();
+    if (fehler->schritt == Schreibfehler::Schritt::Erstellen)
+        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
+            .arg(ganzerName, Systemgrund(fehler->fehlernummer));
+    return QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. %2")
+        .arg(ganzerName, Systemgrund(fehler->fehlernummer));
 }
 
 QString Systemgrund(int fehlernummer)

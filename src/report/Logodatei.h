@@ -8,6 +8,15 @@
 // logo is always a bitmap that the report can print and that can be written
 // as "Logo.bmp". Failures come back as German message texts, with the
 // operating system's reason where a file could not be opened or created.
+//
+// Reading is bounded: only regular files are read (a FIFO or a device is
+// refused at once), files beyond the picture limit's file size are refused
+// before a byte is read, and every format's size is read from its header and
+// checked against the one picture limit (lueftung/Bildgrenze.h) before any
+// pixel is allocated. Writing replaces "Logo.bmp" the way project files are
+// replaced (lueftung/SicheresSchreiben.h): a failure leaves the old file.
+
+#include "lueftung/SicheresSchreiben.h"
 
 #include <QImage>
 #include <QString>
@@ -26,8 +35,10 @@ QImage LeeresLogo();
 
 Logoergebnis LogoLesen(const QString &dateiname);
 
-// Writes the logo as a BMP file; an existing file is replaced.
-std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname);
+// Writes the logo as a BMP file; an existing file is replaced. Tests pass
+// failing calls in aufrufe.
+std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname,
+                                     const Dateiaufrufe &aufrufe = {});
 
 // The operating system's reason for an error number, in German.
 QString Systemgrund(int fehlernummer);

@@ -32,6 +32,7 @@ void TestDateiergebnis::systemcodes_data()
     QTest::newRow("EPERM") << EPERM << true << 5 << "Dateizugriff verweigert";
     QTest::newRow("EROFS") << EROFS << true << 5 << "Dateizugriff verweigert";
     QTest::newRow("EISDIR") << EISDIR << true << 5 << "Dateizugriff verweigert";
+    QTest::newRow("ENXIO: Socket") << ENXIO << true << 5 << "Dateizugriff verweigert";
     QTest::newRow("ENOSPC") << ENOSPC << true << 101 << "Zu wenig Speicherplatz";
     QTest::newRow("EDQUOT") << EDQUOT << true << 101 << "Zu wenig Speicherplatz";
     // EIO is 5 on this system, but not the 5 of a refused access.

@@ -4,6 +4,8 @@
 // failure with its message and what stands afterwards.
 #include "Projektaufbau.h"
 
+#include <QClipboard>
+
 #include <sys/stat.h>
 #include <cerrno>
 
@@ -172,6 +174,9 @@ private slots:
     void oeffnenScheitert_data();
     void oeffnenScheitert();
     void schreibgeschuetztOeffnen();
+    void fremdeDateiOeffnen_data();
+    void fremdeDateiOeffnen();
+    void riesigeEinfuegung();
     void datumstext_data();
     void datumstext();
 
@@ -179,7 +184,7 @@ private:
     QString pfad(const QString &name) const { return ordner->filePath(name); }
     QStringList dateien() const
     {
-        return QDir(ordner->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(ordner->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     // Saves a's project at pfad(name), answering the dialog at once.
     void speichern(Projektaufbau &a, const QString &name);
@@ -568,6 +573,9 @@ void TestProjektbefehle::speichernScheitert_data()
     QTest::newRow("Ordner als Datei") << "ordner.lkz" << 0 << "Dateizugriff verweigert.";
     QTest::newRow("Platte voll") << "alt.lkz" << 1 << "Zu wenig Speicherplatz.";
     QTest::newRow("E/A-Fehler") << "alt.lkz" << 2 << QString("E/A-Fehler %1.").arg(EIO);
+    QTest::newRow("Ordner verschwindet nach dem Dialog") << "weg/neu.lkz" << 0 << "Ungültiger Dateiname.";
+    QTest::newRow("Name länger als erlaubt") << QString(300, 'n') + ".lkz" << 0 << "Ungültiger Dateiname.";
+    QTest::newRow("FIFO als Ziel") << "fifo.lkz" << 0 << "Dateizugriff verweigert.";
 }
 
 // The title shows the chosen file's name only, the project name and the
@@ -579,6 +587,8 @@ void TestProjektbefehle::speichernScheitert()
     QFETCH(int, aufruf);
     QFETCH(QString, meldung);
     QVERIFY(QDir().mkdir(pfad("ordner.lkz")));
+    QVERIFY(QDir().mkdir(pfad("weg")));
+    QCOMPARE(::mkfifo(QFile::encodeName(pfad("fifo.lkz")).constData(), 0600), 0);
     Projektaufbau a;
     a.form.Edit2->setText("alter Stand");
     speichern(a, "alt.lkz");
@@ -588,14 +598,20 @@ void TestProjektbefehle::speichernScheitert()
     const Schreibaufruf aufrufe[] = {::write, platteVoll, ein_ausgabefehler};
     Fehlerbox box;
     Antwort antwort(pfad(ziel));
-    Speichern1Click(a.form, a.daten, a.Projektname, antwort.wahl(), aufrufe[aufruf]);
+    Dateiwahl wahl = antwort.wahl();
+    wahl.speichern = [this, dialog = wahl.speichern](QWidget *eltern, const QString &vorschlag) {
+        QDir(pfad("weg")).removeRecursively();  // while the dialog is open
+        return dialog(eltern, vorschlag);
+    };
+    Speichern1Click(a.form, a.daten, a.Projektname, wahl, aufrufe[aufruf]);
 
     QCOMPARE(box.meldungen, QStringList{meldung});
     QVERIFY(box.richtigGestaltet);
     QCOMPARE(a.form.windowTitle(), QFileInfo(ziel).fileName());
     QCOMPARE(a.Projektname, pfad("alt.lkz"));
     QCOMPARE(dateiinhalt(pfad("alt.lkz")), alt);
-    QCOMPARE(dateien(), (QStringList{"alt.lkz", "ordner.lkz"}));
+    QCOMPARE(dateien(), (QStringList{"alt.lkz", "fifo.lkz", "ordner.lkz"}));
+    QVERIFY(!QFileInfo(pfad("fifo.lkz")).isFile());
 }
 
 void TestProjektbefehle::oeffnenScheitert_data()
@@ -609,6 +625,10 @@ void TestProjektbefehle::oeffnenScheitert_data()
     QTest::newRow("Ordner als Datei") << "ordner.lkz" << "Dateizugriff verweigert." << false;
     QTest::newRow("leere Datei") << "leer.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
     QTest::newRow("Datei von 500 Bytes") << "kurz.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
+    QTest::newRow("Datei von 1108 Bytes") << "1108.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
+    QTest::newRow("Datei verschwindet nach dem Dialog") << "weg.lkz" << "Datei nicht gefunden." << false;
+    QTest::newRow("FIFO") << "fifo.lkz" << "Dateizugriff verweigert." << false;
+    QTest::newRow("Verweis auf /dev/zero") << "null.lkz" << "Dateizugriff verweigert." << false;
 }
 
 // Nothing changes on the screen; once the file could be opened, the project
@@ -621,6 +641,10 @@ void TestProjektbefehle::oeffnenScheitert()
     QVERIFY(QDir().mkdir(pfad("ordner.lkz")));
     anlegen(pfad("leer.lkz"), QByteArray());
     anlegen(pfad("kurz.lkz"), QByteArray(500, 'k'));
+    anlegen(pfad("1108.lkz"), QByteArray(1108, '\x05'));
+    anlegen(pfad("weg.lkz"), QByteArray(1109, '\x05'));
+    QCOMPARE(::mkfifo(QFile::encodeName(pfad("fifo.lkz")).constData(), 0600), 0);
+    QVERIFY(QFile::link("/dev/zero", pfad("null.lkz")));
 
     Projektaufbau b;
     b.form.Edit2->setText("bleibt");
@@ -633,7 +657,12 @@ void TestProjektbefehle::oeffnenScheitert()
 
     Fehlerbox box;
     Antwort antwort(pfad(quelle));
-    ffnen1Click(b.form, b.daten, b.Projektname, antwort.wahl());
+    Dateiwahl wahl = antwort.wahl();
+    wahl.oeffnen = [this, dialog = wahl.oeffnen](QWidget *eltern) {
+        QFile::remove(pfad("weg.lkz"));  // while the dialog is open
+        return dialog(eltern);
+    };
+    ffnen1Click(b.form, b.daten, b.Projektname, wahl);
 
     QCOMPARE(box.meldungen, QStringList{meldung});
     QVERIFY(box.richtigGestaltet);
@@ -657,6 +686,64 @@ void TestProjektbefehle::schreibgeschuetztOeffnen()
     oeffnen(b, "a.lkz");
     QCOMPARE(box.meldungen, QStringList());
     QCOMPARE(b.form.Edit2->text(), QString("nur lesen"));
+}
+
+void TestProjektbefehle::fremdeDateiOeffnen_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<QString>("edit2");
+    QByteArray gueltig(1109, '\0');
+    gueltig[0] = 4;
+    gueltig.replace(1, 4, "Haus");
+    QByteArray laengen255(1109, 'L');
+    for (int i = 0; i < TProjektdaten::Feldanzahl; ++i)
+        laengen255[qsizetype(TProjektdaten::lage(Projektfeld(i)).offset)] = '\xff';
+
+    QTest::newRow("1110 Bytes") << gueltig + QByteArray(1, 'x') << "Haus";
+    QTest::newRow("alle Bytes 0x00") << QByteArray(1109, '\0') << "";
+    QTest::newRow("alle Bytes 0xFF") << QByteArray(1109, '\xff') << QString(40, QChar(0xff));
+    QTest::newRow("alle Längenbytes 255") << laengen255 << QString(40, 'L');
+}
+
+// A file that this program did not write opens without a message; no text
+// is taken from beyond its slot.
+void TestProjektbefehle::fremdeDateiOeffnen()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(QString, edit2);
+    anlegen(pfad("fremd.lkz"), inhalt);
+    Fehlerbox box;
+    Projektaufbau b;
+    oeffnen(b, "fremd.lkz");
+    QCOMPARE(box.meldungen, QStringList());
+    QCOMPARE(b.form.Edit2->text(), edit2);
+    QVERIFY(b.form.Label31->text().size() <= 120);
+    for (QLineEdit *feld : {b.form.Edit1, b.form.Edit3, b.form.Edit4, b.form.Edit7, b.form.Edit9})
+        QVERIFY(feld->text().size() <= 40);
+}
+
+// 100 000 characters pasted into an edit field and a combo box are saved
+// cut to their slots; the file stays one record.
+void TestProjektbefehle::riesigeEinfuegung()
+{
+    Projektaufbau a;
+    a.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&a.form));
+    a.form.Button1->click();
+    a.form.RadioGroup1->setItemIndex(1);
+    Waehlen(a.form.ComboBox5, "nein");
+    QApplication::clipboard()->setText(QString(100000, QChar(0xe4)));
+    for (QLineEdit *feld : {a.form.Edit2, a.form.ComboBox6->lineEdit()}) {
+        feld->setFocus();
+        feld->selectAll();
+        QTest::keySequence(feld, QKeySequence::Paste);
+        QCOMPARE(feld->text().size(), 1000);
+    }
+    speichern(a, "lang.lkz");
+    const QByteArray datei = dateiinhalt(pfad("lang.lkz"));
+    QCOMPARE(datei.size(), 1109);
+    QCOMPARE(datei.mid(0, 41), QByteArray(1, 40) + QByteArray(40, '\xe4'));
+    QCOMPARE(datei.mid(600, 41), QByteArray(1, 40) + QByteArray(40, '\xe4'));
 }
 
 void TestProjektbefehle::datumstext_data()

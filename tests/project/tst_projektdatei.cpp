@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/stat.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -59,6 +61,17 @@ ssize_t stueckweise(int fd, const void *puffer, std::size_t anzahl)
 
 const Schreibaufruf Schreibaufrufe[] = {platteVollNach500, schreibtNichts, ein_ausgabefehler};
 
+// A folder that refuses new files: the temporary file beside the target
+// cannot be created, the target itself can be opened.
+int ordnerVerweigert(const char *pfad, int flags, mode_t modus)
+{
+    if (flags & O_CREAT) {
+        errno = EACCES;
+        return -1;
+    }
+    return ::open(pfad, flags, modus);
+}
+
 TProjektdaten beispiel()
 {
     TProjektdaten daten;
@@ -105,6 +118,12 @@ private slots:
     void schreibfehler_data();
     void schreibfehler();
     void schreibfehlerOhneAlteDatei();
+    void ordnerVerweigertNeueDateien_data();
+    void ordnerVerweigertNeueDateien();
+    void keineNormaleDatei_data();
+    void keineNormaleDatei();
+    void namenslaenge_data();
+    void namenslaenge();
     void kurzeDatei_data();
     void kurzeDatei();
     void langeDatei();
@@ -113,7 +132,7 @@ private slots:
 
 private:
     QString pfad(const QString &name) const { return ordner->filePath(name); }
-    QStringList dateien() const { return QDir(ordner->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+    QStringList dateien() const { return QDir(ordner->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot); }
 
     std::unique_ptr<QTemporaryDir> ordner;
 };
@@ -225,6 +244,113 @@ void TestProjektdatei::schreibfehlerOhneAlteDatei()
     const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad("neu.lkz"), beispiel(), platteVollNach500);
     QCOMPARE(ergebnis.art(), Art::ZuWenigSpeicherplatz);
     QCOMPARE(dateien(), QStringList());
+}
+
+void TestProjektdatei::ordnerVerweigertNeueDateien_data()
+{
+    QTest::addColumn<QString>("ziel");
+    QTest::addColumn<int>("aufruf");  // -1 write(), else Schreibaufrufe
+    QTest::addColumn<int>("code");
+    QTest::newRow("vorhandene Datei: an Ort und Stelle") << "alt.lkz" << -1 << 0;
+    QTest::newRow("Verweis auf vorhandene Datei") << "link.lkz" << -1 << 0;
+    QTest::newRow("neue Datei") << "neu.lkz" << -1 << 5;
+    QTest::newRow("an Ort und Stelle, Platte voll") << "alt.lkz" << 0 << 101;
+}
+
+// Where the folder refuses the temporary file, an existing file is written
+// in place, through a link too, keeping its permissions.
+void TestProjektdatei::ordnerVerweigertNeueDateien()
+{
+    QFETCH(QString, ziel);
+    QFETCH(int, aufruf);
+    QFETCH(int, code);
+    anlegen(pfad("alt.lkz"), QByteArray(1500, 'a'));
+    QVERIFY(::chmod(QFile::encodeName(pfad("alt.lkz")), 0640) == 0);
+    QVERIFY(QFile::link(pfad("alt.lkz"), pfad("link.lkz")));
+
+    Dateiaufrufe aufrufe;
+    aufrufe.oeffnen = ordnerVerweigert;
+    if (aufruf >= 0)
+        aufrufe.schreiben = Schreibaufrufe[aufruf];
+    const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad(ziel), beispiel(), aufrufe);
+
+    QCOMPARE(ergebnis.code(), code);
+    if (code == 0)
+        QCOMPARE(inhalt(pfad("alt.lkz")), alsBytes(beispiel()));
+    QCOMPARE(dateien(), (QStringList{"alt.lkz", "link.lkz"}));
+    QVERIFY(QFileInfo(pfad("link.lkz")).isSymLink());
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(pfad("alt.lkz")), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+}
+
+void TestProjektdatei::keineNormaleDatei_data()
+{
+    QTest::addColumn<QString>("art");
+    QTest::newRow("FIFO") << "FIFO";
+    QTest::newRow("Verweis auf /dev/zero") << "/dev/zero";
+    QTest::newRow("Verweis auf /dev/null") << "/dev/null";
+    QTest::newRow("Socket") << "Socket";
+    QTest::newRow("Ordner") << "Ordner";
+}
+
+// Neither command ever writes to, replaces or waits on something that is
+// not a regular file; the record stays as it was.
+void TestProjektdatei::keineNormaleDatei()
+{
+    QFETCH(QString, art);
+    const QString ziel = pfad("x.lkz");
+    const QByteArray name = QFile::encodeName(ziel);
+    int steckdose = -1;
+    if (art == "FIFO") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (art == "Socket") {
+        steckdose = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un adresse {};
+        adresse.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof adresse.sun_path);
+        std::copy(name.begin(), name.end(), adresse.sun_path);
+        QCOMPARE(::bind(steckdose, reinterpret_cast<sockaddr *>(&adresse), sizeof adresse), 0);
+    } else if (art == "Ordner") {
+        QVERIFY(QDir().mkdir(ziel));
+    } else {
+        QVERIFY(QFile::link(art, ziel));
+    }
+    struct stat vorher {};
+    QCOMPARE(::lstat(name.constData(), &vorher), 0);
+
+    TProjektdaten daten = beispiel();
+    const Dateiergebnis lesen = ProjektdateiLesen(ziel, daten);
+    const Dateiergebnis schreiben = ProjektdateiSchreiben(ziel, TProjektdaten());
+    if (steckdose >= 0)
+        ::close(steckdose);
+
+    QCOMPARE(lesen.meldung(), QString("Dateizugriff verweigert"));
+    QCOMPARE(lesen.schritt(), Schritt::Oeffnen);
+    QCOMPARE(alsBytes(daten), alsBytes(beispiel()));
+    QCOMPARE(schreiben.meldung(), QString("Dateizugriff verweigert"));
+    struct stat nachher {};
+    QCOMPARE(::lstat(name.constData(), &nachher), 0);
+    QCOMPARE(nachher.st_ino, vorher.st_ino);
+    QCOMPARE(dateien(), QStringList{"x.lkz"});
+}
+
+void TestProjektdatei::namenslaenge_data()
+{
+    QTest::addColumn<int>("laenge");
+    QTest::addColumn<int>("code");
+    QTest::newRow("255 Zeichen, die Grenze") << 255 << 0;
+    QTest::newRow("256 Zeichen") << 256 << 3;
+}
+
+// The temporary file's name must fit where the target's name fits.
+void TestProjektdatei::namenslaenge()
+{
+    QFETCH(int, laenge);
+    QFETCH(int, code);
+    const QString name = QString(laenge - 4, QLatin1Char('n')) + ".lkz";
+    QCOMPARE(ProjektdateiSchreiben(pfad(name), beispiel()).code(), code);
+    QCOMPARE(dateien(), code == 0 ? QStringList{name} : QStringList());
 }
 
 void TestProjektdatei::kurzeDatei_data()

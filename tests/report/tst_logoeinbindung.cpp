@@ -12,12 +12,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QAbstractItemView>
+#include <QBuffer>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -51,6 +54,55 @@ void Oeffnen(QFileDialog *dialog, const QString &pfad)
             liste->selectionModel()->clearSelection();
     dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(pfad);
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
+}
+
+// A BMP header of 54 bytes claiming a picture of the given size, 24 bits.
+QByteArray BmpKopf(quint32 breite, quint32 hoehe)
+{
+    QByteArray kopf(54, '\0');
+    const auto setze = [&kopf](int stelle, quint32 wert, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            kopf[stelle + i] = char((wert >> (8 * i)) & 0xff);
+    };
+    kopf[0] = 'B';
+    kopf[1] = 'M';
+    setze(2, 54, 4);
+    setze(10, 54, 4);
+    setze(14, 40, 4);
+    setze(18, breite, 4);
+    setze(22, hoehe, 4);
+    setze(26, 1, 2);
+    setze(28, 24, 2);
+    return kopf;
+}
+
+quint32 Crc32(const QByteArray &daten)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : daten) {
+        crc ^= quint8(c);
+        for (int i = 0; i < 8; ++i)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A valid PNG of one pixel whose header (IHDR, with its checksum) claims
+// the given size.
+QByteArray PngKopf(quint32 breite, quint32 hoehe)
+{
+    QByteArray png;
+    QBuffer puffer(&png);
+    puffer.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_RGB888).save(&puffer, "PNG");
+    const auto setze = [&png](int stelle, quint32 wert) {
+        for (int i = 0; i < 4; ++i)
+            png[stelle + i] = char((wert >> (24 - 8 * i)) & 0xff);
+    };
+    setze(16, breite);
+    setze(20, hoehe);
+    setze(29, Crc32(png.mid(12, 17)));
+    return png;
 }
 
 QImage Rgb(const QImage &bild)
@@ -88,6 +140,7 @@ private slots:
     void fehlerBehaeltAltesLogo();
     void logoBmpSelbstLaden();
     void logoBmpNichtErstellbar();
+    void logoBmpBeiVollerPlatte();
     void abbrechenAendertNichts();
     void verbergenUndZeigenBehaeltLogo();
 
@@ -182,6 +235,7 @@ void TestLogoeinbindung::ladenUndLogoBmp_data()
     QTest::newRow("BMP 600 x 150") << QStringLiteral("logo.bmp") << QByteArray("BMP") << QSize(600, 150);
     QTest::newRow("BMP 1200 x 300") << QStringLiteral("gross.bmp") << QByteArray("BMP") << QSize(1200, 300);
     QTest::newRow("BMP klein") << QStringLiteral("klein.bmp") << QByteArray("BMP") << QSize(50, 20);
+    QTest::newRow("BMP 6000 x 1500") << QStringLiteral("breit.bmp") << QByteArray("BMP") << QSize(6000, 1500);
     QTest::newRow("BMP grosse Endung") << QStringLiteral("LOGO.BMP") << QByteArray("BMP") << QSize(600, 150);
     QTest::newRow("PNG mit Transparenz") << QStringLiteral("logo.png") << QByteArray("PNG") << QSize(300, 100);
     QTest::newRow("JPEG .jpg") << QStringLiteral("logo.jpg") << QByteArray("JPEG") << QSize(600, 150);
@@ -262,27 +316,57 @@ void TestLogoeinbindung::anzeigeBeschnittenVonObenLinks()
 void TestLogoeinbindung::fehlerBehaeltAltesLogo_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("art");  // what stands at the path
     QTest::addColumn<QByteArray>("inhalt");
-    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QString>("meldung");  // %1: the path; empty: any text
 
-    QTest::newRow("unbekannte Endung") << QStringLiteral("logo.gif") << QByteArray("GIF89a")
+    const auto zuGross = [](int breite, int hoehe) {
+        return QStringLiteral("Bild %1 kann nicht geladen werden. Das Bild ist mit ") + QString::number(breite)
+               + QStringLiteral(" × ") + QString::number(hoehe)
+               + QStringLiteral(" Pixeln zu groß; erlaubt sind höchstens 25 Millionen Pixel und 32767 Pixel je Seite.");
+    };
+    const QString verweigert = QStringLiteral("Datei %1 kann nicht geöffnet werden. Zugriff verweigert.");
+    QByteArray jpeg;
+    QBuffer puffer(&jpeg);
+    puffer.open(QIODevice::WriteOnly);
+    Muster(QSize(64, 64)).save(&puffer, "JPEG");
+    QByteArray riesigesJpeg = jpeg;
+    const qsizetype sof = jpeg.indexOf(QByteArray("\xff\xc0", 2));
+    riesigesJpeg.replace(sof + 5, 4, QByteArray("\x32\x18\x81\x0f", 4));  // 33039 x 12824
+
+    QTest::newRow("unbekannte Endung") << QStringLiteral("logo.gif") << "Datei" << QByteArray("GIF89a")
                                        << QStringLiteral("Unbekannte Bilddateierweiterung (.gif).");
-    QTest::newRow("keine Endung") << QStringLiteral("logo") << QByteArray("BM")
+    QTest::newRow("keine Endung") << QStringLiteral("logo") << "Datei" << QByteArray("BM")
                                   << QStringLiteral("Unbekannte Bilddateierweiterung (.).");
-    QTest::newRow("beschädigte Bitmap") << QStringLiteral("kaputt.bmp") << QByteArray("BM\x10\x00 nichts", 12)
+    QTest::newRow("beschädigte Bitmap") << QStringLiteral("kaputt.bmp") << "Datei" << QByteArray("BM\x10\x00 nichts", 12)
                                          << QStringLiteral("Bitmap ist ungültig.");
-    QTest::newRow("leere Bitmap") << QStringLiteral("leer.bmp") << QByteArray()
+    QTest::newRow("leere Bitmap") << QStringLiteral("leer.bmp") << "Datei" << QByteArray()
                                   << QStringLiteral("Bitmap ist ungültig.");
-    QTest::newRow("fehlende Datei") << QStringLiteral("fehlt.bmp") << QByteArray()
+    QTest::newRow("fehlende Datei") << QStringLiteral("fehlt.bmp") << "fehlt" << QByteArray()
                                     << QStringLiteral("Datei %1 kann nicht geöffnet werden. "
                                                       "Datei oder Verzeichnis nicht gefunden.");
-    QTest::newRow("beschädigtes JPEG") << QStringLiteral("kaputt.jpg") << QByteArray("\xff\xd8\xff\xe0 kaputt", 12)
+    QTest::newRow("beschädigtes JPEG") << QStringLiteral("kaputt.jpg") << "Datei" << QByteArray("\xff\xd8\xff\xe0 kaputt", 12)
                                        << QString();
+    QTest::newRow("JPEG bricht ab") << QStringLiteral("halb.jpg") << "Datei" << jpeg.left(jpeg.size() * 2 / 3)
+                                    << QStringLiteral("Bild %1 kann nicht geladen werden. Die JPEG-Daten brechen vorzeitig ab.");
+    QTest::newRow("JPEG-Kopf 33039 x 12824") << QStringLiteral("riesig.jpg") << "Datei" << riesigesJpeg
+                                             << zuGross(33039, 12824);
+    QTest::newRow("BMP-Kopf 40000 x 40000") << QStringLiteral("riesig.bmp") << "Datei" << BmpKopf(40000, 40000)
+                                            << QStringLiteral("Bitmap ist ungültig.");
+    QTest::newRow("PNG-Kopf 65500 x 65500") << QStringLiteral("riesig.png") << "Datei" << PngKopf(65500, 65500)
+                                            << zuGross(65500, 65500);
+    QTest::newRow("BMP 6000 x 4200 in 54 Bytes") << QStringLiteral("hoch.bmp") << "Datei" << BmpKopf(6000, 4200)
+                                                 << zuGross(6000, 4200);
+    QTest::newRow("Datei über 256 MB") << QStringLiteral("gross.bmp") << "gross" << BmpKopf(600, 150)
+                                       << QStringLiteral("Bild %1 kann nicht geladen werden. Die Datei ist größer als 256 MB.");
+    QTest::newRow("Verweis auf /dev/zero") << QStringLiteral("null.bmp") << "/dev/zero" << QByteArray() << verweigert;
+    QTest::newRow("FIFO") << QStringLiteral("fifo.bmp") << "FIFO" << QByteArray() << verweigert;
 }
 
 void TestLogoeinbindung::fehlerBehaeltAltesLogo()
 {
     QFETCH(QString, name);
+    QFETCH(QString, art);
     QFETCH(QByteArray, inhalt);
     QFETCH(QString, meldung);
 
@@ -295,10 +379,17 @@ void TestLogoeinbindung::fehlerBehaeltAltesLogo()
     QVERIFY(!alteDatei.isEmpty());
 
     const QString pfad = quelle->filePath(name);
-    if (!meldung.contains(QLatin1String("nicht gefunden"))) {
+    if (art == QLatin1String("Datei") || art == QLatin1String("gross")) {
         QFile datei(pfad);
         QVERIFY(datei.open(QIODevice::WriteOnly));
         datei.write(inhalt);
+        // A sparse file: large, but nothing on disk.
+        if (art == QLatin1String("gross"))
+            QVERIFY(datei.resize((256LL << 20) + 1));
+    } else if (art == QLatin1String("/dev/zero")) {
+        QVERIFY(QFile::link(art, pfad));
+    } else if (art == QLatin1String("FIFO")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
     }
     const auto fehler = FehlerAbfangen();
     waehlen(form, pfad);
@@ -341,6 +432,30 @@ void TestLogoeinbindung::logoBmpNichtErstellbar()
                                .arg(QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"))));
     // The new logo stays all the same.
     QCOMPARE(Rgb(form.logo()), muster);
+}
+
+// The disk fills up after 100 bytes of the new Logo.bmp: the previous one
+// stands whole, nothing else is left in the folder.
+void TestLogoeinbindung::logoBmpBeiVollerPlatte()
+{
+    QVERIFY(Rgb(Muster(QSize(90, 30))).save(QStringLiteral("Logo.bmp"), "BMP"));
+    const QByteArray alt = Dateiinhalt(QStringLiteral("Logo.bmp"));
+    const Schreibaufruf platteVoll = [](int fd, const void *puffer, std::size_t anzahl) -> ssize_t {
+        const off_t stand = ::lseek(fd, 0, SEEK_CUR);
+        if (stand >= 100) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, puffer, std::min<std::size_t>(anzahl, std::size_t(100 - stand)));
+    };
+    const auto fehler = LogoSchreiben(Rgb(Muster(QSize(600, 150))), QStringLiteral("Logo.bmp"), platteVoll);
+    QVERIFY(fehler);
+    QCOMPARE(*fehler, QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. Auf dem Datenträger ist "
+                                     "kein Speicherplatz mehr verfügbar")
+                          .arg(QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"))));
+    QCOMPARE(Dateiinhalt(QStringLiteral("Logo.bmp")), alt);
+    QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Logo.bmp"});
 }
 
 void TestLogoeinbindung::abbrechenAendertNichts()
