@@ -2,7 +2,7 @@
 // that the user moved and resized through the window manager, then closed,
 // comes back where the user left it, and opening it again while it is
 // visible changes nothing.
-#include "app/Programm.h"
+#include "Nebenfensterliste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,32 +53,17 @@ void TestFensterlage::cleanup()
 
 void TestFensterlage::bleibtAmPlatz_data()
 {
-    QTest::addColumn<QString>("ausloeser");
-    QTest::newRow("Überlassungsbedingungen") << "berlassungsbedingungen3";
-    QTest::newRow("Informationen zur DIN 1946-6") << "InformationenzurDIN194661";
-    QTest::newRow("Info") << "Info1";
-    QTest::newRow("Regionale Zuordnung") << "Button3";
-    QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4";
-    QTest::newRow("Logoeinbindung") << "Logoeinbindung1";
-    QTest::newRow("Rechenweg") << "Rechenweg1";
+    NebenfensterZeilen();
 }
 
 void TestFensterlage::bleibtAmPlatz()
 {
     QFETCH(QString, ausloeser);
     programm->Form1->Image7Click();
-    const auto oeffnen = [&] {
-        if (auto *aktion = programm->Form1->findChild<QAction *>(ausloeser))
-            aktion->trigger();
-        else
-            programm->Form1->findChild<QPushButton *>(ausloeser)->click();
-    };
+    const auto oeffnen = [&] { NebenfensterOeffnen(*programm, ausloeser); };
     oeffnen();
-    QWidget *fenster = QApplication::activeWindow();
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w != programm->Form1.get() && w->windowType() == Qt::Window)
-            fenster = w;
-    QVERIFY(fenster && fenster != programm->Form1.get());
+    QWidget *fenster = OffenesNebenfenster(*programm);
+    QVERIFY(fenster);
     QVERIFY(QTest::qWaitForWindowExposed(fenster));
 
     const QString id = QString::number(fenster->winId());

@@ -1,4 +1,4 @@
-#include "app/Programm.h"
+#include "Nebenfensterliste.h"
 
 #include "PdfPruefung.h"
 #include "project/Projektfeld.h"
@@ -105,14 +105,7 @@ void TestProgramm::nurDasHauptfensterIstSichtbar()
 
 void TestProgramm::fensterUeberMenueUndKnoepfe_data()
 {
-    QTest::addColumn<QString>("ausloeser");
-    QTest::addColumn<QString>("titel");
-    QTest::newRow("Überlassungsbedingungen") << "berlassungsbedingungen3" << "Überlassungsbedingungen";
-    QTest::newRow("Informationen zur DIN 1946-6") << "InformationenzurDIN194661" << "Information zur DIN 1946-6";
-    QTest::newRow("Info") << "Info1" << "Morvendix Software GmbH";
-    QTest::newRow("Regionale Zuordnung") << "Button3" << "Windeinstufung";
-    QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4" << "Lüftungssysteme";
-    QTest::newRow("Logoeinbindung") << "Logoeinbindung1" << "Logo";
+    NebenfensterZeilen();
 }
 
 // Every secondary window, opened the way the user opens it: not modal;
@@ -124,18 +117,10 @@ void TestProgramm::fensterUeberMenueUndKnoepfe()
     QFETCH(QString, ausloeser);
     QFETCH(QString, titel);
     QTest::mouseClick(programm->Form1->Image7, Qt::LeftButton);
-    const auto oeffnen = [&] {
-        if (auto *aktion = programm->Form1->findChild<QAction *>(ausloeser))
-            aktion->trigger();
-        else
-            QTest::mouseClick(programm->Form1->findChild<QPushButton *>(ausloeser), Qt::LeftButton);
-    };
+    const auto oeffnen = [&] { NebenfensterOeffnen(*programm, ausloeser); };
     oeffnen();
 
-    QWidget *gezeigt = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w != programm->Form1.get())
-            gezeigt = w;
+    QWidget *gezeigt = OffenesNebenfenster(*programm);
     QVERIFY(gezeigt);
     QCOMPARE(gezeigt->windowTitle(), titel);
     QVERIFY(!gezeigt->isModal());

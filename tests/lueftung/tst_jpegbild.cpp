@@ -1,5 +1,7 @@
 #include "lueftung/JpegBild.h"
 
+#include "Bildkoepfe.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -54,20 +56,6 @@ QByteArray RotBlau(int breite, int hoehe, J_COLOR_SPACE farbraum = JCS_RGB, bool
     QByteArray daten(reinterpret_cast<const char *>(puffer), qsizetype(groesse));
     std::free(puffer);
     return daten;
-}
-
-// The picture with the size in its frame header (SOF0) replaced: what a
-// hostile file of a few hundred bytes claims.
-QByteArray MitKopfgroesse(QByteArray jpeg, int breite, int hoehe)
-{
-    const qsizetype sof = jpeg.indexOf(QByteArray("\xff\xc0", 2));
-    if (sof < 0)
-        return {};
-    jpeg[sof + 5] = char(hoehe >> 8);
-    jpeg[sof + 6] = char(hoehe & 0xff);
-    jpeg[sof + 7] = char(breite >> 8);
-    jpeg[sof + 8] = char(breite & 0xff);
-    return jpeg;
 }
 
 QString Zugross(int breite, int hoehe)

@@ -2,6 +2,7 @@
 // dialog for every accepted format and every failure, "Logo.bmp" in the
 // working directory, and hiding and showing again.
 
+#include "Bildkoepfe.h"
 #include "Dialogantwort.h"
 #include "lueftung/JpegBild.h"
 #include "report/Logodatei.h"
@@ -54,26 +55,6 @@ void Oeffnen(QFileDialog *dialog, const QString &pfad)
             liste->selectionModel()->clearSelection();
     dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(pfad);
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
-}
-
-// A BMP header of 54 bytes claiming a picture of the given size, 24 bits.
-QByteArray BmpKopf(quint32 breite, quint32 hoehe)
-{
-    QByteArray kopf(54, '\0');
-    const auto setze = [&kopf](int stelle, quint32 wert, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            kopf[stelle + i] = char((wert >> (8 * i)) & 0xff);
-    };
-    kopf[0] = 'B';
-    kopf[1] = 'M';
-    setze(2, 54, 4);
-    setze(10, 54, 4);
-    setze(14, 40, 4);
-    setze(18, breite, 4);
-    setze(22, hoehe, 4);
-    setze(26, 1, 2);
-    setze(28, 24, 2);
-    return kopf;
 }
 
 quint32 Crc32(const QByteArray &daten)
@@ -330,9 +311,7 @@ void TestLogoeinbindung::fehlerBehaeltAltesLogo_data()
     QBuffer puffer(&jpeg);
     puffer.open(QIODevice::WriteOnly);
     Muster(QSize(64, 64)).save(&puffer, "JPEG");
-    QByteArray riesigesJpeg = jpeg;
-    const qsizetype sof = jpeg.indexOf(QByteArray("\xff\xc0", 2));
-    riesigesJpeg.replace(sof + 5, 4, QByteArray("\x32\x18\x81\x0f", 4));  // 33039 x 12824
+    const QByteArray riesigesJpeg = MitKopfgroesse(jpeg, 33039, 12824);
 
     QTest::newRow("unbekannte Endung") << QStringLiteral("logo.gif") << "Datei" << QByteArray("GIF89a")
                                        << QStringLiteral("Unbekannte Bilddateierweiterung (.gif).");
