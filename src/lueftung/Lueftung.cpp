@@ -6,6 +6,7 @@
 #include "lueftung/Adressen.h"
 #include "lueftung/Bildschirmplatz.h"
 #include "lueftung/JpegBild.h"
+#include "lueftung/Programmschrift.h"
 #include "lueftung/Radsperre.h"
 #include "lueftung/Rohbild.h"
 #include "lueftung/Version.h"
@@ -28,19 +29,11 @@ const QString KategorieModernisierungMFH =
 const QString KategorieModernisierungEFH =
     QStringLiteral("freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE");
 
-QFont Schrift(int pixel, bool fett = false)
-{
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setPixelSize(pixel);
-    schrift.setBold(fett);
-    return schrift;
-}
-
 // Puts a subscript label right behind the first characters of a caption.
 void Tiefstellen(QLabel *index, const QLabel *beschriftung, const QString &davor)
 {
     const int x = beschriftung->x() + QFontMetrics(beschriftung->font()).horizontalAdvance(davor);
-    index->setFont(Schrift(9));
+    index->setFont(Programmschrift(9));
     index->move(x, beschriftung->y() + 6);
     index->resize(QFontMetrics(index->font()).horizontalAdvance(index->text()) + 2, 12);
     index->raise();
@@ -79,7 +72,7 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
 {
     // Set before the controls exist, so they inherit it instead of being
     // updated one by one.
-    setFont(Schrift(11));
+    setFont(Programmschrift(11));
     setupUi(this);
     Gestalten();
     Tastatur();
@@ -116,21 +109,21 @@ void TForm1::Gestalten()
     Panel6->raise();
 
     for (QLabel *titel : {StaticText7, StaticText8})
-        titel->setFont(Schrift(32, true));
+        titel->setFont(Programmschrift(32, true));
     for (QLabel *titel : {StaticText1, StaticText2})
-        titel->setFont(Schrift(19, true));
-    StaticText11->setFont(Schrift(16, true));
-    Label30->setFont(Schrift(13));
+        titel->setFont(Programmschrift(19, true));
+    StaticText11->setFont(Programmschrift(16, true));
+    Label30->setFont(Programmschrift(13));
     // The fixed notes are set a little smaller than the questions.
     for (QLabel *hinweis : Panel12->findChildren<QLabel *>() + Panel13->findChildren<QLabel *>())
-        hinweis->setFont(Schrift(10));
+        hinweis->setFont(Programmschrift(10));
     for (QLabel *hinweis : {Label14, Label15, Label56, Label61})
-        hinweis->setFont(Schrift(10));
+        hinweis->setFont(Programmschrift(10));
 
     QPalette rot = Label31->palette();
     rot.setColor(QPalette::WindowText, Qt::red);
     for (QLabel *urteil : {Label31, Label49, Label63}) {
-        urteil->setFont(Schrift(16, true));
+        urteil->setFont(Programmschrift(16, true));
         urteil->setPalette(rot);
     }
 

@@ -2,6 +2,7 @@
 
 #include "lueftung/JpegBild.h"
 #include "lueftung/Nebenfenster.h"
+#include "lueftung/Programmschrift.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -13,17 +14,9 @@
 #include <QTextDocument>
 #include <QWidget>
 
-QFont Referenzschrift(int pixel, bool fett)
-{
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setPixelSize(pixel);
-    schrift.setBold(fett);
-    return schrift;
-}
-
 void ReferenzfensterEinrichten(QWidget *fenster, const QString &symbol)
 {
-    fenster->setFont(Referenzschrift());
+    fenster->setFont(Programmschrift());
     if (!symbol.isEmpty())
         fenster->setWindowIcon(QIcon(symbol));
     NebenfensterEinrichten(fenster);

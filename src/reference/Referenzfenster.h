@@ -9,17 +9,12 @@
 // sizes of the design less a frame of 4 pixels on every side and a title
 // bar of 26 pixels, i.e. 8 pixels narrower and 34 pixels lower.
 
-#include <QFont>
 #include <QString>
 
 class QLabel;
 class QPlainTextEdit;
 class QTextEdit;
 class QWidget;
-
-// "Liberation Sans" at the given pixel height; 11 pixels is the 8-point
-// type of every window of the program.
-QFont Referenzschrift(int pixel = 11, bool fett = false);
 
 // Font, window icon, and the behaviour of every secondary window
 // (lueftung/Nebenfenster.h). Without an icon of its own the window shows

@@ -1,5 +1,6 @@
 #include "reference/Wind.h"
 
+#include "lueftung/Programmschrift.h"
 #include "reference/Referenzfenster.h"
 
 #include <QTextBlockFormat>
@@ -28,7 +29,7 @@ TWindeinstufung::TWindeinstufung(QWidget *parent)
 {
     setupUi(this);
     ReferenzfensterEinrichten(this);
-    Label1->setFont(Referenzschrift(19, true));
+    Label1->setFont(Programmschrift(19, true));
     MemoFuellen(Memo_Spalte1, QStringLiteral(":/texte/wind1.txt"));
     MemoFuellen(Memo_Spalte2, QStringLiteral(":/texte/wind2.txt"));
     MemoFuellen(Memo_Spalte3, QStringLiteral(":/texte/wind3.txt"));

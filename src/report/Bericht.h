@@ -48,6 +48,9 @@ struct Seitenelement {
     bool operator==(const Seitenelement &) const = default;
 };
 
+// Pages in the order they are printed, each as the list above.
+using Seitenliste = std::vector<std::vector<Seitenelement>>;
+
 // The page for the given values, printed on the given day.
 std::vector<Seitenelement> Berichtsseite(const Berichtswerte &werte, QDate druckdatum);
 

@@ -1,8 +1,11 @@
 #include "report/Berichtsmaler.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -86,4 +89,21 @@ void SeiteZeichnen(QPainter &maler, const std::vector<Seitenelement> &seite, con
             TextZeichnen(maler, um, e);
     }
     maler.restore();
+}
+
+void SeitenZeichnen(QPainter &maler, QPagedPaintDevice &geraet, const Seitenliste &seiten, const QImage &bild)
+{
+    for (std::size_t i = 0; i < seiten.size(); ++i) {
+        if (i > 0)
+            geraet.newPage();
+        SeiteZeichnen(maler, seiten[i], bild);
+    }
+}
+
+bool HatLogo(const Seitenliste &seiten)
+{
+    return std::any_of(seiten.begin(), seiten.end(), [](const std::vector<Seitenelement> &seite) {
+        return std::any_of(seite.begin(), seite.end(),
+                           [](const Seitenelement &e) { return e.art == Seitenelement::Art::Logo; });
+    });
 }

@@ -18,6 +18,7 @@
 
 #include <vector>
 
+class QPagedPaintDevice;
 class QPainter;
 
 // The family name that the report asks for.
@@ -29,3 +30,9 @@ QImage Druckbild(const QImage &logo);
 
 // Draws the page; bild is a picture from Druckbild().
 void SeiteZeichnen(QPainter &maler, const std::vector<Seitenelement> &seite, const QImage &bild);
+
+// Draws the pages one after the other, each on a new page of the device.
+void SeitenZeichnen(QPainter &maler, QPagedPaintDevice &geraet, const Seitenliste &seiten, const QImage &bild);
+
+// Whether any page has a logo box, which needs a picture from Druckbild().
+bool HatLogo(const Seitenliste &seiten);

@@ -50,13 +50,11 @@ void DruckereinstellungZeigen(QWidget *eltern, QPrinter &drucker)
     dialog.exec();
 }
 
-std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seitenelement> &seite,
-                                      const QImage &logo, const QString &titel)
+std::optional<QString> SeitenDrucken(QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+                                     const QString &titel)
 {
-    // The logo is converted before the document begins: its conversion is
-    // the one step of the page that can fail.
     const QImage bild = Druckbild(logo);
-    if (bild.isNull())
+    if (bild.isNull() && HatLogo(seiten))
         return QStringLiteral("Bitmap ist ungültig");
 
     drucker.setDocName(titel);
@@ -64,26 +62,7 @@ std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seite
     QPainter maler;
     if (!maler.begin(&drucker))
         return QStringLiteral("Druckauftrag kann nicht begonnen werden");
-    SeiteZeichnen(maler, seite, bild);
-    if (!maler.end())
-        return QStringLiteral("Druckauftrag kann nicht abgeschlossen werden");
-    return std::nullopt;
-}
-
-std::optional<QString> SeitenDrucken(QPrinter &drucker,
-                                     const std::vector<std::vector<Seitenelement>> &seiten,
-                                     const QString &titel)
-{
-    drucker.setDocName(titel);
-    drucker.setFullPage(false);
-    QPainter maler;
-    if (!maler.begin(&drucker))
-        return QStringLiteral("Druckauftrag kann nicht begonnen werden");
-    for (std::size_t i = 0; i < seiten.size(); ++i) {
-        if (i > 0)
-            drucker.newPage();
-        SeiteZeichnen(maler, seiten[i], QImage());
-    }
+    SeitenZeichnen(maler, drucker, seiten, bild);
     if (!maler.end())
         return QStringLiteral("Druckauftrag kann nicht abgeschlossen werden");
     return std::nullopt;

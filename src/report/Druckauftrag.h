@@ -1,7 +1,7 @@
 #pragma once
 
-// The report on the application's printer: the checks and dialogs before a
-// print, and the print itself as one document of one page.
+// Pages on the application's printer: the checks and dialogs before a
+// print, and the print itself as one document.
 //
 // The printer lives as long as the application and keeps what the print and
 // printer set-up dialogs chose. With no printer installed the dialogs are not
@@ -33,11 +33,8 @@ bool DruckdialogBestaetigt(QWidget *eltern, QPrinter &drucker);
 // the choices stay with the printer.
 void DruckereinstellungZeigen(QWidget *eltern, QPrinter &drucker);
 
-// Prints the pages as one document under the given title.
-std::optional<QString> SeitenDrucken(QPrinter &drucker,
-                                     const std::vector<std::vector<Seitenelement>> &seiten,
+// Prints the pages as one document under the given title; logo is the
+// picture for the pages' logo boxes. The logo is converted before the
+// document begins: its conversion is the one step of a page that can fail.
+std::optional<QString> SeitenDrucken(QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
                                      const QString &titel);
-
-// Prints the page as one document under the given title.
-std::optional<QString> BerichtDrucken(QPrinter &drucker, const std::vector<Seitenelement> &seite,
-                                      const QImage &logo, const QString &titel);

@@ -42,30 +42,42 @@ Berichtswerte BerichtswerteLesen(const TForm1 &f)
     return w;
 }
 
-void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
+void SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+                            const QString &titel)
 {
     if (const auto fehler = DruckerPruefen(drucker)) {
-        FehlerAnzeigen(&form, *fehler);
+        FehlerAnzeigen(eltern, *fehler);
         return;
     }
-    if (!DruckdialogBestaetigt(&form, drucker))
+    if (!DruckdialogBestaetigt(eltern, drucker))
         return;
+    if (const auto fehler = SeitenDrucken(drucker, seiten, logo, titel))
+        FehlerAnzeigen(eltern, *fehler);
+}
+
+void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seitenliste &seiten,
+                           const QImage &logo, const QString &titel)
+{
+    const auto pfad = PdfSpeicherdialog(eltern, vorschlag);
+    if (!pfad)
+        return;
+    if (const auto fehler = PdfSchreiben(*pfad, seiten, logo, titel))
+        FehlerAnzeigen(eltern, *fehler);
+}
+
+void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
+{
     const Berichtswerte werte = BerichtswerteLesen(form);
-    const auto seite = Berichtsseite(werte, QDate::currentDate());
-    if (const auto fehler = BerichtDrucken(drucker, seite, logo, Berichtstitel(werte.Edit2)))
-        FehlerAnzeigen(&form, *fehler);
+    SeitenMitDialogDrucken(&form, drucker, {Berichtsseite(werte, QDate::currentDate())}, logo,
+                           Berichtstitel(werte.Edit2));
 }
 
 void PdfSpeichern1Click(TForm1 &form, const QImage &logo, const QString &projektname)
 {
     const QDate heute = QDate::currentDate();
     const Berichtswerte werte = BerichtswerteLesen(form);
-    const auto pfad = PdfSpeicherdialog(
-        &form, PdfVorschlag(QStringLiteral("Lüftungskonzept"), werte.Edit2, heute, projektname));
-    if (!pfad)
-        return;
-    if (const auto fehler = PdfSchreiben(*pfad, {Berichtsseite(werte, heute)}, logo, Berichtstitel(werte.Edit2)))
-        FehlerAnzeigen(&form, *fehler);
+    SeitenAlsPdfSpeichern(&form, PdfVorschlag(QStringLiteral("Lüftungskonzept"), werte.Edit2, heute, projektname),
+                          {Berichtsseite(werte, heute)}, logo, Berichtstitel(werte.Edit2));
 }
 
 void Druckvorschau1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)

@@ -1,15 +1,27 @@
 #pragma once
 
 // The menu commands "Ergebnis drucken", "Ergebnis als PDF speichern …",
-// "Druckvorschau" and "Druckereinstellung" of the main window. Both take the window, and the application's one printer, which
-// keeps the choices of the dialogs for every later report; printing takes
-// the logo window's current logo as well. Failures reach the error display.
+// "Druckvorschau" and "Druckereinstellung" of the main window, and the two
+// ways onto paper that every window with pages shares. They take the
+// window, and the application's one printer, which keeps the choices of the
+// dialogs for every later report; the report takes the logo window's
+// current logo as well. Failures reach the error display.
 
 #include "report/Bericht.h"
 
 class QImage;
 class QPrinter;
+class QWidget;
 class TForm1;
+
+// The checks and the print dialog, then the pages as one job under the
+// title; cancelling stops silently.
+void SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+                            const QString &titel);
+
+// The PDF save dialog proposing vorschlag, then the pages as a PDF file.
+void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seitenliste &seiten,
+                           const QImage &logo, const QString &titel);
 
 // The texts and radio indexes of the main window that the report prints, as
 // they stand, shown or hidden.

@@ -1,7 +1,9 @@
 #include "report/Logoeinbindung.h"
 
+#include "lueftung/Dateidialog.h"
 #include "lueftung/Fehleranzeige.h"
 #include "lueftung/Nebenfenster.h"
+#include "lueftung/Programmschrift.h"
 #include "report/Logodatei.h"
 
 #include <QFileDialog>
@@ -18,9 +20,7 @@ TForm5::TForm5(QWidget *parent)
     , bild(LeeresLogo())
 {
     setupUi(this);
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setPixelSize(11);
-    setFont(schrift);
+    setFont(Programmschrift());
     move(281, 253);
     NebenfensterEinrichten(this);
     Anzeigen();
@@ -34,21 +34,16 @@ void TForm5::Button3Click()
     // always lands in the directory that was current at start.
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Logo-Datei (*.bmp)"));
+    DateidialogBeschriften(dialog, QStringLiteral("Logo-Datei (*.bmp)"));
     dialog.setWindowTitle(QStringLiteral("Öffnen"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     if (!letzteDatei.isEmpty())
         dialog.selectFile(letzteDatei);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<QString> gewaehlt = DateidialogZeigen(dialog);
+    if (!gewaehlt)
         return;
-    letzteDatei = dialog.selectedFiles().constFirst();
+    letzteDatei = *gewaehlt;
     LogoLaden(letzteDatei);
 }
 

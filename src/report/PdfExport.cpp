@@ -1,6 +1,7 @@
 #include "report/PdfExport.h"
 
 #include "lueftung/Dateidialog.h"
+#include "lueftung/SicheresSchreiben.h"
 #include "lueftung/Version.h"
 #include "report/Berichtsmaler.h"
 
@@ -13,28 +14,9 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
-#include <algorithm>
 
 namespace {
-
-bool HatLogo(const Seitenliste &seiten)
-{
-    return std::any_of(seiten.begin(), seiten.end(), [](const std::vector<Seitenelement> &seite) {
-        return std::any_of(seite.begin(), seite.end(),
-                           [](const Seitenelement &e) { return e.art == Seitenelement::Art::Logo; });
-    });
-}
-
-void SeitenZeichnen(QPainter &maler, QPagedPaintDevice &geraet, const Seitenliste &seiten, const QImage &bild)
-{
-    for (std::size_t i = 0; i < seiten.size(); ++i) {
-        if (i > 0)
-            geraet.newPage();
-        SeiteZeichnen(maler, seiten[i], bild);
-    }
-}
 
 bool Unzulaessig(QChar c)
 {
@@ -70,18 +52,8 @@ std::optional<QString> PdfSchreiben(const QString &pfad, const Seitenliste &seit
         maler.end();
     }
 
-    const QString meldung = QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden.")
-                                .arg(QDir::toNativeSeparators(pfad));
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return meldung;
-    if (datei.write(inhalt) != inhalt.size()) {
-        datei.cancelWriting();
-        return meldung;
-    }
-    // commit() flushes to disk before it renames the temporary file.
-    if (!datei.commit())
-        return meldung;
+    if (SicherSchreiben(pfad, inhalt.constData(), std::size_t(inhalt.size())))
+        return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden.").arg(QDir::toNativeSeparators(pfad));
     return std::nullopt;
 }
 

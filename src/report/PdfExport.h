@@ -7,8 +7,8 @@
 // A PDF page is A4 portrait with the layout's origin at the page's top-left
 // corner; the fonts are embedded. The file is written whole or not at all:
 // the document is made in memory, written to a temporary file beside the
-// target, flushed and renamed over it, so a failure keeps an existing file
-// as it was. Failures come back as German messages for the window to show.
+// target, flushed and renamed over it (lueftung/SicheresSchreiben.h), so a
+// failure keeps an existing file as it was. Failures come back as German messages for the window to show.
 
 #include "report/Bericht.h"
 
@@ -21,8 +21,6 @@
 
 class QPrinter;
 class QWidget;
-
-using Seitenliste = std::vector<std::vector<Seitenelement>>;
 
 // The creator entry of every PDF the program writes.
 QString PdfErsteller();

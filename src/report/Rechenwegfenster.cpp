@@ -1,10 +1,10 @@
 #include "report/Rechenwegfenster.h"
 
 #include "engine/Rechenweg.h"
-#include "lueftung/Fehleranzeige.h"
 #include "lueftung/Nebenfenster.h"
+#include "lueftung/Programmschrift.h"
 #include "report/Berichtsmaler.h"
-#include "report/Druckauftrag.h"
+#include "report/Drucken.h"
 #include "report/PdfExport.h"
 #include "report/Rechenwegseite.h"
 
@@ -13,14 +13,6 @@
 #include <QPrinter>
 
 namespace {
-
-QFont Schrift(int pixel, bool fett = false)
-{
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setPixelSize(pixel);
-    schrift.setBold(fett);
-    return schrift;
-}
 
 // A label that takes no room while it has no text.
 class Zeilentext : public QLabel {
@@ -53,9 +45,9 @@ TRechenweg::TRechenweg(const Rechenweg &w, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , weg(w)
 {
-    setFont(Schrift(12));
+    setFont(Programmschrift(12));
     setupUi(this);
-    Label1->setFont(Schrift(16, true));
+    Label1->setFont(Programmschrift(16, true));
     NebenfensterEinrichten(this);
     connect(ButtonDrucken, &QPushButton::clicked, this, &TRechenweg::ButtonDruckenClick);
     connect(ButtonPdf, &QPushButton::clicked, this, &TRechenweg::ButtonPdfClick);
@@ -77,7 +69,7 @@ TRechenweg::Reihe &TRechenweg::reihe(std::size_t i)
         senkrecht->setContentsMargins(4, 0, 4, 0);
         senkrecht->setSpacing(0);
         r.gruppe = Beschriftung(zeile);
-        r.gruppe->setFont(Schrift(14, true));
+        r.gruppe->setFont(Programmschrift(14, true));
         r.hinweis = Beschriftung(zeile);
         r.was = Beschriftung(zeile);
         r.was->setFixedWidth(260);
@@ -116,7 +108,7 @@ void TRechenweg::Aktualisieren()
     }
 }
 
-std::vector<std::vector<Seitenelement>> TRechenweg::Seiten(QDate datum) const
+Seitenliste TRechenweg::Seiten(QDate datum) const
 {
     return RechenwegSeiten(RechenwegZeilen(weg), objektdaten ? objektdaten() : Berichtswerte{},
                            datum);
@@ -126,27 +118,15 @@ void TRechenweg::ButtonDruckenClick()
 {
     if (!drucker)
         return;
-    QPrinter &d = drucker();
-    if (const auto fehler = DruckerPruefen(d)) {
-        FehlerAnzeigen(this, *fehler);
-        return;
-    }
-    if (!DruckdialogBestaetigt(this, d))
-        return;
     const QString objekt = objektdaten ? objektdaten().Edit2 : QString();
-    if (const auto fehler = SeitenDrucken(d, Seiten(QDate::currentDate()), RechenwegDokumenttitel(objekt)))
-        FehlerAnzeigen(this, *fehler);
+    SeitenMitDialogDrucken(this, drucker(), Seiten(QDate::currentDate()), QImage(), RechenwegDokumenttitel(objekt));
 }
 
 void TRechenweg::ButtonPdfClick()
 {
     const QDate heute = QDate::currentDate();
     const QString objekt = objektdaten ? objektdaten().Edit2 : QString();
-    const auto pfad = PdfSpeicherdialog(
-        this, PdfVorschlag(QStringLiteral("Rechenweg"), objekt, heute,
-                           projektpfad ? projektpfad() : QString()));
-    if (!pfad)
-        return;
-    if (const auto fehler = PdfSchreiben(*pfad, Seiten(heute), QImage(), RechenwegDokumenttitel(objekt)))
-        FehlerAnzeigen(this, *fehler);
+    SeitenAlsPdfSpeichern(this,
+                          PdfVorschlag(QStringLiteral("Rechenweg"), objekt, heute, projektpfad ? projektpfad() : QString()),
+                          Seiten(heute), QImage(), RechenwegDokumenttitel(objekt));
 }

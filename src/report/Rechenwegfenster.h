@@ -45,7 +45,7 @@ public:
     const std::vector<Rechenwegzeile> &zeilen() const { return angezeigt; }
 
     // The lines on A4 pages with the object data, printed on the given day.
-    std::vector<std::vector<Seitenelement>> Seiten(QDate datum) const;
+    Seitenliste Seiten(QDate datum) const;
 
     // Set by the program: the main window's texts for the page heading, the
     // application's printer, and the project file's path, beside which a

@@ -92,11 +92,11 @@ QString RechenwegDokumenttitel(const QString &objekt)
     return objekt.trimmed().isEmpty() ? titel : titel + QStringLiteral(" – ") + objekt.trimmed();
 }
 
-std::vector<std::vector<Seitenelement>> RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
+Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
                                    const Berichtswerte &objekt, QDate datum)
 {
     const Breiten normal(Texthoehe, false);
-    std::vector<std::vector<Seitenelement>> seiten(1, Kopf(objekt, datum));
+    Seitenliste seiten(1, Kopf(objekt, datum));
     int y = Kopfende;
 
     // Keeps a block of n lines together on one page.

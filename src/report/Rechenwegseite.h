@@ -17,7 +17,7 @@
 
 #include <vector>
 
-std::vector<std::vector<Seitenelement>> RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
+Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
                                    const Berichtswerte &objekt, QDate datum);
 
 // The title at the head of every page.

@@ -184,7 +184,7 @@ void TestDrucken::druckereinstellungBleibtBeimDrucker()
 
     // The next report prints on the page chosen there, unscaled.
     const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
-    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo(), QString()));
+    QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString()));
     const auto gelesen = PdfLesen(pdfPfad(QStringLiteral("quer.pdf")));
     QCOMPARE(gelesen.size(), std::size_t(1));
     QVERIFY(gelesen.front().breite > gelesen.front().hoehe);
@@ -198,7 +198,7 @@ void TestDrucken::eineSeiteImPdf()
     drucker->setPageMargins(QMarginsF(5, 7, 5, 7), QPageLayout::Millimeter);
     form->Edit2->setText(QStringLiteral("Haus am See"));
     const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
-    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo(), Berichtstitel(form->Edit2->text())));
+    QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), Berichtstitel(form->Edit2->text())));
     QCOMPARE(drucker->printerState(), QPrinter::Idle);
     QCOMPARE(PdfTitel(pdfPfad(QStringLiteral("bericht.pdf"))), QStringLiteral("Lüftungskonzept – Haus am See"));
 
@@ -218,9 +218,9 @@ void TestDrucken::zweimalGedrucktGleich()
 {
     const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("eins.pdf")));
-    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo(), QString()));
+    QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString()));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("zwei.pdf")));
-    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo(), QString()));
+    QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString()));
     const QImage eins = PdfBild(pdfPfad(QStringLiteral("eins.pdf")), 100);
     QVERIFY(!eins.isNull());
     QCOMPARE(eins, PdfBild(pdfPfad(QStringLiteral("zwei.pdf")), 100));
@@ -230,10 +230,10 @@ void TestDrucken::ungueltigesLogoBeginntKeinDokument()
 {
     const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("ohne.pdf")));
-    QCOMPARE(BerichtDrucken(*drucker, seite, QImage(), QString()), std::optional<QString>(QStringLiteral("Bitmap ist ungültig")));
+    QCOMPARE(SeitenDrucken(*drucker, {seite}, QImage(), QString()), std::optional<QString>(QStringLiteral("Bitmap ist ungültig")));
     QVERIFY(!QFile::exists(pdfPfad(QStringLiteral("ohne.pdf"))));
     QCOMPARE(drucker->printerState(), QPrinter::Idle);
-    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo(), QString()));
+    QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString()));
     QCOMPARE(PdfLesen(pdfPfad(QStringLiteral("ohne.pdf"))).size(), std::size_t(1));
 }
 
@@ -241,12 +241,12 @@ void TestDrucken::fehlerBeimBeginnenLaesstDruckerFrei()
 {
     const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("fehlt/bericht.pdf")));
-    const auto fehler = BerichtDrucken(*drucker, seite, LeeresLogo(), QString());
+    const auto fehler = SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString());
     QCOMPARE(fehler, std::optional<QString>(QStringLiteral("Druckauftrag kann nicht begonnen werden")));
     QVERIFY(drucker->printerState() != QPrinter::Active);
 
     drucker->setOutputFileName(pdfPfad(QStringLiteral("danach.pdf")));
-    QVERIFY(!BerichtDrucken(*drucker, seite, LeeresLogo(), QString()));
+    QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString()));
     QCOMPARE(PdfLesen(pdfPfad(QStringLiteral("danach.pdf"))).size(), std::size_t(1));
 }
 

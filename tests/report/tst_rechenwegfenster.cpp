@@ -497,7 +497,7 @@ void TestRechenwegfenster::pdfUndDruckAusDemFenster()
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setOutputFileName(gedruckt);
-    QCOMPARE(SeitenDrucken(drucker, p.Rechenwegfenster->Seiten(QDate(2026, 12, 7)),
+    QCOMPARE(SeitenDrucken(drucker, p.Rechenwegfenster->Seiten(QDate(2026, 12, 7)), QImage(),
                            RechenwegDokumenttitel(QStringLiteral("Haus A"))),
              std::nullopt);
     QCOMPARE(PdfTitel(gedruckt), QStringLiteral("Rechenweg – Haus A"));
