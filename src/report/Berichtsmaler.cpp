@@ -32,11 +32,7 @@ private:
 QFont Schrift(QPaintDevice *geraet, const Umrechnung &um, int hoehe, bool fett)
 {
     constexpr int Probe = 1000;
-    QFont schrift(Berichtsschrift());
-    schrift.setBold(fett);
-    schrift.setKerning(false);
-    schrift.setHintingPreference(QFont::PreferNoHinting);
-    schrift.setPixelSize(Probe);
+    QFont schrift = Seitenschrift(Probe, fett);
     const double zelle = QFontMetricsF(schrift, geraet).height();
     schrift.setPixelSize(qMax(1, qRound(um.y(hoehe) * Probe / zelle)));
     return schrift;
@@ -64,6 +60,16 @@ void BildGestreckt(QPainter &maler, const Umrechnung &um, const Seitenelement &e
 QString Berichtsschrift()
 {
     return QStringLiteral("Arial");
+}
+
+QFont Seitenschrift(int pixel, bool fett)
+{
+    QFont schrift(Berichtsschrift());
+    schrift.setBold(fett);
+    schrift.setKerning(false);
+    schrift.setHintingPreference(QFont::PreferNoHinting);
+    schrift.setPixelSize(pixel);
+    return schrift;
 }
 
 QImage Druckbild(const QImage &logo)

@@ -14,6 +14,7 @@
 
 #include "report/Bericht.h"
 
+#include <QFont>
 #include <QImage>
 
 #include <vector>
@@ -23,6 +24,11 @@ class QPainter;
 
 // The family name that the report asks for.
 QString Berichtsschrift();
+
+// The page's type at the given pixel size, as the painter sets it (no
+// kerning, no hinting), so that widths measured for a layout are the widths
+// drawn.
+QFont Seitenschrift(int pixel, bool fett);
 
 // The logo as the page draws it: 24-bit RGB. A null picture when the logo
 // has no pixels or cannot be converted.

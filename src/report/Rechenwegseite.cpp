@@ -24,11 +24,7 @@ class Breiten {
 public:
     Breiten(int hoehe, bool fett)
     {
-        QFont schrift(Berichtsschrift());
-        schrift.setBold(fett);
-        schrift.setKerning(false);
-        schrift.setHintingPreference(QFont::PreferNoHinting);
-        schrift.setPixelSize(1000);
+        const QFont schrift = Seitenschrift(1000, fett);
         faktor = hoehe / QFontMetricsF(schrift).height();
         masse.emplace(schrift);
     }
