@@ -3,7 +3,8 @@
 
 #include "report/Bericht.h"
 #include "report/Berichtsmaler.h"
-#include "report/Logodatei.h"
+#include "logo/Logodatei.h"
+#include "windowkit/Version.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -36,7 +37,7 @@ Berichtswerte Werte()
     w.Label38 = QStringLiteral("117,0");
     w.Label39 = QStringLiteral("167,1");
     w.Label31 = QStringLiteral("Lüftungstechnische Maßnahme ist erforderlich !");
-    w.Label30 = QStringLiteral("Version 1.0.0.8");
+    w.Label30 = Versionstext;
     w.RadioGroup1 = 1;
     w.RadioGroup2 = 1;
     w.RadioGroup3 = 3;

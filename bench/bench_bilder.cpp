@@ -2,8 +2,8 @@
 // header claims billions of pixels is refused, and how fast a large logo
 // (6000 × 1500, and one at the picture limit) loads; the start-page picture
 // through the same JPEG decoder for comparison.
-#include "lueftung/JpegBild.h"
-#include "report/Logodatei.h"
+#include "fileio/JpegBild.h"
+#include "logo/Logodatei.h"
 
 #include "Bildkoepfe.h"
 
@@ -122,7 +122,7 @@ void BenchBilder::laden()
 void BenchBilder::startbild()
 {
     QBENCHMARK {
-        const JpegErgebnis ergebnis = JpegDateiLesen(QStringLiteral(":/bilder/start_lueftungsgeraet.jpg"));
+        const JpegErgebnis ergebnis = JpegDateiLesen(QStringLiteral(":/images/start_lueftungsgeraet.jpg"));
         if (!ergebnis.ok())
             QFAIL(qPrintable(ergebnis.fehler));
     }

@@ -1,7 +1,7 @@
 // Saving and opening one project, the file dialogs answered at once: the
 // whole menu commands (window to record to file, file to record to window
 // with the recalculations that loading runs), and the file steps alone.
-#include "lueftung/Lueftung.h"
+#include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
 
 #include <QApplication>

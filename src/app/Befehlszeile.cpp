@@ -1,7 +1,7 @@
 #include "app/Befehlszeile.h"
 
-#include "lueftung/Fehleranzeige.h"
-#include "lueftung/Version.h"
+#include "windowkit/Fehleranzeige.h"
+#include "windowkit/Version.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "app/Programm.h"
 
-#include "lueftung/Nebenfenster.h"
-#include "lueftung/Rohbild.h"
-#include "lueftung/Version.h"
+#include "windowkit/Nebenfenster.h"
+#include "fileio/Rohbild.h"
+#include "windowkit/Version.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
 

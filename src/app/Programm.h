@@ -9,15 +9,15 @@
 
 #include "engine/Rechenweg.h"
 #include "engine/Rechenzustand.h"
-#include "lueftung/Lueftung.h"
+#include "mainwindow/Lueftung.h"
 #include "project/TProjektdaten.h"
 #include "reference/Information.h"
 #include "reference/Konzept.h"
 #include "reference/Programminfo.h"
 #include "reference/Ueberlassung.h"
 #include "reference/Wind.h"
-#include "report/Logoeinbindung.h"
-#include "report/Rechenwegfenster.h"
+#include "logo/Logoeinbindung.h"
+#include "workings/Rechenwegfenster.h"
 
 #include <memory>
 

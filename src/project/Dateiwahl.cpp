@@ -1,6 +1,6 @@
 #include "project/Dateiwahl.h"
 
-#include "lueftung/Dateidialog.h"
+#include "windowkit/Dateidialog.h"
 
 #include <QFileDialog>
 

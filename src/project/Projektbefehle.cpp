@@ -1,8 +1,8 @@
 #include "project/Projektbefehle.h"
 
 #include "engine/Dezimaltext.h"
-#include "lueftung/Fehleranzeige.h"
-#include "lueftung/Lueftung.h"
+#include "windowkit/Fehleranzeige.h"
+#include "mainwindow/Lueftung.h"
 
 #include <QFileInfo>
 

@@ -2,14 +2,14 @@
 
 // Project files: one TProjektdaten, 1109 bytes, as the only content.
 //
-// Writing never destroys the file it replaces (lueftung/SicheresSchreiben.h:
+// Writing never destroys the file it replaces (fileio/SicheresSchreiben.h:
 // a new file beside the target, flushed, renamed over it). Reading opens the
 // file for reading only, so a read-only project opens, and reads only
 // regular files: a FIFO, a device or a folder is refused at once, never
 // waited on. Both report failures as values; nothing here shows a message.
 
 #include "project/Dateiergebnis.h"
-#include "lueftung/SicheresSchreiben.h"
+#include "fileio/SicheresSchreiben.h"
 #include "project/TProjektdaten.h"
 
 class QString;

@@ -1,6 +1,6 @@
 #include "reference/Information.h"
 
-#include "lueftung/Programmschrift.h"
+#include "windowkit/Programmschrift.h"
 #include "reference/Referenzfenster.h"
 
 TForm3::TForm3(QWidget *parent)
@@ -9,7 +9,7 @@ TForm3::TForm3(QWidget *parent)
     setupUi(this);
     ReferenzfensterEinrichten(this);
     Memo1->setFont(Programmschrift(11, true));
-    MemoFuellen(Memo1, QStringLiteral(":/texte/information.txt"));
+    MemoFuellen(Memo1, QStringLiteral(":/texts/information.txt"));
     connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
 }
 

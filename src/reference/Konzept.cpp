@@ -13,7 +13,7 @@ TForm6::TForm6(QWidget *parent)
 void TForm6::showEvent(QShowEvent *event)
 {
     if (!bildGeladen) {
-        JpegZeigen(Image1, QStringLiteral(":/bilder/konzept_lueftungssysteme.jpg"));
+        JpegZeigen(Image1, QStringLiteral(":/images/konzept_lueftungssysteme.jpg"));
         bildGeladen = true;
     }
     QWidget::showEvent(event);

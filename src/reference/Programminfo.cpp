@@ -6,8 +6,8 @@ TForm4::TForm4(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setupUi(this);
-    ReferenzfensterEinrichten(this, QStringLiteral(":/bilder/symbol_info_64.png"));
-    JpegZeigen(Image1, QStringLiteral(":/bilder/logo_morvendix_info.jpg"));
+    ReferenzfensterEinrichten(this, QStringLiteral(":/images/symbol_info_64.png"));
+    JpegZeigen(Image1, QStringLiteral(":/images/logo_morvendix_info.jpg"));
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
 }
 

@@ -1,8 +1,8 @@
 #include "reference/Referenzfenster.h"
 
-#include "lueftung/JpegBild.h"
-#include "lueftung/Nebenfenster.h"
-#include "lueftung/Programmschrift.h"
+#include "fileio/JpegBild.h"
+#include "windowkit/Nebenfenster.h"
+#include "windowkit/Programmschrift.h"
 
 #include <QFile>
 #include <QFontMetricsF>

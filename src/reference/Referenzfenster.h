@@ -17,11 +17,11 @@ class QTextEdit;
 class QWidget;
 
 // Font, window icon, and the behaviour of every secondary window
-// (lueftung/Nebenfenster.h). Without an icon of its own the window shows
+// (windowkit/Nebenfenster.h). Without an icon of its own the window shows
 // the program's icon, decoded once for all windows (QApplication's).
 void ReferenzfensterEinrichten(QWidget *fenster, const QString &symbol = QString());
 
-// The UTF-8 text of a resource (":/texte/…") without its final line break,
+// The UTF-8 text of a resource (":/texts/…") without its final line break,
 // so that a file of n lines gives a text field of n lines. Empty when the
 // resource does not exist.
 QString ReferenztextLaden(const QString &resource);

@@ -7,7 +7,7 @@ TForm2::TForm2(QWidget *parent)
 {
     setupUi(this);
     ReferenzfensterEinrichten(this);
-    MemoFuellen(Memo2, QStringLiteral(":/texte/ueberlassung.txt"));
+    MemoFuellen(Memo2, QStringLiteral(":/texts/ueberlassung.txt"));
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 }
 

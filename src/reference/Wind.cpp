@@ -1,6 +1,6 @@
 #include "reference/Wind.h"
 
-#include "lueftung/Programmschrift.h"
+#include "windowkit/Programmschrift.h"
 #include "reference/Referenzfenster.h"
 
 #include <QTextBlockFormat>
@@ -30,10 +30,10 @@ TWindeinstufung::TWindeinstufung(QWidget *parent)
     setupUi(this);
     ReferenzfensterEinrichten(this);
     Label1->setFont(Programmschrift(19, true));
-    MemoFuellen(Memo_Spalte1, QStringLiteral(":/texte/wind1.txt"));
-    MemoFuellen(Memo_Spalte2, QStringLiteral(":/texte/wind2.txt"));
-    MemoFuellen(Memo_Spalte3, QStringLiteral(":/texte/wind3.txt"));
-    MemoFuellen(Memo1, QStringLiteral(":/texte/wind4.txt"));
+    MemoFuellen(Memo_Spalte1, QStringLiteral(":/texts/wind1.txt"));
+    MemoFuellen(Memo_Spalte2, QStringLiteral(":/texts/wind2.txt"));
+    MemoFuellen(Memo_Spalte3, QStringLiteral(":/texts/wind3.txt"));
+    MemoFuellen(Memo1, QStringLiteral(":/texts/wind4.txt"));
     for (QTextEdit *spalte : {Memo_Spalte1, Memo_Spalte2, Memo_Spalte3, Memo1})
         Zeilenabstand(spalte, 12);
     connect(Button1, &QPushButton::clicked, this, &TWindeinstufung::Button1Click);

@@ -1,7 +1,7 @@
 #include "report/Drucken.h"
 
-#include "lueftung/Fehleranzeige.h"
-#include "lueftung/Lueftung.h"
+#include "windowkit/Fehleranzeige.h"
+#include "mainwindow/Lueftung.h"
 #include "report/Druckauftrag.h"
 #include "report/PdfExport.h"
 

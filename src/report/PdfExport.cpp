@@ -1,8 +1,8 @@
 #include "report/PdfExport.h"
 
-#include "lueftung/Dateidialog.h"
-#include "lueftung/SicheresSchreiben.h"
-#include "lueftung/Version.h"
+#include "windowkit/Dateidialog.h"
+#include "fileio/SicheresSchreiben.h"
+#include "windowkit/Version.h"
 #include "report/Berichtsmaler.h"
 
 #include <QBuffer>

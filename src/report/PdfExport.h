@@ -7,7 +7,7 @@
 // A PDF page is A4 portrait with the layout's origin at the page's top-left
 // corner; the fonts are embedded. The file is written whole or not at all:
 // the document is made in memory, written to a temporary file beside the
-// target, flushed and renamed over it (lueftung/SicheresSchreiben.h), so a
+// target, flushed and renamed over it (fileio/SicheresSchreiben.h), so a
 // failure keeps an existing file as it was. Failures come back as German messages for the window to show.
 
 #include "report/Bericht.h"

@@ -2,6 +2,7 @@
 #include "app/Programm.h"
 #include "project/Projektaufbau.h"
 #include "project/Projektdatei.h"
+#include "windowkit/Version.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,9 +78,9 @@ void TestBefehlszeile::lesen_data()
                                  << "Projektdatei, die beim Start geöffnet wird.";
     QTest::newRow("--help-all") << QStringList{"luvanto", "--help-all"} << A::Hilfe << "" << "Optionen:";
     QTest::newRow("--version") << QStringList{"luvanto", "--version"} << A::Version << ""
-                               << "Luvanto Lüftungskonzept Version 1.0.0.8\n";
+                               << QStringLiteral("Luvanto Lüftungskonzept ") + Versionstext + "\n";
     QTest::newRow("-v nach Pfad") << QStringList{"luvanto", "haus.lkz", "-v"} << A::Version << ""
-                                  << "Version 1.0.0.8";
+                                  << Versionstext;
 }
 
 void TestBefehlszeile::lesen()

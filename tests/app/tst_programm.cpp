@@ -2,6 +2,7 @@
 
 #include "PdfPruefung.h"
 #include "project/Projektfeld.h"
+#include "windowkit/Version.h"
 
 #include <QApplication>
 #include <QFile>
@@ -158,10 +159,10 @@ void TestProgramm::infoSetztVersion()
     QCOMPARE(programm->Form4->Label6->text(), QStringLiteral("Version"));
     programm->Form1->Info1->trigger();
     QVERIFY(programm->Form4->isVisible());
-    QCOMPARE(programm->Form4->Label6->text(), QStringLiteral("Version 1.0.0.8"));
+    QCOMPARE(programm->Form4->Label6->text(), Versionstext);
     programm->Form4->close();
     programm->Form1->Info1->trigger();
-    QCOMPARE(programm->Form4->Label6->text(), QStringLiteral("Version 1.0.0.8"));
+    QCOMPARE(programm->Form4->Label6->text(), Versionstext);
 }
 
 void TestProgramm::geschlossenesFensterBehaeltZustand()

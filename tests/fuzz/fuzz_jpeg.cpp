@@ -1,7 +1,7 @@
 // Any byte string through the JPEG decoder: it either refuses with a German
 // text or hands out a picture within the program's picture limit.
-#include "lueftung/Bildgrenze.h"
-#include "lueftung/JpegBild.h"
+#include "fileio/Bildgrenze.h"
+#include "fileio/JpegBild.h"
 
 #include <QByteArray>
 

@@ -3,8 +3,8 @@
 // bitmap within the picture limit; a refusal always says something.
 #include "Fuzzdatei.h"
 
-#include "lueftung/Bildgrenze.h"
-#include "report/Logodatei.h"
+#include "fileio/Bildgrenze.h"
+#include "logo/Logodatei.h"
 
 #include <QGuiApplication>
 

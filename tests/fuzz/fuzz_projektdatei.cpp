@@ -4,7 +4,7 @@
 #include "Fuzzdatei.h"
 
 #include "engine/Rechenzustand.h"
-#include "lueftung/Lueftung.h"
+#include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
 #include "project/Projektdatei.h"
 

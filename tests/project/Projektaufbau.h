@@ -5,8 +5,8 @@
 // for the file dialogs; a catcher for the error box; and a picture of every
 // value of the window that a project carries.
 
-#include "lueftung/Fehleranzeige.h"
-#include "lueftung/Lueftung.h"
+#include "windowkit/Fehleranzeige.h"
+#include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
 
 #include <QApplication>

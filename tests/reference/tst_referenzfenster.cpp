@@ -1,5 +1,5 @@
-#include "lueftung/Adressen.h"
-#include "lueftung/JpegBild.h"
+#include "mainwindow/Adressen.h"
+#include "fileio/JpegBild.h"
 #include "reference/Information.h"
 #include "reference/Konzept.h"
 #include "reference/Programminfo.h"
@@ -7,6 +7,7 @@
 #include "reference/Wind.h"
 
 #include "Textfeld.h"
+#include "windowkit/Version.h"
 
 #include <QtTest>
 
@@ -270,7 +271,7 @@ void TestReferenzfenster::programminfo()
 void TestReferenzfenster::programminfoUnbeschnitten()
 {
     TForm4 info;
-    info.Label6->setText(QStringLiteral("Version 1.0.0.8"));
+    info.Label6->setText(Versionstext);
     const QList<QLabel *> labels = info.Panel1->findChildren<QLabel *>();
     QCOMPARE(labels.size(), 9);
     for (QLabel *label : labels) {
@@ -282,7 +283,7 @@ void TestReferenzfenster::programminfoUnbeschnitten()
 
 void TestReferenzfenster::konzeptBild()
 {
-    const JpegErgebnis jpeg = JpegDateiLesen(QStringLiteral(":/bilder/konzept_lueftungssysteme.jpg"));
+    const JpegErgebnis jpeg = JpegDateiLesen(QStringLiteral(":/images/konzept_lueftungssysteme.jpg"));
     QVERIFY2(jpeg.ok(), qPrintable(jpeg.fehler));
     QCOMPARE(jpeg.bild.size(), QSize(947, 670));
 

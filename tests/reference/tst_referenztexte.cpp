@@ -1,4 +1,4 @@
-#include "lueftung/Adressen.h"
+#include "mainwindow/Adressen.h"
 #include "reference/Information.h"
 #include "reference/Ueberlassung.h"
 

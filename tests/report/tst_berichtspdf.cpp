@@ -5,6 +5,7 @@
 #include "PdfPruefung.h"
 #include "report/Bericht.h"
 #include "report/Berichtsmaler.h"
+#include "windowkit/Version.h"
 
 #include <QFontInfo>
 #include <QPainter>
@@ -46,7 +47,7 @@ Berichtswerte Vollbewertung()
     w.Label31 = QStringLiteral("Lüftungstechnische Maßnahmen sind notwendig");
     w.Label49 = QStringLiteral("Kommentar eins");
     w.Label63 = QStringLiteral("Kommentar zwei");
-    w.Label30 = QStringLiteral("Version 1.0.0.8");
+    w.Label30 = Versionstext;
     w.RadioGroup1 = 1;
     w.RadioGroup2 = 1;
     w.RadioGroup3 = 2;

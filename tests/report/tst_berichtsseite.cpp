@@ -1,6 +1,7 @@
 // Which lines the report page carries for which answers, and where.
 
 #include "report/Bericht.h"
+#include "windowkit/Version.h"
 
 #include <QTest>
 
@@ -24,7 +25,7 @@ Berichtswerte Werte(int rg1, int rg2, const QString &neubau, const QString &mess
     w.ComboBox5 = messwert;
     w.Label26 = QStringLiteral("hoch");
     w.Label31 = QStringLiteral("Ergebnis");
-    w.Label30 = QStringLiteral("Version 1.0.0.8");
+    w.Label30 = Versionstext;
     w.RadioGroup1 = rg1;
     w.RadioGroup2 = rg2;
     w.RadioGroup3 = rg3;
@@ -214,8 +215,8 @@ void TestBerichtsseite::datumUndFusszeile()
     QVERIFY(fuss.startsWith(QStringLiteral("Luvanto Lüftungskonzept")));
     QVERIFY(fuss.contains(QStringLiteral("LKZ Lüftungskompetenzzentrum e.V.")));
     QVERIFY(fuss.contains(QStringLiteral("www.lkz-lueftung.example")));
-    QVERIFY(fuss.endsWith(QStringLiteral(".example Version 1.0.0.8")));
-    QCOMPARE(fuss, Fusszeile() + QStringLiteral("Version 1.0.0.8"));
+    QVERIFY(fuss.endsWith(QStringLiteral(".example ") + Versionstext));
+    QCOMPARE(fuss, Fusszeile() + Versionstext);
 }
 
 QTEST_MAIN(TestBerichtsseite)

@@ -6,7 +6,7 @@
 #include "Dialogantwort.h"
 #include "PdfPruefung.h"
 #include "engine/Rechenzustand.h"
-#include "lueftung/Lueftung.h"
+#include "mainwindow/Lueftung.h"
 #include "report/Bericht.h"
 #include "report/Drucken.h"
 

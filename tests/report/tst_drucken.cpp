@@ -6,10 +6,11 @@
 #include "Dialogantwort.h"
 #include "PdfPruefung.h"
 #include "engine/Rechenzustand.h"
-#include "lueftung/Lueftung.h"
+#include "mainwindow/Lueftung.h"
 #include "report/Druckauftrag.h"
 #include "report/Drucken.h"
-#include "report/Logodatei.h"
+#include "logo/Logodatei.h"
+#include "windowkit/Version.h"
 
 #include <QFile>
 #include <QComboBox>
@@ -107,7 +108,7 @@ void TestDrucken::werteAusDemHauptfenster()
     QCOMPARE(w.Label31, f.Label31->text());
     QCOMPARE(w.Label49, QStringLiteral("versteckter Kommentar"));
     QCOMPARE(w.Label63, f.Label63->text());
-    QCOMPARE(w.Label30, QStringLiteral("Version 1.0.0.8"));
+    QCOMPARE(w.Label30, Versionstext);
     QCOMPARE(w.RadioGroup1, 1);
     QCOMPARE(w.RadioGroup2, f.RadioGroup2->itemIndex());
     QCOMPARE(w.RadioGroup3, 2);

@@ -5,8 +5,9 @@
 
 #include "Dialogantwort.h"
 #include "PdfPruefung.h"
-#include "report/Logodatei.h"
+#include "logo/Logodatei.h"
 #include "report/PdfExport.h"
+#include "windowkit/Version.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -30,7 +31,7 @@ std::vector<Seitenelement> Seite(const QString &objekt)
     Berichtswerte w;
     w.Edit2 = objekt;
     w.Label31 = QStringLiteral("Lüftungstechnische Maßnahmen sind notwendig");
-    w.Label30 = QStringLiteral("Version 1.0.0.8");
+    w.Label30 = Versionstext;
     w.RadioGroup1 = 1;
     return Berichtsseite(w, QDate(2026, 12, 7));
 }
@@ -84,7 +85,7 @@ void TestPdfExport::seitenVonDerEckeAus()
         }
     }
     QCOMPARE(PdfEintrag(pfad, QStringLiteral("Title")), QStringLiteral("Lüftungskonzept – Haus am See"));
-    QCOMPARE(PdfEintrag(pfad, QStringLiteral("Creator")), QStringLiteral("Luvanto Lüftungskonzept Version 1.0.0.8"));
+    QCOMPARE(PdfEintrag(pfad, QStringLiteral("Creator")), QStringLiteral("Luvanto Lüftungskonzept ") + Versionstext);
     QCOMPARE(NichtEingebetteteSchriften(pfad), QStringList());
     QVERIFY(QDir(ordner->path()).entryList(QDir::Files) == QStringList{QStringLiteral("bericht.pdf")});
 }

@@ -1,0 +1,130 @@
+#include "fileio/SicheresSchreiben.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+namespace {
+
+using Schritt = Schreibfehler::Schritt;
+
+// The file that a save really replaces: the target of a symbolic link, also
+// of one that points to a file not yet there.
+QString Ziel(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    if (!info.isSymLink())
+        return pfad;
+    return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+}
+
+// Creates a new, empty file in the folder of ziel under a short name that
+// nobody else uses (short, so that a target name at the file system's limit
+// still leaves room for it); -1 with errno on failure.
+int NeueDateiDaneben(const QString &ziel, const Dateiaufrufe &aufrufe, QByteArray &name)
+{
+    const QByteArray ordner = QFile::encodeName(QFileInfo(ziel).absolutePath());
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        name = ordner + "/.luvanto-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = aufrufe.oeffnen(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Writes all bytes; a write that makes no progress counts as a full disk.
+std::optional<Schreibfehler> AllesSchreiben(int fd, const char *daten, std::size_t laenge,
+                                            Schreibaufruf schreiben)
+{
+    std::size_t geschrieben = 0;
+    while (geschrieben < laenge) {
+        const ssize_t n = schreiben(fd, daten + geschrieben, laenge - geschrieben);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return Schreibfehler{Schritt::Schreiben, errno};
+        if (n == 0)
+            return Schreibfehler{Schritt::Schreiben, ENOSPC};
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    return std::nullopt;
+}
+
+// Writing, cutting, flushing and closing; fd is closed on every way out.
+std::optional<Schreibfehler> FuellenUndSchliessen(int fd, const char *daten, std::size_t laenge,
+                                                  Schreibaufruf schreiben)
+{
+    std::optional<Schreibfehler> fehler = AllesSchreiben(fd, daten, laenge, schreiben);
+    if (!fehler && ::ftruncate(fd, off_t(laenge)) != 0)
+        fehler = Schreibfehler{Schritt::Schreiben, errno};
+    if (!fehler && ::fdatasync(fd) != 0)
+        fehler = Schreibfehler{Schritt::Schliessen, errno};
+    if (::close(fd) != 0 && !fehler)
+        fehler = Schreibfehler{Schritt::Schliessen, errno};
+    return fehler;
+}
+
+// The last resort: the existing file is overwritten from its start and cut
+// to the new length, so no block needs to be allocated for a file that was
+// at least as long before.
+std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const char *daten,
+                                            std::size_t laenge, const Dateiaufrufe &aufrufe)
+{
+    const int fd = aufrufe.oeffnen(zielName.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC, 0);
+    if (fd < 0)
+        return Schreibfehler{Schritt::Erstellen, errno};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return Schreibfehler{Schritt::Erstellen, EACCES};
+    }
+    return FuellenUndSchliessen(fd, daten, laenge, aufrufe.schreiben);
+}
+
+} // namespace
+
+std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *daten, std::size_t laenge,
+                                             const Dateiaufrufe &aufrufe)
+{
+    const QString ziel = Ziel(pfad);
+    const QByteArray zielName = QFile::encodeName(ziel);
+
+    struct stat alt {};
+    const bool vorhanden = ::stat(zielName.constData(), &alt) == 0;
+    if (!vorhanden && errno != ENOENT)
+        return Schreibfehler{Schritt::Erstellen, errno};
+    if (vorhanden && S_ISDIR(alt.st_mode))
+        return Schreibfehler{Schritt::Erstellen, EISDIR};
+    if (vorhanden && !S_ISREG(alt.st_mode))
+        return Schreibfehler{Schritt::Erstellen, EACCES};
+    if (vorhanden && ::access(zielName.constData(), W_OK) != 0)
+        return Schreibfehler{Schritt::Erstellen, errno};
+
+    QByteArray neuName;
+    const int fd = NeueDateiDaneben(ziel, aufrufe, neuName);
+    if (fd < 0) {
+        const int grund = errno;
+        if (vorhanden && (grund == EACCES || grund == EPERM))
+            return AnOrtUndStelle(zielName, daten, laenge, aufrufe);
+        return Schreibfehler{Schritt::Erstellen, grund};
+    }
+
+    std::optional<Schreibfehler> fehler;
+    if (vorhanden && ::fchmod(fd, alt.st_mode & 07777) != 0) {
+        fehler = Schreibfehler{Schritt::Erstellen, errno};
+        ::close(fd);
+    } else {
+        fehler = FuellenUndSchliessen(fd, daten, laenge, aufrufe.schreiben);
+    }
+    if (!fehler && ::rename(neuName.constData(), zielName.constData()) != 0)
+        fehler = Schreibfehler{Schritt::Schliessen, errno};
+    if (fehler)
+        ::unlink(neuName.constData());
+    return fehler;
+}

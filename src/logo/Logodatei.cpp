@@ -1,0 +1,202 @@
+#include "logo/Logodatei.h"
+
+#include "fileio/Bildgrenze.h"
+#include "fileio/JpegBild.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+QString NichtGeoeffnet(const QString &dateiname, int fehlernummer)
+{
+    return QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
+        .arg(dateiname, Systemgrund(fehlernummer));
+}
+
+QString NichtGeladen(const QString &dateiname, const QString &grund)
+{
+    return QStringLiteral("Bild %1 kann nicht geladen werden. %2").arg(dateiname, grund);
+}
+
+// The whole file, or the message why it was not read. Only a regular file
+// is read, and only up to the limit of a picture file.
+std::optional<QByteArray> DateiLesen(const QString &dateiname, QString &fehler)
+{
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(QFile::encodeName(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        fehler = NichtGeoeffnet(dateiname, errno);
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        fehler = NichtGeoeffnet(dateiname, EACCES);
+        return std::nullopt;
+    }
+    const QString zuGross = NichtGeladen(
+        dateiname, QStringLiteral("Die Datei ist größer als %1 MB").arg(GroessteBilddatei >> 20));
+    if (info.st_size > GroessteBilddatei) {
+        ::close(fd);
+        fehler = zuGross;
+        return std::nullopt;
+    }
+
+    // The file may grow while it is read; it is never read past the limit.
+    QByteArray inhalt;
+    inhalt.reserve(qsizetype(info.st_size));
+    char puffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            fehler = NichtGeoeffnet(dateiname, errno);
+            break;
+        }
+        if (n == 0)
+            break;
+        if (inhalt.size() + n > GroessteBilddatei) {
+            fehler = zuGross;
+            break;
+        }
+        inhalt.append(puffer, qsizetype(n));
+    }
+    ::close(fd);
+    if (!fehler.isEmpty())
+        return std::nullopt;
+    return inhalt;
+}
+
+// Every logo is kept as a 24-bit bitmap; transparent parts become white.
+QImage AlsBitmap(const QImage &bild)
+{
+    if (!bild.hasAlphaChannel())
+        return bild.convertToFormat(QImage::Format_RGB888);
+    QImage bitmap(bild.size(), QImage::Format_RGB888);
+    bitmap.setDotsPerMeterX(bild.dotsPerMeterX());
+    bitmap.setDotsPerMeterY(bild.dotsPerMeterY());
+    bitmap.fill(Qt::white);
+    QPainter maler(&bitmap);
+    maler.drawImage(0, 0, bild);
+    return bitmap;
+}
+
+// BMP and PNG through Qt's readers, which read the size from the header
+// first.
+Logoergebnis MitQtLesen(const QByteArray &inhalt, const char *format, const QString &ungueltig,
+                        const QString &dateiname)
+{
+    QBuffer puffer;
+    puffer.setData(inhalt);
+    puffer.open(QIODevice::ReadOnly);
+    QImageReader leser(&puffer, format);
+    leser.setAutoTransform(false);
+    const QSize groesse = leser.size();
+    if (!groesse.isValid())
+        return {{}, ungueltig};
+    const QString grenze = Bildgroessenfehler(groesse.width(), groesse.height());
+    if (!grenze.isEmpty())
+        return {{}, NichtGeladen(dateiname, grenze)};
+    const QImage bild = leser.read();
+    if (bild.isNull() || bild.size() != groesse)
+        return {{}, ungueltig};
+    return {AlsBitmap(bild), {}};
+}
+
+Logoergebnis Dekodieren(const QByteArray &inhalt, const QString &erweiterung, const QString &dateiname)
+{
+    if (erweiterung == QLatin1String("bmp"))
+        return MitQtLesen(inhalt, "BMP", QStringLiteral("Bitmap ist ungültig"), dateiname);
+    if (erweiterung == QLatin1String("png"))
+        return MitQtLesen(inhalt, "PNG", QStringLiteral("PNG-Bild ist ungültig"), dateiname);
+    const JpegErgebnis jpeg = JpegLesen(inhalt);
+    if (!jpeg.ok())
+        return {{}, NichtGeladen(dateiname, jpeg.fehler)};
+    return {AlsBitmap(jpeg.bild), {}};
+}
+
+} // namespace
+
+QImage LeeresLogo()
+{
+    QImage logo(600, 150, QImage::Format_RGB888);
+    logo.fill(Qt::white);
+    return logo;
+}
+
+Logoergebnis LogoLesen(const QString &dateiname)
+{
+    const QString erweiterung = QFileInfo(dateiname).suffix();
+    const QString klein = erweiterung.toLower();
+    if (klein != QLatin1String("bmp") && klein != QLatin1String("png") && klein != QLatin1String("jpg")
+        && klein != QLatin1String("jpeg"))
+        return {{}, QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(erweiterung)};
+
+    QString fehler;
+    const std::optional<QByteArray> inhalt = DateiLesen(dateiname, fehler);
+    if (!inhalt)
+        return {{}, fehler};
+    return Dekodieren(*inhalt, klein, dateiname);
+}
+
+std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname,
+                                     const Dateiaufrufe &aufrufe)
+{
+    QByteArray bmp;
+    QBuffer puffer(&bmp);
+    puffer.open(QIODevice::WriteOnly);
+    QImageWriter schreiber(&puffer, "BMP");
+    if (!schreiber.write(logo))
+        return QStringLiteral("Bitmap ist ungültig");
+
+    const auto fehler = SicherSchreiben(dateiname, bmp.constData(), std::size_t(bmp.size()), aufrufe);
+    if (!fehler)
+        return std::nullopt;
+    const QString ganzerName = QFileInfo(dateiname).absoluteFilePath();
+    if (fehler->schritt == Schreibfehler::Schritt::Erstellen)
+        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
+            .arg(ganzerName, Systemgrund(fehler->fehlernummer));
+    return QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. %2")
+        .arg(ganzerName, Systemgrund(fehler->fehlernummer));
+}
+
+QString Systemgrund(int fehlernummer)
+{
+    switch (fehlernummer) {
+    case ENOENT:
+        return QStringLiteral("Datei oder Verzeichnis nicht gefunden");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Zugriff verweigert");
+    case EISDIR:
+        return QStringLiteral("Ist ein Verzeichnis");
+    case ENOTDIR:
+        return QStringLiteral("Ist kein Verzeichnis");
+    case EROFS:
+        return QStringLiteral("Dateisystem ist schreibgeschützt");
+    case ENOSPC:
+        return QStringLiteral("Auf dem Datenträger ist kein Speicherplatz mehr verfügbar");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Zu viele geöffnete Dateien");
+    case ENAMETOOLONG:
+        return QStringLiteral("Dateiname zu lang");
+    case EIO:
+        return QStringLiteral("Ein-/Ausgabefehler");
+    default:
+        return QStringLiteral("Systemfehler %1").arg(fehlernummer);
+    }
+}

@@ -1,9 +1,0 @@
-#include "lueftung/Programmschrift.h"
-
-QFont Programmschrift(int pixel, bool fett)
-{
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setPixelSize(pixel);
-    schrift.setBold(fett);
-    return schrift;
-}

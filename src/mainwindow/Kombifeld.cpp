@@ -1,0 +1,24 @@
+#include "mainwindow/Kombifeld.h"
+
+#include <QLineEdit>
+
+Kombifeld::Kombifeld(QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(10);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &Kombifeld::geaendert);
+    connect(this, &QComboBox::activated, this, &Kombifeld::geaendert);
+    // A long entry chosen from the list shows its beginning, not its end.
+    connect(this, &QComboBox::activated, this, [this] { lineEdit()->setCursorPosition(0); });
+}
+
+void Kombifeld::setText(const QString &text)
+{
+    const QSignalBlocker stumm(this);
+    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    setEditText(text);
+    lineEdit()->setCursorPosition(0);
+}

@@ -1,0 +1,580 @@
+#include "mainwindow/Lueftung.h"
+
+#include "engine/Berechnen.h"
+#include "engine/Dezimaltext.h"
+#include "engine/Urteilstexte.h"
+#include "mainwindow/Adressen.h"
+#include "windowkit/Bildschirmplatz.h"
+#include "fileio/JpegBild.h"
+#include "windowkit/Programmschrift.h"
+#include "mainwindow/Radsperre.h"
+#include "fileio/Rohbild.h"
+#include "windowkit/Version.h"
+
+#include <QFontMetrics>
+#include <QPalette>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWindow>
+
+namespace {
+
+const QString EFH = QStringLiteral("EFH als mehrgeschossige Nutzungseinheit");
+const QString MFH = QStringLiteral("MFH als eingeschossige Nutzungseinheit");
+const QString KategorieBestand = QStringLiteral("mittlerer Gebäudebestand");
+const QString KategorieNeubau = QStringLiteral("freie Lüftung Neubau");
+const QString KategorieModernisierungMFH =
+    QStringLiteral("freie Lüftung bei Modernisierung in MFH als eingeschossige NE");
+const QString KategorieModernisierungEFH =
+    QStringLiteral("freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE");
+
+// Puts a subscript label right behind the first characters of a caption.
+void Tiefstellen(QLabel *index, const QLabel *beschriftung, const QString &davor)
+{
+    const int x = beschriftung->x() + QFontMetrics(beschriftung->font()).horizontalAdvance(davor);
+    index->setFont(Programmschrift(9));
+    index->move(x, beschriftung->y() + 6);
+    index->resize(QFontMetrics(index->font()).horizontalAdvance(index->text()) + 2, 12);
+    index->raise();
+}
+
+void BildSetzen(QLabel *bild, const QString &resource)
+{
+    if (resource.endsWith(QLatin1String(".jpg"))) {
+        const JpegErgebnis jpeg = JpegDateiLesen(resource);
+        if (jpeg.ok())
+            bild->setPixmap(QPixmap::fromImage(jpeg.bild));
+    } else {
+        bild->setPixmap(QPixmap::fromImage(Rohbild(resource)));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Every edit field and combo box holds up to 1000 characters: far more than
+// the longest slot of a project file (120) or a line of the report, and few
+// enough that a keystroke after a paste of a whole document stays fast (the
+// field lays out its whole text on every change).
+void FeldlaengeBegrenzen(QWidget &fenster)
+{
+    for (QLineEdit *feld : fenster.findChildren<QLineEdit *>())
+        feld->setMaxLength(1000);
+}
+
+} // namespace
+
+TForm1::TForm1(Rechenzustand &z, QWidget *parent)
+    : QMainWindow(parent)
+    , zustand(z)
+{
+    // Set before the controls exist, so they inherit it instead of being
+    // updated one by one.
+    setFont(Programmschrift(11));
+    setupUi(this);
+    Gestalten();
+    Tastatur();
+    Verbinden();
+    FormCreate();
+    FeldlaengeBegrenzen(*this);
+}
+
+void TForm1::FormCreate()
+{
+    Label30->setText(Versionstext);
+    Button5->setText(WebAdresseHersteller);
+    Button7->setText(WebAdresseHersteller);
+}
+
+void TForm1::Gestalten()
+{
+    const QSize flaeche(Panel1->width(), Panel1->y() + Panel1->height());
+    centralwidget->setFixedSize(flaeche);
+    // The client area scrolls where the screen is too small for it.
+    auto *rollflaeche = new QScrollArea(this);
+    rollflaeche->setObjectName(QStringLiteral("Rollflaeche"));
+    rollflaeche->setFrameShape(QFrame::NoFrame);
+    rollflaeche->setFocusPolicy(Qt::NoFocus);
+    rollflaeche->setWidget(takeCentralWidget());
+    setCentralWidget(rollflaeche);
+    Einpassen();
+
+    Panel1->setAutoFillBackground(true);
+    Panel6->setAutoFillBackground(true);
+    Panel6->setBackgroundRole(QPalette::Window);
+    Panel7->setAutoFillBackground(true);
+    QPalette silber = Panel7->palette();
+    silber.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
+    Panel7->setPalette(silber);
+    Panel6->raise();
+
+    for (QLabel *titel : {StaticText7, StaticText8})
+        titel->setFont(Programmschrift(32, true));
+    for (QLabel *titel : {StaticText1, StaticText2})
+        titel->setFont(Programmschrift(19, true));
+    StaticText11->setFont(Programmschrift(16, true));
+    Label30->setFont(Programmschrift(13));
+    // The fixed notes are set a little smaller than the questions.
+    for (QLabel *hinweis : Panel12->findChildren<QLabel *>() + Panel13->findChildren<QLabel *>())
+        hinweis->setFont(Programmschrift(10));
+    for (QLabel *hinweis : {Label14, Label15, Label56, Label61})
+        hinweis->setFont(Programmschrift(10));
+
+    QPalette rot = Label31->palette();
+    rot.setColor(QPalette::WindowText, Qt::red);
+    for (QLabel *urteil : {Label31, Label49, Label63}) {
+        urteil->setFont(Programmschrift(16, true));
+        urteil->setPalette(rot);
+    }
+
+    Tiefstellen(Label6, Label9, QStringLiteral("Fläche Nutzungseinheit A"));
+    Tiefstellen(Label7, Label10, QStringLiteral("Luftvolumen Nutzungseinheit V"));
+    Tiefstellen(Label62, Label19, QStringLiteral("Vorgabewert Auslegungsluftwechsel n"));
+    Tiefstellen(Label60, Label56, QStringLiteral("A"));
+    Label61->move(Label56->x() + QFontMetrics(Label56->font()).horizontalAdvance(
+                                     QStringLiteral("A     = ")),
+                  Label56->y() + 16);
+
+    BildSetzen(Image5, QStringLiteral(":/images/start_lueftungsgeraet.jpg"));
+    BildSetzen(Image3, QStringLiteral(":/images/start_fensterfalz.jpg"));
+    BildSetzen(Image4, QStringLiteral(":/images/start_aussenwand.jpg"));
+    BildSetzen(Image6, QStringLiteral(":/images/logo_luvanto.jpg"));
+    BildSetzen(Image2, QStringLiteral(":/roh/logo_lkz.rgba"));
+    BildSetzen(Image7, QStringLiteral(":/roh/start_knopf.rgba"));
+    BildSetzen(Image1, QStringLiteral(":/roh/logo_morvendix.rgba"));
+    for (QLabel *bild : {Image1, Image2, Image6, Image7})
+        bild->setCursor(Qt::PointingHandCursor);
+    Image7->setToolTip(QStringLiteral("Neues Projekt beginnen"));
+    Image6->setToolTip(WebAdresseHersteller);
+    Image2->setToolTip(WebAdresseHersteller);
+    Image1->setToolTip(WebAdresseSoftware);
+}
+
+void TForm1::Einpassen()
+{
+    const QPoint Entwurfsecke(148, 114);
+    const QSize entwurf(centralwidget->width(), centralwidget->height() + menuBar()->sizeHint().height());
+    const QMargins rahmen = Fensterrahmen(this);
+    const QPoint innen(rahmen.left(), rahmen.top());
+    const QRect platz = Kundenplatz(this);
+    QSize groesse = entwurf;
+    if (entwurf.width() <= platz.width() && entwurf.height() <= platz.height()) {
+        setFixedSize(entwurf);
+    } else {
+        // Room for the scroll bar of the direction that does not fit, so
+        // that the other direction need not scroll as well.
+        const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (entwurf.height() > platz.height())
+            groesse.rwidth() += balken;
+        if (entwurf.width() > platz.width())
+            groesse.rheight() += balken;
+        groesse = groesse.boundedTo(platz.size());
+        setMinimumSize(QSize(320, 240).boundedTo(groesse));
+        setMaximumSize(entwurf + QSize(balken, balken));
+        resize(groesse);
+    }
+    move(Eingepasst(QRect(Entwurfsecke + innen, groesse), platz).topLeft() - innen);
+}
+
+bool TForm1::event(QEvent *ereignis)
+{
+    // Once the window manager has framed the window, its frame is known
+    // and the estimate of it can be checked.
+    if (ereignis->type() == QEvent::Move && !eingepasst && isVisible() && windowHandle()
+        && !windowHandle()->frameMargins().isNull()) {
+        eingepasst = true;
+        if (!Kundenplatz(this).contains(geometry()))
+            Einpassen();
+    }
+    return QMainWindow::event(ereignis);
+}
+
+void TForm1::Tastatur()
+{
+    // Tab runs down the object data, through the questions, then building
+    // data, air tightness and heat protection, and ends on the two buttons.
+    // Hidden controls are passed over.
+    QList<QWidget *> reihe{Edit2, Edit1, Edit4, datum, Edit7, Edit3, Edit9};
+    for (RadioGroup *gruppe : {RadioGroup1, RadioGroup2, RadioGroup3}) {
+        for (QRadioButton *knopf : gruppe->findChildren<QRadioButton *>())
+            reihe << knopf;
+    }
+    reihe << QList<QWidget *>{ComboBox1, Button3, ComboBox2, Edit6, Edit5, ComboBox5, Edit8, Edit10, ComboBox6,
+                              ComboBox7, Edit11, ComboBox8, Button2, Button4};
+    for (qsizetype i = 1; i < reihe.size(); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
+
+    auto *rad = new Radsperre(this);
+    for (QWidget *feld : {static_cast<QWidget *>(datum), static_cast<QWidget *>(ComboBox1),
+                          static_cast<QWidget *>(ComboBox2), static_cast<QWidget *>(ComboBox5),
+                          static_cast<QWidget *>(ComboBox6), static_cast<QWidget *>(ComboBox7),
+                          static_cast<QWidget *>(ComboBox8)})
+        rad->schuetzen(feld);
+}
+
+void TForm1::Verbinden()
+{
+    connect(Edit5, &QLineEdit::textChanged, this, &TForm1::Edit5Change);
+    connect(Edit6, &QLineEdit::textChanged, this, &TForm1::Edit6Change);
+    connect(Edit8, &QLineEdit::textChanged, this, &TForm1::Edit8Change);
+    connect(Edit10, &QLineEdit::textChanged, this, &TForm1::Edit10Change);
+    connect(Edit11, &QLineEdit::textChanged, this, &TForm1::Edit11Change);
+    connect(ComboBox1, &Kombifeld::geaendert, this, &TForm1::ComboBox1Change);
+    connect(ComboBox2, &Kombifeld::geaendert, this, &TForm1::ComboBox2Change);
+    connect(ComboBox5, &Kombifeld::geaendert, this, &TForm1::ComboBox5Change);
+    connect(ComboBox6, &Kombifeld::geaendert, this, &TForm1::ComboBox6Change);
+    connect(ComboBox7, &Kombifeld::geaendert, this, &TForm1::ComboBox7Change);
+    connect(ComboBox8, &Kombifeld::geaendert, this, &TForm1::ComboBox7Change);
+    connect(RadioGroup1, &RadioGroup::geklickt, this, &TForm1::RadioGroup1Click);
+    connect(RadioGroup2, &RadioGroup::geklickt, this, &TForm1::RadioGroup2Click);
+    connect(RadioGroup3, &RadioGroup::geklickt, this, &TForm1::RadioGroup3Click);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(Button7, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(Image7, &Bildfeld::geklickt, this, &TForm1::Image7Click);
+    connect(Image1, &Bildfeld::geklickt, this, &TForm1::Image1Click);
+    connect(Image2, &Bildfeld::geklickt, this, &TForm1::Image2Click);
+    connect(Image6, &Bildfeld::geklickt, this, &TForm1::Image6Click);
+    connect(Neu1, &QAction::triggered, this, &TForm1::Neu1Click);
+    connect(Kontakt1, &QAction::triggered, this, &TForm1::Kontakt1Click);
+    connect(Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
+}
+
+QColor TForm1::normaleFeldfarbe() const
+{
+    return QPalette().color(QPalette::Base);
+}
+
+void TForm1::setzeFeldfarbe(QLineEdit *feld, const QColor &farbe)
+{
+    QPalette palette = feld->palette();
+    palette.setColor(QPalette::Base, farbe);
+    feld->setPalette(palette);
+}
+
+// --- Rechenblatt ---------------------------------------------------------
+
+QWidget *TForm1::steuerelement(Steuerelement element) const
+{
+    using S = Steuerelement;
+    switch (element) {
+    case S::ComboBox1: return ComboBox1;
+    case S::ComboBox2: return ComboBox2;
+    case S::ComboBox5: return ComboBox5;
+    case S::ComboBox6: return ComboBox6;
+    case S::ComboBox7: return ComboBox7;
+    case S::ComboBox8: return ComboBox8;
+    case S::Edit6: return Edit6;
+    case S::Edit8: return Edit8;
+    case S::Edit10: return Edit10;
+    case S::Edit11: return Edit11;
+    case S::Label21: return Label21;
+    case S::Label26: return Label26;
+    case S::Label27: return Label27;
+    case S::Label28: return Label28;
+    case S::Label29: return Label29;
+    case S::Label31: return Label31;
+    case S::Label38: return Label38;
+    case S::Label39: return Label39;
+    case S::Label40: return Label40;
+    case S::Label49: return Label49;
+    case S::Label63: return Label63;
+    }
+    return nullptr;
+}
+
+std::string TForm1::text(Steuerelement element) const
+{
+    QWidget *w = steuerelement(element);
+    if (auto *feld = qobject_cast<QLineEdit *>(w))
+        return feld->text().toStdString();
+    if (auto *kombi = qobject_cast<Kombifeld *>(w))
+        return kombi->text().toStdString();
+    return static_cast<QLabel *>(w)->text().toStdString();
+}
+
+void TForm1::setzeText(Steuerelement element, const std::string &text)
+{
+    const QString neu = QString::fromStdString(text);
+    QWidget *w = steuerelement(element);
+    if (auto *feld = qobject_cast<QLineEdit *>(w)) {
+        // A point turned into a comma keeps the cursor where the user types.
+        const int cursor = feld->cursorPosition();
+        const bool gleicheLaenge = feld->text().size() == neu.size();
+        feld->setText(neu);
+        if (gleicheLaenge)
+            feld->setCursorPosition(cursor);
+        return;
+    }
+    static_cast<QLabel *>(w)->setText(neu);
+}
+
+bool TForm1::sichtbar(Steuerelement element) const
+{
+    return !steuerelement(element)->isHidden();
+}
+
+void TForm1::setzeSichtbar(Steuerelement element, bool sichtbar)
+{
+    steuerelement(element)->setVisible(sichtbar);
+}
+
+int TForm1::radioGroup3Index() const
+{
+    return RadioGroup3->itemIndex();
+}
+
+void TForm1::Berechnen()
+{
+    // Runs entered from inside a run are not announced: only the outermost
+    // one has finished when it returns.
+    ++rechentiefe;
+    ::Berechnen(*this, zustand);
+    if (--rechentiefe == 0)
+        emit rechenwegGeaendert();
+}
+
+void TForm1::UrteilVermerken(Rechenweg::Urteilsgeber geber)
+{
+    if (Rechenweg *weg = zustand.weg) {
+        weg->urteilsgeber = geber;
+        weg->fensterlos = RadioGroup1->itemIndex();
+        weg->weitere = RadioGroup2->itemIndex();
+        weg->mitBerechnung = !Panel2->isHidden();
+    }
+    emit rechenwegGeaendert();
+}
+
+// --- Handlers that only recalculate ------------------------------------------
+
+void TForm1::Edit5Change() { Berechnen(); }
+void TForm1::Edit6Change() { Berechnen(); }
+void TForm1::Edit8Change() { Berechnen(); }
+void TForm1::Edit10Change() { Berechnen(); }
+void TForm1::ComboBox2Change() { Berechnen(); }
+void TForm1::ComboBox6Change() { Berechnen(); }
+
+// --- Question flow -------------------------------------------------------
+
+void TForm1::Berechnungsfelder(bool zeigen)
+{
+    for (QWidget *panel : {Panel2, Panel4, Panel3, Panel5})
+        panel->setVisible(zeigen);
+}
+
+void TForm1::Urteil(const QString &ergebnis, const QString &kommentar1, const QString &kommentar2)
+{
+    Label31->setText(ergebnis);
+    Label31->show();
+    Label49->setText(kommentar1);
+    Label49->show();
+    Label63->setText(kommentar2);
+    Label63->show();
+}
+
+void TForm1::RadioGroup1Click()
+{
+    if (RadioGroup1->itemIndex() == 1) {
+        RadioGroup2->setItemIndex(1);
+        RadioGroup3->setItemIndex(0);
+        Berechnungsfelder(true);
+        for (QLabel *hinweis : {Label50, Label57, Label58})
+            hinweis->hide();
+        RadioGroup2->hide();
+        Panel11->show();
+        for (QLabel *urteil : {Label31, Label49, Label63}) {
+            urteil->setText(QString());
+            urteil->hide();
+        }
+        UrteilVermerken(Rechenweg::Urteilsgeber::WartetAufBerechnung);
+    }
+    if (RadioGroup1->itemIndex() == 0) {
+        RadioGroup2->setItemIndex(1);
+        RadioGroup3->setItemIndex(0);
+        Berechnungsfelder(false);
+        for (QLabel *hinweis : {Label50, Label57, Label58})
+            hinweis->show();
+        RadioGroup2->show();
+        Panel11->show();
+        Urteil(Urteilstexte::AusreichendZeile1, Urteilstexte::AusreichendZeile2, QString());
+        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
+    }
+}
+
+void TForm1::RadioGroup2Click()
+{
+    if (RadioGroup2->itemIndex() == 1) {
+        RadioGroup3->setItemIndex(0);
+        Berechnungsfelder(false);
+        Panel11->show();
+        Label31->setText(Urteilstexte::AusreichendZeile1);
+        Label31->show();
+        Label49->setText(Urteilstexte::AusreichendZeile2);
+        Label49->show();
+        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
+    }
+    if (RadioGroup2->itemIndex() == 0) {
+        RadioGroup3->setItemIndex(0);
+        Berechnungsfelder(true);
+        Panel11->show();
+        for (QLabel *urteil : {Label31, Label49}) {
+            urteil->setText(QString());
+            urteil->hide();
+        }
+        UrteilVermerken(Rechenweg::Urteilsgeber::WartetAufBerechnung);
+    }
+}
+
+void TForm1::RadioGroup3Click()
+{
+    Berechnen();
+    if (RadioGroup3->itemIndex() > 0) {
+        Urteil(Urteilstexte::ErhoehteAnforderungen, QString(),
+               Urteilstexte::ErhoehteAnforderungenKommentar);
+        UrteilVermerken(Rechenweg::Urteilsgeber::ErhoehteAnforderungen);
+    } else if (RadioGroup1->itemIndex() == 0) {
+        Urteil(Urteilstexte::AusreichendZeile1, Urteilstexte::AusreichendZeile2, QString());
+        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
+    }
+}
+
+void TForm1::Modernisierungskategorie()
+{
+    if (ComboBox1->text() == MFH)
+        ComboBox6->setText(KategorieModernisierungMFH);
+    if (ComboBox1->text() == EFH)
+        ComboBox6->setText(KategorieModernisierungEFH);
+}
+
+void TForm1::ComboBox1Change()
+{
+    ComboBox7Change();
+}
+
+void TForm1::ComboBox7Change()
+{
+    ComboBox6->setText(KategorieBestand);
+    if (ComboBox7->text() == QLatin1String("ja")) {
+        for (QWidget *w : std::initializer_list<QWidget *>{Edit11, Label21, Label29, ComboBox8})
+            w->hide();
+        Label26->setText(QStringLiteral("hoch"));
+        zustand.fWS = 0.3;
+        ComboBox6->setText(KategorieNeubau);
+    } else {
+        for (QWidget *w : std::initializer_list<QWidget *>{Edit11, Label21, Label29, ComboBox8})
+            w->show();
+        const int baujahr = TextZuGanzzahl(Edit11->text().toStdString());
+        if (baujahr > 1994) {
+            Label29->hide();
+            ComboBox8->hide();
+            Label26->setText(QStringLiteral("hoch"));
+            zustand.fWS = 0.3;
+            Modernisierungskategorie();
+        } else {
+            if (ComboBox8->text() == QLatin1String("ja")) {
+                Label26->setText(QStringLiteral("hoch"));
+                Modernisierungskategorie();
+            }
+            if (ComboBox8->text() == QLatin1String("nein")) {
+                Label26->setText(QStringLiteral("niedrig"));
+                ComboBox6->setText(KategorieBestand);
+            }
+        }
+    }
+    Label26->show();
+    Berechnen();
+}
+
+void TForm1::Edit11Change()
+{
+    ComboBox7Change();
+}
+
+void TForm1::ComboBox5Change()
+{
+    if (ComboBox5->text() == QLatin1String("ja")) {
+        for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6})
+            w->hide();
+        setzeFeldfarbe(Edit8, normaleFeldfarbe());
+        setzeFeldfarbe(Edit10, normaleFeldfarbe());
+        Berechnen();
+    } else {
+        for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6})
+            w->show();
+        setzeFeldfarbe(Edit8, Feldgrau);
+        setzeFeldfarbe(Edit10, Feldgrau);
+        ComboBox6Change();
+    }
+}
+
+void TForm1::Zuruecksetzen()
+{
+    for (QLineEdit *feld : {Edit1, Edit2, Edit3, Edit4, Edit7, Edit9})
+        feld->setText(QString());
+    for (QLineEdit *feld : {Edit6, Edit5, Edit11, Edit8, Edit10})
+        feld->setText(QString());
+
+    ComboBox1->setText(EFH);
+    ComboBox2->setText(QStringLiteral("windschwach"));
+    ComboBox7->setText(QStringLiteral("ja"));
+    ComboBox8->setText(QStringLiteral("ja"));
+    ComboBox5->setText(QStringLiteral("ja"));
+    ComboBox6->setText(KategorieNeubau);
+
+    // The page follows its new answers: a measured value ("ja") needs no
+    // default selector and white, empty fields; a new building ("ja") no
+    // year and no renovation question. The recalculations of the field
+    // resets above may have written defaults of the previous answers.
+    for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6, Edit11,
+                                                        Label21, Label29, ComboBox8})
+        w->hide();
+    setzeFeldfarbe(Edit8, normaleFeldfarbe());
+    setzeFeldfarbe(Edit10, normaleFeldfarbe());
+    Edit8->setText(QString());
+    Edit10->setText(QString());
+
+    RadioGroup1->setItemIndex(-1);
+    RadioGroup2->setItemIndex(1);
+    RadioGroup3->setItemIndex(0);
+
+    if (projektdatenLeeren)
+        projektdatenLeeren();
+
+    Berechnungsfelder(false);
+    for (QLabel *hinweis : {Label50, Label57, Label58})
+        hinweis->hide();
+    Panel11->show();
+    for (QLabel *urteil : {Label31, Label49, Label63})
+        urteil->hide();
+    UrteilVermerken(Rechenweg::Urteilsgeber::Zurueckgesetzt);
+}
+
+// --- Start page and menu -------------------------------------------------
+
+void TForm1::Button1Click() { Panel6->hide(); }
+void TForm1::Button2Click() { Panel6->show(); }
+
+void TForm1::Image7Click()
+{
+    Zuruecksetzen();
+    Button1->click();
+}
+
+void TForm1::Neu1Click()
+{
+    Zuruecksetzen();
+    Button1->click();
+}
+
+void TForm1::Image1Click() { Button6->click(); }
+void TForm1::Image2Click() { Button5->click(); }
+void TForm1::Image6Click() { Button5->click(); }
+void TForm1::Button5Click() { AdresseOeffnen(WebAdresseHersteller); }
+void TForm1::Button6Click() { AdresseOeffnen(WebAdresseSoftware); }
+void TForm1::Kontakt1Click() { AdresseOeffnen(QStringLiteral("mailto: ") + MailAdresseVerband); }
+void TForm1::Beenden1Click() { close(); }

@@ -1,0 +1,150 @@
+#include "workings/Rechenwegseite.h"
+
+#include "report/Berichtsmaler.h"
+
+#include <QFontMetricsF>
+
+namespace {
+
+constexpr int Links = 150;
+constexpr int Rechts = 1850;
+constexpr int WertSpalte = 700;  // the right column of an entry
+constexpr int Mitte = 1100;      // the second column of the heading
+constexpr int Titelhoehe = 50;
+constexpr int Texthoehe = 30;
+constexpr int Zeilenabstand = 38;
+constexpr int Gruppenabstand = 20;
+constexpr int Kopfende = 420;
+constexpr int Fussrand = 2750;
+constexpr int Fusshoehe = 30;
+
+// Widths in tenths of a millimetre of texts in the report's type, as the
+// painter sets it: a character cell of the given height.
+class Breiten {
+public:
+    Breiten(int hoehe, bool fett)
+    {
+        const QFont schrift = Seitenschrift(1000, fett);
+        faktor = hoehe / QFontMetricsF(schrift).height();
+        masse.emplace(schrift);
+    }
+    double breite(const QString &text) const { return masse->horizontalAdvance(text) * faktor; }
+
+private:
+    double faktor = 1;
+    std::optional<QFontMetricsF> masse;
+};
+
+// The text broken at blanks into lines no wider than breite; a single word
+// wider than that stands on a line of its own.
+QStringList Umbrechen(const QString &text, double breite, const Breiten &b)
+{
+    QStringList zeilen;
+    QString zeile;
+    for (const QString &wort : text.split(u' ')) {
+        const QString laenger = zeile.isEmpty() ? wort : zeile + u' ' + wort;
+        // A little room for the device's rounding of the type size.
+        if (!zeile.isEmpty() && b.breite(laenger) > breite * 0.97) {
+            zeilen << zeile;
+            zeile = wort;
+        } else {
+            zeile = laenger;
+        }
+    }
+    zeilen << zeile;
+    return zeilen;
+}
+
+Seitenelement Text(int links, int unten, int hoehe, bool fett, const QString &text)
+{
+    return {Seitenelement::Art::Text, links, unten, 0, hoehe, fett, text};
+}
+
+std::vector<Seitenelement> Kopf(const Berichtswerte &w, QDate datum)
+{
+    const int y = 150;
+    return {
+        Text(Links, y, Titelhoehe, true, RechenwegTitel()),
+        Text(Links, y + 90, Texthoehe, false, QStringLiteral("Objektbezeichnung: ") + w.Edit2),
+        Text(Links, y + 130, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + w.Edit1),
+        Text(Links, y + 170, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + w.Edit4),
+        Text(Mitte, y + 90, Texthoehe, false, QStringLiteral("Bearbeiter: ") + w.Edit7),
+        Text(Mitte, y + 130, Texthoehe, false, QStringLiteral("Firmenname: ") + w.Edit3),
+        Text(Mitte, y + 170, Texthoehe, false,
+             QStringLiteral("Datum: ") + datum.toString(QStringLiteral("dd.MM.yyyy"))),
+    };
+}
+
+} // namespace
+
+QString RechenwegTitel()
+{
+    return QStringLiteral("Rechenweg: Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6");
+}
+
+QString RechenwegDokumenttitel(const QString &objekt)
+{
+    const QString titel = QStringLiteral("Rechenweg");
+    return objekt.trimmed().isEmpty() ? titel : titel + QStringLiteral(" – ") + objekt.trimmed();
+}
+
+Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
+                                   const Berichtswerte &objekt, QDate datum)
+{
+    const Breiten normal(Texthoehe, false);
+    Seitenliste seiten(1, Kopf(objekt, datum));
+    int y = Kopfende;
+
+    // Keeps a block of n lines together on one page.
+    const auto platz = [&](int n, int davor) {
+        if (y + davor + n * Zeilenabstand > Fussrand - Zeilenabstand) {
+            seiten.push_back(Kopf(objekt, datum));
+            y = Kopfende;
+        } else {
+            y += davor;
+        }
+    };
+
+    for (const Rechenwegzeile &z : zeilen) {
+        switch (z.art) {
+        case Rechenwegzeile::Art::Gruppe:
+            // A heading never stands alone at the foot of a page.
+            platz(2, Gruppenabstand);
+            seiten.back().push_back(Text(Links, y, Texthoehe, true, z.was));
+            y += Zeilenabstand;
+            break;
+        case Rechenwegzeile::Art::Hinweis: {
+            const QStringList teile = Umbrechen(z.was, Rechts - Links, normal);
+            platz(int(teile.size()), 0);
+            for (const QString &teil : teile) {
+                seiten.back().push_back(Text(Links, y, Texthoehe, false, teil));
+                y += Zeilenabstand;
+            }
+            break;
+        }
+        case Rechenwegzeile::Art::Eintrag: {
+            const QStringList was = Umbrechen(z.was, WertSpalte - Links - 30, normal);
+            const QStringList wert = Umbrechen(z.wert, Rechts - WertSpalte, normal);
+            const int n = int(std::max(was.size(), wert.size()));
+            platz(n, 0);
+            for (int i = 0; i < n; ++i) {
+                if (i < was.size() && !was[i].isEmpty())
+                    seiten.back().push_back(Text(Links, y, Texthoehe, false, was[i]));
+                if (i < wert.size() && !wert[i].isEmpty())
+                    seiten.back().push_back(Text(WertSpalte, y, Texthoehe, false, wert[i]));
+                y += Zeilenabstand;
+            }
+            break;
+        }
+        }
+    }
+
+    const int anzahl = int(seiten.size());
+    for (int i = 0; i < anzahl; ++i) {
+        seiten[i].push_back(Text(Links, Fussrand, Fusshoehe, false, Fusszeile() + objekt.Label30));
+        if (anzahl > 1)
+            seiten[i].push_back(Text(Rechts - 250, Fussrand - 50, Texthoehe, false,
+                                     QStringLiteral("Seite %1 von %2").arg(i + 1).arg(anzahl)));
+    }
+    return seiten;
+}
