@@ -74,6 +74,7 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     // updated one by one.
     setFont(Programmschrift(11));
     setupUi(this);
+    starttitel = windowTitle();
     Gestalten();
     Tastatur();
     Verbinden();

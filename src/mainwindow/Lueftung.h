@@ -50,6 +50,9 @@ public:
     // Returns the work page to the state of a new, empty project.
     void Zuruecksetzen();
 
+    // The caption the window starts with.
+    const QString &Starttitel() const { return starttitel; }
+
     // Notes in the engine's record who wrote the verdict that stands, and
     // announces it; a completed recalculation is announced the same way.
     void UrteilVermerken(Rechenweg::Urteilsgeber geber);
@@ -111,6 +114,7 @@ private:
     void Urteil(const QString &ergebnis, const QString &kommentar1, const QString &kommentar2);
 
     Rechenzustand &zustand;
+    QString starttitel;
     int rechentiefe = 0;
     bool eingepasst = false;
 };

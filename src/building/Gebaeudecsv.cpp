@@ -1,0 +1,39 @@
+#include "building/Gebaeudecsv.h"
+
+namespace {
+
+QString Feld(const QString &text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString zitiert = text;
+    zitiert.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + zitiert + QLatin1Char('"');
+}
+
+void Zeile(QByteArray &ziel, const QStringList &felder)
+{
+    QStringList zitiert;
+    for (const QString &f : felder)
+        zitiert.append(Feld(f));
+    ziel += zitiert.join(QLatin1Char(';')).toUtf8();
+    ziel += "\r\n";
+}
+
+} // namespace
+
+QByteArray GebaeudeCsv(const std::vector<Einheit> &einheiten, bool mitBom)
+{
+    QByteArray csv;
+    if (mitBom)
+        csv += "\xEF\xBB\xBF";
+    Zeile(csv, Spaltennamen());
+    for (const Einheit &e : einheiten) {
+        QStringList felder;
+        for (int s = 0; s < Spaltenzahl; ++s)
+            felder.append(Zelle(e, Spalte(s)));
+        Zeile(csv, felder);
+    }
+    return csv;
+}
