@@ -77,12 +77,30 @@ void Nachrechnung::Anfangen()
 
 TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
 {
+    TProjektdaten ergebnis = eingeben(d, false);
+    // The verdict of increased requirements depends on when they were
+    // ticked: their handler writes it after a recalculation, and a later
+    // recalculation keeps it only while there is infiltration. A unit whose
+    // requirement was ticked last is entered that way too; the results of
+    // the page's order stand unless those of that way are the stored ones.
+    if (d.text(F::AnforderungenSHE) != QLatin1String("0") && Pruefung(d, ergebnis) != QLatin1String("stimmt")) {
+        const QString ersteUrteil = urteilText;
+        TProjektdaten zuletzt = eingeben(d, true);
+        if (Pruefung(d, zuletzt) == QLatin1String("stimmt"))
+            return zuletzt;
+        urteilText = ersteUrteil;
+    }
+    return ergebnis;
+}
+
+TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZuletzt)
+{
     Anfangen();
     TForm1 &f = *form;
     Klicken(f.RadioGroup1, d.text(F::FensterloseRaeume));
     if (Gezeigt(f.RadioGroup2))
         Klicken(f.RadioGroup2, d.text(F::WeitereAnforderungen));
-    if (Gezeigt(f.Panel11))
+    if (Gezeigt(f.Panel11) && !anforderungZuletzt)
         Klicken(f.RadioGroup3, d.text(F::AnforderungenSHE));
     if (Gezeigt(f.Panel2)) {
         Waehlen(f.ComboBox1, d.text(F::Gebaeudetyp));
@@ -99,17 +117,20 @@ TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
         if (Gezeigt(f.ComboBox6))
             Waehlen(f.ComboBox6, d.text(F::VorgabeKategorie));
     }
+    if (Gezeigt(f.Panel11) && anforderungZuletzt)
+        Klicken(f.RadioGroup3, d.text(F::AnforderungenSHE));
     TProjektdaten ergebnis = d;
     ProjektSichern(f, ergebnis);
     for (F feld : {F::Objektbezeichnung, F::StrasseNr, F::PlzOrt, F::Bearbeitungsdatum, F::Bearbeiter,
                    F::Firmenname, F::Firmenadresse, F::LuftvolumenNE})
         ergebnis.setzeText(feld, d.text(feld));
+    urteilText = f.Label31->isHidden() ? QString() : f.Label31->text();
     return ergebnis;
 }
 
 QString Nachrechnung::urteil() const
 {
-    return form->Label31->isHidden() ? QString() : form->Label31->text();
+    return urteilText;
 }
 
 Berichtswerte Nachrechnung::geoeffnet(const TProjektdaten &gespeichert)

@@ -9,7 +9,8 @@
 // ones the user works with, never a copy. The unit is entered in the order
 // of the work page: the three questions, then, where the page shows them,
 // building type, site, area, new building, year, renovation, measured value,
-// n50, exponent and category. A question is clicked, a field is typed and a
+// n50, exponent and category; where increased requirements were ticked
+// after the fields, that order too (see nachrechnen()). A question is clicked, a field is typed and a
 // combo box is chosen only where its text differs from what the page holds,
 // as a user would; each runs its handlers by the window's own rules.
 //
@@ -49,10 +50,12 @@ public:
 
 private:
     void Anfangen();
+    TProjektdaten eingeben(const TProjektdaten &gespeichert, bool anforderungZuletzt);
 
     Rechenzustand zustand;
     std::unique_ptr<TForm1> form;
     QStringList anfangstexte;  // the result labels of a fresh window
+    QString urteilText;
 };
 
 // "stimmt" when every stored result and verdict text equals the recomputed
