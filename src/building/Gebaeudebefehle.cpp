@@ -2,6 +2,7 @@
 
 #include "building/Einheit.h"
 #include "building/Gebaeudecsv.h"
+#include "building/Nachrechnung.h"
 #include "building/Sammelpdf.h"
 #include "logo/Logodatei.h"
 
@@ -9,13 +10,24 @@
 #include <QDir>
 #include <QFileInfo>
 
+// Each line is written as its unit is read, so memory stays the same for
+// any number of files.
 int PruefenAusgeben(const QStringList &pfade, std::FILE *ausgabe)
 {
-    const std::vector<Einheit> einheiten = EinheitenLesen(DateienAusPfaden(pfade));
-    const QByteArray csv = GebaeudeCsv(einheiten, false);
-    std::fwrite(csv.constData(), 1, std::size_t(csv.size()), ausgabe);
+    const auto schreiben = [ausgabe](const QByteArray &text) {
+        std::fwrite(text.constData(), 1, std::size_t(text.size()), ausgabe);
+    };
+    schreiben(CsvKopf(false));
+    Nachrechnung nachrechnung;
+    int code = 0;
+    for (const QString &datei : DateienAusPfaden(pfade)) {
+        const Einheit einheit = EinheitLesen(datei, nachrechnung);
+        schreiben(CsvZeile(einheit));
+        if (!einheit.projekt() || einheit.weichtAb())
+            code = 1;
+    }
     std::fflush(ausgabe);
-    return Pruefcode(einheiten);
+    return code;
 }
 
 int SammelPdfAusgeben(const QStringList &pfade, const QString &ziel)

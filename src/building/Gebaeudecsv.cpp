@@ -23,17 +23,29 @@ void Zeile(QByteArray &ziel, const QStringList &felder)
 
 } // namespace
 
+QByteArray CsvKopf(bool mitBom)
+{
+    QByteArray kopf;
+    if (mitBom)
+        kopf += "\xEF\xBB\xBF";
+    Zeile(kopf, Spaltennamen());
+    return kopf;
+}
+
+QByteArray CsvZeile(const Einheit &einheit)
+{
+    QStringList felder;
+    for (int s = 0; s < Spaltenzahl; ++s)
+        felder.append(Zelle(einheit, Spalte(s)));
+    QByteArray zeile;
+    Zeile(zeile, felder);
+    return zeile;
+}
+
 QByteArray GebaeudeCsv(const std::vector<Einheit> &einheiten, bool mitBom)
 {
-    QByteArray csv;
-    if (mitBom)
-        csv += "\xEF\xBB\xBF";
-    Zeile(csv, Spaltennamen());
-    for (const Einheit &e : einheiten) {
-        QStringList felder;
-        for (int s = 0; s < Spaltenzahl; ++s)
-            felder.append(Zelle(e, Spalte(s)));
-        Zeile(csv, felder);
-    }
+    QByteArray csv = CsvKopf(mitBom);
+    for (const Einheit &e : einheiten)
+        csv += CsvZeile(e);
     return csv;
 }

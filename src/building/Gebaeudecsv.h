@@ -13,3 +13,7 @@
 #include <vector>
 
 QByteArray GebaeudeCsv(const std::vector<Einheit> &einheiten, bool mitBom);
+
+// The header line and one unit's line, for writing as the units are read.
+QByteArray CsvKopf(bool mitBom);
+QByteArray CsvZeile(const Einheit &einheit);

@@ -1,6 +1,7 @@
 #include "building/Nachrechnung.h"
 
 #include "engine/Dezimaltext.h"
+#include "engine/Speicherblatt.h"
 #include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
@@ -8,32 +9,11 @@
 namespace {
 
 using F = Projektfeld;
+using S = Steuerelement;
 
-bool Gezeigt(const QWidget *element)
+std::string Text(const TProjektdaten &d, F feld)
 {
-    return !element->isHidden();
-}
-
-// A user's answer: a click on the item, which runs the group's handler
-// where the selection changes.
-void Klicken(RadioGroup *gruppe, const QString &index)
-{
-    gruppe->setItemIndex(TextZuGanzzahl(index.toStdString()));
-}
-
-// A user's typing: the field's change handler runs where the text changes.
-void Tippen(QLineEdit *feld, const QString &text)
-{
-    feld->setText(text);
-}
-
-// A user's choice or typing in a combo box, which runs its change handler.
-void Waehlen(Kombifeld *kombi, const QString &text)
-{
-    if (kombi->text() == text)
-        return;
-    kombi->setText(text);
-    emit kombi->geaendert();
+    return d.text(feld).toStdString();
 }
 
 QList<QLabel *> Ergebnislabels(const TForm1 &form)
@@ -41,6 +21,18 @@ QList<QLabel *> Ergebnislabels(const TForm1 &form)
     return {form.Label26, form.Label27, form.Label28, form.Label38, form.Label39,
             form.Label40, form.Label31, form.Label49, form.Label63};
 }
+
+// The slots that the recalculation and the question flow write.
+struct Rechenslot {
+    F feld;
+    S element;
+};
+const Rechenslot Rechenslots[] = {
+    {F::MesswertN50, S::Edit8},      {F::DruckexponentN, S::Edit10}, {F::VorgabeKategorie, S::ComboBox6},
+    {F::ErgebnisWS, S::Label26},     {F::ErgebnisFS, S::Label27},    {F::ErgebnisRL, S::Label38},
+    {F::ErgebnisNL, S::Label39},     {F::ErgebnisI, S::Label28},     {F::Ergebnis, S::Label31},
+    {F::Kommentar1, S::Label49},     {F::Kommentar2, S::Label63},
+};
 
 struct Ergebnisfeld {
     F feld;
@@ -56,24 +48,14 @@ const Ergebnisfeld Ergebnisfelder[] = {
 } // namespace
 
 Nachrechnung::Nachrechnung()
-    : form(std::make_unique<TForm1>(zustand))
+    : form(std::make_unique<TForm1>(fensterzustand))
+    , anfang(Speicherblatt::StandVon(*form))
 {
     for (const QLabel *label : Ergebnislabels(*form))
         anfangstexte.append(label->text());
 }
 
 Nachrechnung::~Nachrechnung() = default;
-
-void Nachrechnung::Anfangen()
-{
-    // A freshly started program: engine values at zero, the result labels
-    // as designed, then the start image's reset.
-    zustand = Rechenzustand{};
-    const QList<QLabel *> labels = Ergebnislabels(*form);
-    for (qsizetype i = 0; i < labels.size(); ++i)
-        labels[i]->setText(anfangstexte[i]);
-    form->Zuruecksetzen();
-}
 
 TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
 {
@@ -93,38 +75,45 @@ TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
     return ergebnis;
 }
 
+// A freshly started program, the start image's reset, then the unit typed,
+// clicked and chosen as a user would, where the page shows each input.
 TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZuletzt)
 {
-    Anfangen();
-    TForm1 &f = *form;
-    Klicken(f.RadioGroup1, d.text(F::FensterloseRaeume));
-    if (Gezeigt(f.RadioGroup2))
-        Klicken(f.RadioGroup2, d.text(F::WeitereAnforderungen));
-    if (Gezeigt(f.Panel11) && !anforderungZuletzt)
-        Klicken(f.RadioGroup3, d.text(F::AnforderungenSHE));
-    if (Gezeigt(f.Panel2)) {
-        Waehlen(f.ComboBox1, d.text(F::Gebaeudetyp));
-        Waehlen(f.ComboBox2, d.text(F::Gebaeudelage));
-        Tippen(f.Edit6, d.text(F::FlaecheNE));
-        Waehlen(f.ComboBox7, d.text(F::Neubau));
-        if (Gezeigt(f.Edit11))
-            Tippen(f.Edit11, d.text(F::Baujahr));
-        if (Gezeigt(f.ComboBox8))
-            Waehlen(f.ComboBox8, d.text(F::SanierungWSVO));
-        Waehlen(f.ComboBox5, d.text(F::MesswertVorhanden));
-        Tippen(f.Edit8, d.text(F::MesswertN50));
-        Tippen(f.Edit10, d.text(F::DruckexponentN));
-        if (Gezeigt(f.ComboBox6))
-            Waehlen(f.ComboBox6, d.text(F::VorgabeKategorie));
+    Rechenzustand zustand;
+    Speicherblatt blatt(zustand, anfang);
+    blatt.ablauf().FelderZuruecksetzen();
+    blatt.ablauf().AnzeigeZuruecksetzen();
+
+    const auto klicken = [&](S gruppe, F feld) {
+        blatt.setzeRadioIndex(gruppe, TextZuGanzzahl(Text(d, feld)));
+    };
+    klicken(S::RadioGroup1, F::FensterloseRaeume);
+    if (blatt.sichtbar(S::RadioGroup2))
+        klicken(S::RadioGroup2, F::WeitereAnforderungen);
+    if (blatt.sichtbar(S::Panel11) && !anforderungZuletzt)
+        klicken(S::RadioGroup3, F::AnforderungenSHE);
+    if (blatt.sichtbar(S::Panel2)) {
+        blatt.waehlen(S::ComboBox1, Text(d, F::Gebaeudetyp));
+        blatt.waehlen(S::ComboBox2, Text(d, F::Gebaeudelage));
+        blatt.setzeText(S::Edit6, Text(d, F::FlaecheNE));
+        blatt.waehlen(S::ComboBox7, Text(d, F::Neubau));
+        if (blatt.sichtbar(S::Edit11))
+            blatt.setzeText(S::Edit11, Text(d, F::Baujahr));
+        if (blatt.sichtbar(S::ComboBox8))
+            blatt.waehlen(S::ComboBox8, Text(d, F::SanierungWSVO));
+        blatt.waehlen(S::ComboBox5, Text(d, F::MesswertVorhanden));
+        blatt.setzeText(S::Edit8, Text(d, F::MesswertN50));
+        blatt.setzeText(S::Edit10, Text(d, F::DruckexponentN));
+        if (blatt.sichtbar(S::ComboBox6))
+            blatt.waehlen(S::ComboBox6, Text(d, F::VorgabeKategorie));
     }
-    if (Gezeigt(f.Panel11) && anforderungZuletzt)
-        Klicken(f.RadioGroup3, d.text(F::AnforderungenSHE));
+    if (blatt.sichtbar(S::Panel11) && anforderungZuletzt)
+        klicken(S::RadioGroup3, F::AnforderungenSHE);
+
     TProjektdaten ergebnis = d;
-    ProjektSichern(f, ergebnis);
-    for (F feld : {F::Objektbezeichnung, F::StrasseNr, F::PlzOrt, F::Bearbeitungsdatum, F::Bearbeiter,
-                   F::Firmenname, F::Firmenadresse, F::LuftvolumenNE})
-        ergebnis.setzeText(feld, d.text(feld));
-    urteilText = f.Label31->isHidden() ? QString() : f.Label31->text();
+    for (const Rechenslot &r : Rechenslots)
+        ergebnis.setzeText(r.feld, QString::fromStdString(blatt.text(r.element)));
+    urteilText = blatt.sichtbar(S::Label31) ? QString::fromStdString(blatt.text(S::Label31)) : QString();
     return ergebnis;
 }
 
@@ -135,7 +124,12 @@ QString Nachrechnung::urteil() const
 
 Berichtswerte Nachrechnung::geoeffnet(const TProjektdaten &gespeichert)
 {
-    Anfangen();
+    // The window as freshly started, then "Öffnen".
+    fensterzustand = Rechenzustand{};
+    const QList<QLabel *> labels = Ergebnislabels(*form);
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        labels[i]->setText(anfangstexte[i]);
+    form->Zuruecksetzen();
     ProjektLaden(*form, gespeichert);
     return BerichtswerteLesen(*form);
 }

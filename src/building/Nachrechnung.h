@@ -4,9 +4,11 @@
 // program shows when the unit is entered by hand, as far as the page lets a
 // user enter it.
 //
-// It uses the main window itself, hidden, with engine values of its own that
-// start at zero for every unit, so the question flow and the engine are the
-// ones the user works with, never a copy. The unit is entered in the order
+// It runs the engine and the question flow that the main window runs, on a
+// page held in memory that starts as a freshly made main window, with
+// engine values of its own that start at zero for every unit: the rules are
+// the ones the user works with, never a copy, and a unit takes
+// microseconds, not the milliseconds the widgets need to lay out its texts. The unit is entered in the order
 // of the work page: the three questions, then, where the page shows them,
 // building type, site, area, new building, year, renovation, measured value,
 // n50, exponent and category; where increased requirements were ticked
@@ -19,6 +21,7 @@
 // matched no rule and a coefficient of an earlier run stayed in force.
 
 #include "engine/Rechenzustand.h"
+#include "engine/Speicherblatt.h"
 #include "project/TProjektdaten.h"
 #include "report/Bericht.h"
 
@@ -44,17 +47,17 @@ public:
     // empty while there is none.
     QString urteil() const;
 
-    // The unit as "Öffnen" shows it, stored results and all, as the report
-    // prints it.
+    // The unit as "Öffnen" shows it in a freshly started program, stored
+    // results and all, as the report prints it; through a hidden main window.
     Berichtswerte geoeffnet(const TProjektdaten &gespeichert);
 
 private:
-    void Anfangen();
     TProjektdaten eingeben(const TProjektdaten &gespeichert, bool anforderungZuletzt);
 
-    Rechenzustand zustand;
+    Rechenzustand fensterzustand;
     std::unique_ptr<TForm1> form;
-    QStringList anfangstexte;  // the result labels of a fresh window
+    Speicherblatt::Stand anfang;  // the page of a fresh window
+    QStringList anfangstexte;     // its result labels
     QString urteilText;
 };
 
