@@ -21,8 +21,10 @@
 
 namespace {
 
-// One slice of reading between two events of the window.
-constexpr qint64 ScheibeMs = 25;
+// One slice of reading between two events of the window; the first shows
+// a screenful of rows at once.
+constexpr qint64 ScheibeMs = 40;
+constexpr std::size_t ErsteZeilen = 50;
 
 QString OrdnerDialog(QWidget *eltern, const QString &start)
 {
@@ -100,6 +102,12 @@ void TGebaeudeuebersicht::OrdnerZeigen(const QString &ordner)
     Einlesen();
 }
 
+TGebaeudeuebersicht::Stand TGebaeudeuebersicht::StandVon(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    return {info.lastModified(), info.size()};
+}
+
 // Lists the folder and queues what is new or changed since it was read;
 // rows of files that are gone go at once.
 void TGebaeudeuebersicht::Einlesen()
@@ -112,15 +120,18 @@ void TGebaeudeuebersicht::Einlesen()
             tabelle->entfernen(pfad);
         }
     }
-    for (const QString &pfad : dateien) {
-        const QFileInfo info(pfad);
-        const Stand jetzt{info.lastModified(), info.size()};
-        const auto alt = staende.constFind(pfad);
-        if (alt != staende.constEnd() && *alt == jetzt)
-            continue;
-        staende.insert(pfad, jetzt);
-        if (!offen.contains(pfad))
+    if (staende.isEmpty() && tabelle->rowCount() == 0) {
+        // A folder shown anew: every file is read; what each was is noted
+        // as it is read.
+        offen = dateien;
+    } else {
+        const QSet<QString> wartend(offen.begin(), offen.end());
+        for (const QString &pfad : dateien) {
+            const auto alt = staende.constFind(pfad);
+            if ((alt != staende.constEnd() && *alt == StandVon(pfad)) || wartend.contains(pfad))
+                continue;
             offen.append(pfad);
+        }
     }
     Fortschritt->setRange(0, int(offen.size()));
     Fortschritt->setValue(0);
@@ -134,18 +145,25 @@ void TGebaeudeuebersicht::Weiterlesen()
 {
     if (offen.isEmpty())
         return;
-    if (!nachrechnung)
+    if (!nachrechnung) {
+        // Made in a turn of its own: it makes a main window once.
         nachrechnung = std::make_unique<Nachrechnung>();
+        QTimer::singleShot(0, this, &TGebaeudeuebersicht::Weiterlesen);
+        return;
+    }
     QElapsedTimer uhr;
     uhr.start();
     std::vector<Einheit> neue;
     const bool ersteFuellung = tabelle->rowCount() == 0;
-    while (!offen.isEmpty() && uhr.elapsed() < ScheibeMs) {
-        Einheit e = EinheitLesen(offen.takeFirst(), *nachrechnung);
-        if (ersteFuellung)
-            neue.push_back(std::move(e));
-        else
+    while (!offen.isEmpty() && uhr.elapsed() < ScheibeMs && !(ersteFuellung && neue.size() >= ErsteZeilen)) {
+        const QString pfad = offen.takeFirst();
+        const bool bekannt = staende.contains(pfad);
+        staende.insert(pfad, StandVon(pfad));
+        Einheit e = EinheitLesen(pfad, *nachrechnung);
+        if (bekannt)
             tabelle->ersetzen(std::move(e));
+        else
+            neue.push_back(std::move(e));
     }
     tabelle->anhaengen(std::move(neue));
     Fortschritt->setValue(Fortschritt->maximum() - int(offen.size()));

@@ -70,6 +70,7 @@ private:
         qint64 groesse = -1;
         bool operator==(const Stand &) const = default;
     };
+    static Stand StandVon(const QString &pfad);
 
     Gebaeudetabelle *tabelle;
     QSortFilterProxyModel *sicht;
