@@ -54,10 +54,10 @@ void BildSetzen(QLabel *bild, const QString &resource)
 
 namespace {
 
-// Every edit field and combo box holds up to 1000 characters: far more than
-// the longest slot of a project file (120) or a line of the report, and few
-// enough that a keystroke after a paste of a whole document stays fast (the
-// field lays out its whole text on every change).
+// Every edit field and combo box holds up to 1000 characters, few enough
+// that a keystroke after a paste of a whole document stays fast (the field
+// lays out its whole text on every change). The project commands limit the
+// edit fields further, to what a project file keeps of them.
 void FeldlaengeBegrenzen(QWidget &fenster)
 {
     for (QLineEdit *feld : fenster.findChildren<QLineEdit *>())
@@ -556,7 +556,14 @@ void TForm1::Zuruecksetzen()
 
 // --- Start page and menu -------------------------------------------------
 
-void TForm1::Button1Click() { Panel6->hide(); }
+// The work page opens with the cursor in its first field, wherever the
+// focus was before, so that typing at once goes into the object name.
+void TForm1::Button1Click()
+{
+    Panel6->hide();
+    Edit2->setFocus(Qt::OtherFocusReason);
+}
+
 void TForm1::Button2Click() { Panel6->show(); }
 
 void TForm1::Image7Click()

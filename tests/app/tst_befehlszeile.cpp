@@ -137,6 +137,7 @@ void TestBefehlszeile::projektOeffnen()
     if (arbeitsseite) {
         QCOMPARE(programm.Form1->Label31->text(), QStringLiteral("Lüftungstechnische Maßnahme ist notwendig !"));
         QVERIFY(programm.Form1->windowTitle().endsWith(QDir::separator() + argument));
+        QCOMPARE(programm.Form1->focusWidget(), programm.Form1->Edit2);
     }
 }
 
