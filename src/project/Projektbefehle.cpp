@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 using F = Projektfeld;
@@ -48,6 +50,18 @@ QString Datumstext(QDate datum, const QLocale &gebietsschema)
 QString Fenstertitel(const QString &Projektname)
 {
     return QStringLiteral("Luvanto Wohnungslüftung          Aktuelles Projekt:      ") + Projektname;
+}
+
+void FeldlaengenBegrenzen(TForm1 &form)
+{
+    const std::pair<QLineEdit *, Projektfeld> felder[] = {
+        {form.Edit2, F::Objektbezeichnung}, {form.Edit1, F::StrasseNr},  {form.Edit4, F::PlzOrt},
+        {form.Edit7, F::Bearbeiter},        {form.Edit3, F::Firmenname}, {form.Edit9, F::Firmenadresse},
+        {form.Edit6, F::FlaecheNE},         {form.Edit5, F::LuftvolumenNE}, {form.Edit11, F::Baujahr},
+        {form.Edit8, F::MesswertN50},       {form.Edit10, F::DruckexponentN},
+    };
+    for (const auto &[feld, slot] : felder)
+        feld->setMaxLength(int(TProjektdaten::lage(slot).kapazitaet));
 }
 
 void ProjektSichern(const TForm1 &form, TProjektdaten &daten)

@@ -34,6 +34,12 @@ void ProjektSichern(const TForm1 &form, TProjektdaten &daten);
 // notes that the results and verdict on screen are the stored ones.
 void ProjektLaden(TForm1 &form, const TProjektdaten &daten);
 
+// Each edit field of the window takes no more characters than its slot of
+// the record holds, so that a saved project keeps what the user sees. The
+// combo boxes keep their own limit: the default category is longer than its
+// slot and is recognised from its beginning when a project is opened.
+void FeldlaengenBegrenzen(TForm1 &form);
+
 // Handler of the menu item "Speichern".
 void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
                      const Dateiwahl &wahl = Dateiwahl::Dialoge(), const Dateiaufrufe &aufrufe = {});
