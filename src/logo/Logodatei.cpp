@@ -1,11 +1,11 @@
 #include "logo/Logodatei.h"
 
 #include "fileio/Bildgrenze.h"
+#include "fileio/Dateiname.h"
 #include "fileio/JpegBild.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -24,12 +24,12 @@ namespace {
 QString NichtGeoeffnet(const QString &dateiname, int fehlernummer)
 {
     return QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
-        .arg(dateiname, Systemgrund(fehlernummer));
+        .arg(NameZumZeigen(dateiname), Systemgrund(fehlernummer));
 }
 
 QString NichtGeladen(const QString &dateiname, const QString &grund)
 {
-    return QStringLiteral("Bild %1 kann nicht geladen werden. %2").arg(dateiname, grund);
+    return QStringLiteral("Bild %1 kann nicht geladen werden. %2").arg(NameZumZeigen(dateiname), grund);
 }
 
 // The whole file, or the message why it was not read. Only a regular file
@@ -37,7 +37,7 @@ QString NichtGeladen(const QString &dateiname, const QString &grund)
 std::optional<QByteArray> DateiLesen(const QString &dateiname, QString &fehler)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
-    const int fd = ::open(QFile::encodeName(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(NameAlsBytes(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         fehler = NichtGeoeffnet(dateiname, errno);
         return std::nullopt;
@@ -198,7 +198,7 @@ std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateinam
     const auto fehler = SicherSchreiben(dateiname, bmp.constData(), std::size_t(bmp.size()), aufrufe);
     if (!fehler)
         return std::nullopt;
-    const QString ganzerName = QFileInfo(dateiname).absoluteFilePath();
+    const QString ganzerName = QFileInfo(NameZumZeigen(dateiname)).absoluteFilePath();
     if (fehler->schritt == Schreibfehler::Schritt::Erstellen)
         return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
             .arg(ganzerName, Systemgrund(fehler->fehlernummer));
@@ -227,6 +227,8 @@ QString Systemgrund(int fehlernummer)
         return QStringLiteral("Zu viele geöffnete Dateien");
     case ENAMETOOLONG:
         return QStringLiteral("Dateiname zu lang");
+    case ELOOP:
+        return QStringLiteral("Symbolische Verknüpfungen bilden eine Schleife");
     case EIO:
         return QStringLiteral("Ein-/Ausgabefehler");
     default:
