@@ -78,7 +78,7 @@ QPrinter &Programm::Drucker()
 
 void Programm::ProjektOeffnen(const QString &pfad)
 {
-    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad, true);
 }
 
 void Programm::Button3Click() { NebenfensterZeigen(Windeinstufung.get()); }

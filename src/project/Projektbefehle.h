@@ -51,9 +51,11 @@ void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
 // What "Öffnen" does once its dialog has answered, also for a project named
 // on the command line: reads the file at pfad (none: the dialog was
 // cancelled), sets the title, loads the record into the window and shows
-// the work page. A failure is shown in the error box and ends it there.
+// the work page. A failure is shown in the error box and ends it there;
+// with dateiNennen (no dialog showed the file: the command line, the
+// desktop) the message names the file.
 void GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektname,
-                           const std::optional<QString> &pfad);
+                           const std::optional<QString> &pfad, bool dateiNennen = false);
 
 // The window title after saving or opening.
 QString Fenstertitel(const QString &Projektname);

@@ -630,6 +630,8 @@ void TestProjektbefehle::oeffnenScheitert_data()
     QTest::newRow("Datei verschwindet nach dem Dialog") << "weg.lkz" << "Datei nicht gefunden." << false;
     QTest::newRow("FIFO") << "fifo.lkz" << "Dateizugriff verweigert." << false;
     QTest::newRow("Verweis auf /dev/zero") << "null.lkz" << "Dateizugriff verweigert." << false;
+    QTest::newRow("Verweis auf sich selbst") << "schleife.lkz" << "Symbolische Verknüpfungen bilden eine Schleife."
+                                             << false;
 }
 
 // Nothing changes on the screen; once the file could be opened, the project
@@ -646,6 +648,7 @@ void TestProjektbefehle::oeffnenScheitert()
     anlegen(pfad("weg.lkz"), QByteArray(1109, '\x05'));
     QCOMPARE(::mkfifo(QFile::encodeName(pfad("fifo.lkz")).constData(), 0600), 0);
     QVERIFY(QFile::link("/dev/zero", pfad("null.lkz")));
+    QVERIFY(QFile::link(pfad("schleife.lkz"), pfad("schleife.lkz")));
 
     Projektaufbau b;
     b.form.Edit2->setText("bleibt");
