@@ -36,9 +36,10 @@
 
 #include <QColor>
 #include <QMainWindow>
-#include <QScrollArea>
 
 #include <functional>
+
+class QScrollArea;
 
 class TForm1 : public QMainWindow, public Ui::TForm1, public Rechenblatt {
     Q_OBJECT
