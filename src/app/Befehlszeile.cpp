@@ -4,6 +4,7 @@
 #include "windowkit/Version.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -57,7 +58,8 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
     if (pfade.size() == 1) {
         if (pfade.front().isEmpty())
             return Fehler(programm, QStringLiteral("Der Name der Projektdatei ist leer."));
-        b.pfad = QFileInfo(pfade.front()).absoluteFilePath();
+        // Only the path's text: QFileInfo would spoil bytes that are no UTF-8.
+        b.pfad = QDir::cleanPath(QDir::current().absoluteFilePath(pfade.front()));
     }
     return b;
 }

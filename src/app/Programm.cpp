@@ -37,6 +37,7 @@ Programm::~Programm() = default;
 void Programm::Verbinden()
 {
     Form1->projektdatenLeeren = [this] { daten.Leeren(); };
+    FeldlaengenBegrenzen(*Form1);
     QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(),
                      [this] { Speichern1Click(*Form1, daten, Projektname); });
     QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(),
@@ -77,7 +78,7 @@ QPrinter &Programm::Drucker()
 
 void Programm::ProjektOeffnen(const QString &pfad)
 {
-    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad, true);
 }
 
 void Programm::Button3Click() { NebenfensterZeigen(Windeinstufung.get()); }
