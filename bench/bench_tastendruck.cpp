@@ -59,7 +59,7 @@ void BenchTastendruck::tastendruck()
     if (!eingefuegt.isEmpty()) {
         QApplication::clipboard()->setText(QString(100000, QLatin1Char('9')));
         QTest::keySequence(feld, QKeySequence::Paste);
-        QCOMPARE(feld->text().size(), 1000);
+        QCOMPARE(feld->text().size(), feld->maxLength());
     }
 
     int taste = 0;

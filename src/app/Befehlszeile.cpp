@@ -4,6 +4,7 @@
 #include "windowkit/Version.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -74,12 +75,12 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
         for (const QString &p : pfade) {
             if (p.isEmpty())
                 return Fehler(programm, QStringLiteral("Ein Pfad ist leer."));
-            b.pfade.append(QFileInfo(p).absoluteFilePath());
+            b.pfade.append(QDir::cleanPath(QDir::current().absoluteFilePath(p)));
         }
         if (b.art == Art::SammelPdf) {
             if (parser.value(pdf).isEmpty())
                 return Fehler(programm, QStringLiteral("Der Name der PDF-Datei ist leer."));
-            b.ziel = QFileInfo(parser.value(pdf)).absoluteFilePath();
+            b.ziel = QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(pdf)));
         }
         return b;
     }
@@ -88,7 +89,8 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
     if (pfade.size() == 1) {
         if (pfade.front().isEmpty())
             return Fehler(programm, QStringLiteral("Der Name der Projektdatei ist leer."));
-        b.pfad = QFileInfo(pfade.front()).absoluteFilePath();
+        // Only the path's text: QFileInfo would spoil bytes that are no UTF-8.
+        b.pfad = QDir::cleanPath(QDir::current().absoluteFilePath(pfade.front()));
     }
     return b;
 }

@@ -41,6 +41,7 @@ Programm::~Programm() = default;
 void Programm::Verbinden()
 {
     Form1->projektdatenLeeren = [this] { daten.Leeren(); };
+    FeldlaengenBegrenzen(*Form1);
     QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(),
                      [this] { Speichern1Click(*Form1, daten, Projektname, Dateiwahl::Dialoge(), {}, Speichervorschlag); });
     QObject::connect(Form1->NeueNutzungseinheit1, &QAction::triggered, Form1.get(),
@@ -91,7 +92,7 @@ QPrinter &Programm::Drucker()
 
 void Programm::ProjektOeffnen(const QString &pfad)
 {
-    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad, true);
 }
 
 void Programm::Button3Click() { NebenfensterZeigen(Windeinstufung.get()); }

@@ -52,7 +52,8 @@ public:
     QPrinter &Drucker();
 
     // Opens the project at pfad as "Öffnen" does once its dialog has
-    // answered; for the project named on the command line.
+    // answered; for the project named on the command line, so a failure
+    // names the file.
     void ProjektOeffnen(const QString &pfad);
 
     // Handlers of the main window that reach other windows.

@@ -1,21 +1,62 @@
 #include "app/Befehlszeile.h"
 #include "app/Programm.h"
 #include "building/Gebaeudebefehle.h"
+#include "fileio/Dateiname.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// While the window system is reached, Qt's messages are held back: where it
+// cannot be reached, Qt would print English warnings and abort; the program
+// ends with one German message and code 1 instead.
+QStringList zurueckgehalten;
+
+void Anlaufmeldung(QtMsgType art, const QMessageLogContext &ort, const QString &text)
+{
+    if (art == QtFatalMsg) {
+        std::fputs("luvanto: Keine grafische Oberfläche erreichbar. Das Programm braucht eine "
+                   "Anzeige (DISPLAY oder WAYLAND_DISPLAY).\n",
+                   stderr);
+        std::_Exit(1);
+    }
+    zurueckgehalten << qFormatLogMessage(art, ort, text);
+}
+
+std::unique_ptr<QApplication> Oberflaeche(int &argc, char **argv)
+{
+    const QtMessageHandler vorher = qInstallMessageHandler(Anlaufmeldung);
+    auto anwendung = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(vorher);
+    for (const QString &meldung : std::as_const(zurueckgehalten))
+        std::fprintf(stderr, "%s\n", qUtf8Printable(meldung));
+    return anwendung;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     // The command line is read before the window system is reached: help,
     // version and wrong calls are answered without a display, and Qt gets
-    // nothing but the program's name to read.
+    // nothing but the program's name to read. Arguments are taken byte for
+    // byte, so that a file name that is no UTF-8 still names its file.
     Befehlszeile befehlszeile;
     if (argc > 1) {
-        QCoreApplication lesen(argc, argv);
+        // Qt's help names the program by the name it was started with.
+        char name[] = "luvanto";
+        char *nurName[] = {name, nullptr};
+        int eins = 1;
+        QCoreApplication lesen(eins, nurName);
         DeutscheUebersetzungLaden();
-        befehlszeile = Befehlszeile::Lesen(QCoreApplication::arguments());
+        QStringList argumente;
+        for (int i = 0; i < argc; ++i)
+            argumente << NameAusBytes(QByteArray(argv[i]));
+        befehlszeile = Befehlszeile::Lesen(argumente);
     }
     if (befehlszeile.art == Befehlszeile::Art::Hilfe || befehlszeile.art == Befehlszeile::Art::Version
         || befehlszeile.art == Befehlszeile::Art::Fehler) {
@@ -35,7 +76,7 @@ int main(int argc, char *argv[])
             return PruefenAusgeben(befehlszeile.pfade, stdout);
         return SammelPdfAusgeben(befehlszeile.pfade, befehlszeile.ziel);
     }
-    QApplication anwendung(nurName, argv);
+    const std::unique_ptr<QApplication> anwendung = Oberflaeche(nurName, argv);
     QApplication::setApplicationName(QStringLiteral("luvanto"));
     // The installed menu entry, for desktops that match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.luvanto.lueftungskonzept"));
@@ -45,5 +86,5 @@ int main(int argc, char *argv[])
     programm.Form1->show();
     if (!befehlszeile.pfad.isEmpty())
         programm.ProjektOeffnen(befehlszeile.pfad);
-    return anwendung.exec();
+    return QApplication::exec();
 }

@@ -36,12 +36,20 @@ struct Fehlerbehandlung {
     std::longjmp(fehler->ruecksprung, 1);
 }
 
-// A warning (level -1) ends decoding like an error: libjpeg would fill what
-// it could not read with grey and call that a success. Trace messages
-// (levels 0 and above) are ignored.
+// Warnings that leave the picture whole: bytes that are no marker between
+// segments (padding that some programs write), an unknown JFIF revision, a
+// damaged colour profile, which is not used.
+bool Harmlos(int code)
+{
+    return code == JWRN_EXTRANEOUS_DATA || code == JWRN_JFIF_MAJOR || code == JWRN_BOGUS_ICC;
+}
+
+// Any other warning (level -1) ends decoding like an error: libjpeg would
+// fill what it could not read with grey and call that a success. Trace
+// messages (levels 0 and above) are ignored.
 void Meldung(j_common_ptr info, int stufe)
 {
-    if (stufe < 0)
+    if (stufe < 0 && !Harmlos(info->err->msg_code))
         Abbrechen(info);
 }
 
@@ -106,7 +114,7 @@ QString JpegFehlertext(int code)
     case JERR_OUT_OF_MEMORY:
         return QStringLiteral("Für das JPEG-Bild reicht der Arbeitsspeicher nicht");
     default:
-        return QStringLiteral("Die JPEG-Daten sind beschädigt (libjpeg-Meldung %1)").arg(code);
+        return QStringLiteral("Die JPEG-Daten sind beschädigt");
     }
 }
 

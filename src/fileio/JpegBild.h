@@ -6,10 +6,11 @@
 class QByteArray;
 
 // Decodes JPEG pictures with libjpeg. libjpeg's own error handler would end
-// the process; this one turns every error and every warning (a file that
-// ends too early, damaged data) into a German error text, so a damaged
-// picture is refused whole, never shown half grey, and libjpeg's English
-// texts never reach the user. The size in the header is checked against the
+// the process; this one turns every error and every warning of damaged
+// data (a file that ends too early, a bad code) into a German error text,
+// so a damaged picture is refused whole, never shown half grey, and
+// libjpeg's English texts never reach the user. Warnings that leave the
+// picture whole, such as padding between segments, pass. The size in the header is checked against the
 // program's picture limit (fileio/Bildgrenze.h) before any pixel is
 // allocated. CMYK and YCCK pictures are converted to RGB, read as the
 // inverted CMYK that Adobe's programs write.

@@ -1,6 +1,7 @@
 #include "fileio/SicheresSchreiben.h"
 
-#include <QFile>
+#include "fileio/Dateiname.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -28,7 +29,7 @@ QString Ziel(const QString &pfad)
 // still leaves room for it); -1 with errno on failure.
 int NeueDateiDaneben(const QString &ziel, const Dateiaufrufe &aufrufe, QByteArray &name)
 {
-    const QByteArray ordner = QFile::encodeName(QFileInfo(ziel).absolutePath());
+    const QByteArray ordner = OrdnerAlsBytes(ziel);
     for (int versuch = 0; versuch < 100; ++versuch) {
         name = ordner + "/.luvanto-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         const int fd = aufrufe.oeffnen(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -93,7 +94,7 @@ std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *da
                                              const Dateiaufrufe &aufrufe)
 {
     const QString ziel = Ziel(pfad);
-    const QByteArray zielName = QFile::encodeName(ziel);
+    const QByteArray zielName = NameAlsBytes(ziel);
 
     struct stat alt {};
     const bool vorhanden = ::stat(zielName.constData(), &alt) == 0;

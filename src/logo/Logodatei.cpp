@@ -1,11 +1,11 @@
 #include "logo/Logodatei.h"
 
 #include "fileio/Bildgrenze.h"
+#include "fileio/Dateiname.h"
 #include "fileio/JpegBild.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -16,18 +16,20 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <utility>
 
 namespace {
 
 QString NichtGeoeffnet(const QString &dateiname, int fehlernummer)
 {
     return QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
-        .arg(dateiname, Systemgrund(fehlernummer));
+        .arg(NameZumZeigen(dateiname), Systemgrund(fehlernummer));
 }
 
 QString NichtGeladen(const QString &dateiname, const QString &grund)
 {
-    return QStringLiteral("Bild %1 kann nicht geladen werden. %2").arg(dateiname, grund);
+    return QStringLiteral("Bild %1 kann nicht geladen werden. %2").arg(NameZumZeigen(dateiname), grund);
 }
 
 // The whole file, or the message why it was not read. Only a regular file
@@ -35,7 +37,7 @@ QString NichtGeladen(const QString &dateiname, const QString &grund)
 std::optional<QByteArray> DateiLesen(const QString &dateiname, QString &fehler)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
-    const int fd = ::open(QFile::encodeName(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(NameAlsBytes(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         fehler = NichtGeoeffnet(dateiname, errno);
         return std::nullopt;
@@ -94,6 +96,32 @@ QImage AlsBitmap(const QImage &bild)
     return bitmap;
 }
 
+std::int64_t Zahl(const QByteArray &daten, qsizetype stelle, int bytes, bool grossEndian)
+{
+    std::int64_t wert = 0;
+    for (int i = 0; i < bytes; ++i)
+        wert |= std::int64_t(quint8(daten[stelle + (grossEndian ? bytes - 1 - i : i)])) << (8 * i);
+    return wert;
+}
+
+// The size that a BMP or PNG header claims, for a file that Qt's reader
+// refuses at its header: a picture refused for its size gets the size
+// message. Nothing where the header is too short to say.
+std::optional<std::pair<std::int64_t, std::int64_t>> Kopfgroesse(const QByteArray &inhalt,
+                                                                  const char *format)
+{
+    if (qstrcmp(format, "PNG") == 0 && inhalt.size() >= 24)
+        return std::pair{Zahl(inhalt, 16, 4, true), Zahl(inhalt, 20, 4, true)};
+    if (qstrcmp(format, "BMP") != 0 || inhalt.size() < 26)
+        return std::nullopt;
+    if (Zahl(inhalt, 14, 4, false) == 12)  // the old OS/2 header: 16-bit sides
+        return std::pair{Zahl(inhalt, 18, 2, false), Zahl(inhalt, 20, 2, false)};
+    // A negative height is a picture stored top row first.
+    const auto hoehe = std::int32_t(std::uint32_t(Zahl(inhalt, 22, 4, false)));
+    return std::pair{std::int64_t(std::int32_t(std::uint32_t(Zahl(inhalt, 18, 4, false)))),
+                     hoehe < 0 ? -std::int64_t(hoehe) : std::int64_t(hoehe)};
+}
+
 // BMP and PNG through Qt's readers, which read the size from the header
 // first.
 Logoergebnis MitQtLesen(const QByteArray &inhalt, const char *format, const QString &ungueltig,
@@ -104,9 +132,14 @@ Logoergebnis MitQtLesen(const QByteArray &inhalt, const char *format, const QStr
     puffer.open(QIODevice::ReadOnly);
     QImageReader leser(&puffer, format);
     leser.setAutoTransform(false);
+    leser.setAllocationLimit(int(GroessterBildspeicher >> 20));
     const QSize groesse = leser.size();
-    if (!groesse.isValid())
+    if (!groesse.isValid()) {
+        const auto kopf = Kopfgroesse(inhalt, format);
+        if (kopf && kopf->first > 0 && kopf->second > 0 && !BildErlaubt(kopf->first, kopf->second))
+            return {{}, NichtGeladen(dateiname, Bildgroessenfehler(kopf->first, kopf->second))};
         return {{}, ungueltig};
+    }
     const QString grenze = Bildgroessenfehler(groesse.width(), groesse.height());
     if (!grenze.isEmpty())
         return {{}, NichtGeladen(dateiname, grenze)};
@@ -165,7 +198,7 @@ std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateinam
     const auto fehler = SicherSchreiben(dateiname, bmp.constData(), std::size_t(bmp.size()), aufrufe);
     if (!fehler)
         return std::nullopt;
-    const QString ganzerName = QFileInfo(dateiname).absoluteFilePath();
+    const QString ganzerName = QFileInfo(NameZumZeigen(dateiname)).absoluteFilePath();
     if (fehler->schritt == Schreibfehler::Schritt::Erstellen)
         return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
             .arg(ganzerName, Systemgrund(fehler->fehlernummer));
@@ -194,6 +227,8 @@ QString Systemgrund(int fehlernummer)
         return QStringLiteral("Zu viele geöffnete Dateien");
     case ENAMETOOLONG:
         return QStringLiteral("Dateiname zu lang");
+    case ELOOP:
+        return QStringLiteral("Symbolische Verknüpfungen bilden eine Schleife");
     case EIO:
         return QStringLiteral("Ein-/Ausgabefehler");
     default:

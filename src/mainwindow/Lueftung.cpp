@@ -15,7 +15,9 @@
 #include <QPalette>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QWindow>
 
 namespace {
@@ -45,10 +47,10 @@ void BildSetzen(QLabel *bild, const QString &resource)
 
 namespace {
 
-// Every edit field and combo box holds up to 1000 characters: far more than
-// the longest slot of a project file (120) or a line of the report, and few
-// enough that a keystroke after a paste of a whole document stays fast (the
-// field lays out its whole text on every change).
+// Every edit field and combo box holds up to 1000 characters, few enough
+// that a keystroke after a paste of a whole document stays fast (the field
+// lays out its whole text on every change). The project commands limit the
+// edit fields further, to what a project file keeps of them.
 void FeldlaengeBegrenzen(QWidget &fenster)
 {
     for (QLineEdit *feld : fenster.findChildren<QLineEdit *>())
@@ -83,15 +85,33 @@ void TForm1::FormCreate()
 
 void TForm1::Gestalten()
 {
-    const QSize flaeche(Panel1->width(), Panel1->y() + Panel1->height());
-    centralwidget->setFixedSize(flaeche);
-    // The client area scrolls where the screen is too small for it.
-    auto *rollflaeche = new QScrollArea(this);
+    entwurfsflaeche = QSize(Panel1->width(), Panel1->y() + Panel1->height());
+    urteilsort = Panel8->pos();
+    centralwidget->setFixedSize(entwurfsflaeche);
+    // The client area scrolls where the screen is too small for it; the
+    // strip below it stays empty and hidden where the screen is high enough.
+    rollflaeche = new QScrollArea;
     rollflaeche->setObjectName(QStringLiteral("Rollflaeche"));
     rollflaeche->setFrameShape(QFrame::NoFrame);
     rollflaeche->setFocusPolicy(Qt::NoFocus);
     rollflaeche->setWidget(takeCentralWidget());
-    setCentralWidget(rollflaeche);
+    urteilsleiste = new QWidget;
+    urteilsleiste->setObjectName(QStringLiteral("Urteilsleiste"));
+    urteilsleiste->setAutoFillBackground(true);
+    urteilsleiste->setFixedHeight(entwurfsflaeche.height() - Panel1->y() - urteilsort.y());
+    urteilsleiste->hide();
+    auto *flaeche = new QWidget(this);
+    auto *spalte = new QVBoxLayout(flaeche);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    spalte->addWidget(rollflaeche, 1);
+    spalte->addWidget(urteilsleiste);
+    setCentralWidget(flaeche);
+    // Where the page also scrolls sideways, the verdict goes along.
+    connect(rollflaeche->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int x) {
+        if (urteilFest)
+            Panel8->move(urteilsort.x() - x, 0);
+    });
     Einpassen();
 
     Panel1->setAutoFillBackground(true);
@@ -148,10 +168,11 @@ void TForm1::Gestalten()
 void TForm1::Einpassen()
 {
     const QPoint Entwurfsecke(148, 114);
-    const QSize entwurf(centralwidget->width(), centralwidget->height() + menuBar()->sizeHint().height());
+    const QSize entwurf(entwurfsflaeche.width(), entwurfsflaeche.height() + menuBar()->sizeHint().height());
     const QMargins rahmen = Fensterrahmen(this);
     const QPoint innen(rahmen.left(), rahmen.top());
     const QRect platz = Kundenplatz(this);
+    UrteilFesthalten(entwurf.height() > platz.height());
     QSize groesse = entwurf;
     if (entwurf.width() <= platz.width() && entwurf.height() <= platz.height()) {
         setFixedSize(entwurf);
@@ -169,6 +190,30 @@ void TForm1::Einpassen()
         resize(groesse);
     }
     move(Eingepasst(QRect(Entwurfsecke + innen, groesse), platz).topLeft() - innen);
+}
+
+void TForm1::UrteilFesthalten(bool fest)
+{
+    urteilFest = fest;
+    QWidget *ziel = fest ? urteilsleiste : Panel1;
+    if (Panel8->parentWidget() != ziel) {
+        const bool sichtbar = !Panel8->isHidden();
+        Panel8->setParent(ziel);
+        Panel8->move(fest ? QPoint(urteilsort.x() - rollflaeche->horizontalScrollBar()->value(), 0) : urteilsort);
+        Panel8->setVisible(sichtbar);
+    }
+    SeiteAnpassen();
+}
+
+// On the work page a verdict held below the scrolled part takes its place
+// there, and the page scrolls only as far as the inputs reach; the start
+// page keeps its whole height.
+void TForm1::SeiteAnpassen()
+{
+    const bool leiste = urteilFest && Panel6->isHidden();
+    urteilsleiste->setVisible(leiste);
+    centralwidget->setFixedSize(entwurfsflaeche.width(),
+                                leiste ? Panel1->y() + urteilsort.y() : entwurfsflaeche.height());
 }
 
 bool TForm1::event(QEvent *ereignis)
@@ -411,8 +456,20 @@ void TForm1::Zuruecksetzen()
 
 // --- Start page and menu -------------------------------------------------
 
-void TForm1::Button1Click() { Panel6->hide(); }
-void TForm1::Button2Click() { Panel6->show(); }
+// The work page opens with the cursor in its first field, wherever the
+// focus was before, so that typing at once goes into the object name.
+void TForm1::Button1Click()
+{
+    Panel6->hide();
+    SeiteAnpassen();
+    Edit2->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::Button2Click()
+{
+    Panel6->show();
+    SeiteAnpassen();
+}
 
 void TForm1::Image7Click()
 {

@@ -22,6 +22,8 @@
 //
 // The window has the design's size and place where the screen has room for
 // it; on a smaller screen it fits the screen and its client area scrolls.
+// Where the screen is too low, the verdict, the program's answer, leaves
+// the scrolled part for a strip below it, in sight whatever is scrolled.
 //
 // The window knows neither the secondary windows, nor the project file, nor
 // the printer: the program class wires those to the menu and buttons. It
@@ -38,6 +40,8 @@
 #include <QMainWindow>
 
 #include <functional>
+
+class QScrollArea;
 
 class TForm1 : public QMainWindow, public Ui::TForm1, public Arbeitsblatt {
     Q_OBJECT
@@ -113,6 +117,8 @@ private:
     void Gestalten();
     void Tastatur();
     void Einpassen();
+    void UrteilFesthalten(bool fest);
+    void SeiteAnpassen();
     void Berechnen();
     QWidget *steuerelement(Steuerelement element) const;
 
@@ -121,4 +127,9 @@ private:
     QString starttitel;
     int rechentiefe = 0;
     bool eingepasst = false;
+    QSize entwurfsflaeche;  // of the client area, as designed
+    QPoint urteilsort;      // of Panel8 on Panel1, as designed
+    QScrollArea *rollflaeche = nullptr;
+    QWidget *urteilsleiste = nullptr;  // below the scrolled part, holding Panel8 where it is too low
+    bool urteilFest = false;
 };

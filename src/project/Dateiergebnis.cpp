@@ -26,6 +26,8 @@ Dateiergebnis Dateiergebnis::ausSystemcode(Schritt schritt, int systemcode, bool
     case ETXTBSY:
     case ENXIO:  // a socket, or a device without its driver
         return {Art::ZugriffVerweigert, schritt, systemcode};
+    case ELOOP:
+        return {Art::Verweisschleife, schritt, systemcode};
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
@@ -45,6 +47,7 @@ int Dateiergebnis::code() const
     case Art::ZugriffVerweigert: return 5;
     case Art::HinterDateiende: return 100;
     case Art::ZuWenigSpeicherplatz: return 101;
+    case Art::Verweisschleife:
     case Art::Systemfehler: break;
     }
     return systemcode_;
@@ -60,6 +63,7 @@ QString Dateiergebnis::meldung() const
     case Art::ZugriffVerweigert: return QStringLiteral("Dateizugriff verweigert");
     case Art::HinterDateiende: return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
     case Art::ZuWenigSpeicherplatz: return QStringLiteral("Zu wenig Speicherplatz");
+    case Art::Verweisschleife: return QStringLiteral("Symbolische Verknüpfungen bilden eine Schleife");
     case Art::Systemfehler: break;
     }
     return QStringLiteral("E/A-Fehler %1").arg(systemcode_);

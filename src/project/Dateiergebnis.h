@@ -16,6 +16,7 @@ public:
         ZugriffVerweigert,      // 5
         HinterDateiende,        // 100: fewer bytes than a whole record read
         ZuWenigSpeicherplatz,   // 101: fewer bytes written than asked for
+        Verweisschleife,        // symbolic links that lead round in a circle
         Systemfehler,           // any other error of the operating system
     };
     enum class Schritt { Keiner, Erstellen, Oeffnen, Lesen, Schreiben, Schliessen };

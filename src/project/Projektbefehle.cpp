@@ -1,11 +1,14 @@
 #include "project/Projektbefehle.h"
 
 #include "engine/Dezimaltext.h"
+#include "fileio/Dateiname.h"
 #include "windowkit/Fehleranzeige.h"
 #include "mainwindow/Lueftung.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <utility>
 
 namespace {
 
@@ -48,7 +51,19 @@ QString Datumstext(QDate datum, const QLocale &gebietsschema)
 
 QString Fenstertitel(const QString &Projektname)
 {
-    return QStringLiteral("Luvanto Wohnungslüftung          Aktuelles Projekt:      ") + Projektname;
+    return QStringLiteral("Luvanto Wohnungslüftung          Aktuelles Projekt:      ") + NameZumZeigen(Projektname);
+}
+
+void FeldlaengenBegrenzen(TForm1 &form)
+{
+    const std::pair<QLineEdit *, Projektfeld> felder[] = {
+        {form.Edit2, F::Objektbezeichnung}, {form.Edit1, F::StrasseNr},  {form.Edit4, F::PlzOrt},
+        {form.Edit7, F::Bearbeiter},        {form.Edit3, F::Firmenname}, {form.Edit9, F::Firmenadresse},
+        {form.Edit6, F::FlaecheNE},         {form.Edit5, F::LuftvolumenNE}, {form.Edit11, F::Baujahr},
+        {form.Edit8, F::MesswertN50},       {form.Edit10, F::DruckexponentN},
+    };
+    for (const auto &[feld, slot] : felder)
+        feld->setMaxLength(int(TProjektdaten::lage(slot).kapazitaet));
 }
 
 void ProjektSichern(const TForm1 &form, TProjektdaten &daten)
@@ -149,7 +164,7 @@ void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
     ProjektSichern(form, daten);
     const QString angebot = Projektname.isEmpty() ? vorschlag : Projektname;
     if (const std::optional<QString> pfad = wahl.speichern(&form, angebot)) {
-        form.setWindowTitle(QFileInfo(*pfad).fileName());
+        form.setWindowTitle(QFileInfo(NameZumZeigen(*pfad)).fileName());
         const Dateiergebnis ergebnis = ProjektdateiSchreiben(*pfad, daten, aufrufe);
         if (!ergebnis.gelungen()) {
             FehlerAnzeigen(&form, ergebnis.meldung());
@@ -203,7 +218,7 @@ void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, const
 }
 
 void GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektname,
-                           const std::optional<QString> &pfad)
+                           const std::optional<QString> &pfad, bool dateiNennen)
 {
     if (pfad) {
         const Dateiergebnis ergebnis = ProjektdateiLesen(*pfad, daten);
@@ -212,7 +227,11 @@ void GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektn
         if (ergebnis.schritt() != Dateiergebnis::Schritt::Oeffnen)
             Projektname = *pfad;
         if (!ergebnis.gelungen()) {
-            FehlerAnzeigen(&form, ergebnis.meldung());
+            FehlerAnzeigen(&form, dateiNennen ? QStringLiteral("Die Projektdatei „%1“ kann nicht geöffnet "
+                                                               "werden: %2")
+                                                    .arg(QDir::toNativeSeparators(NameZumZeigen(*pfad)),
+                                                         ergebnis.meldung())
+                                              : ergebnis.meldung());
             return;
         }
     }

@@ -34,6 +34,12 @@ void ProjektSichern(const TForm1 &form, TProjektdaten &daten);
 // notes that the results and verdict on screen are the stored ones.
 void ProjektLaden(TForm1 &form, const TProjektdaten &daten);
 
+// Each edit field of the window takes no more characters than its slot of
+// the record holds, so that a saved project keeps what the user sees. The
+// combo boxes keep their own limit: the default category is longer than its
+// slot and is recognised from its beginning when a project is opened.
+void FeldlaengenBegrenzen(TForm1 &form);
+
 // Handler of the menu item "Speichern". The dialog proposes Projektname,
 // or vorschlag while the project has no file yet.
 void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
@@ -61,9 +67,11 @@ void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
 // What "Öffnen" does once its dialog has answered, also for a project named
 // on the command line: reads the file at pfad (none: the dialog was
 // cancelled), sets the title, loads the record into the window and shows
-// the work page. A failure is shown in the error box and ends it there.
+// the work page. A failure is shown in the error box and ends it there;
+// with dateiNennen (no dialog showed the file: the command line, the
+// desktop) the message names the file.
 void GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektname,
-                           const std::optional<QString> &pfad);
+                           const std::optional<QString> &pfad, bool dateiNennen = false);
 
 // The window title after saving or opening.
 QString Fenstertitel(const QString &Projektname);

@@ -1,7 +1,7 @@
 #include "project/Projektdatei.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "fileio/Dateiname.h"
+
 #include <QString>
 
 #include <fcntl.h>
@@ -18,7 +18,8 @@ using Schritt = Dateiergebnis::Schritt;
 
 bool ordnerVorhanden(const QString &pfad)
 {
-    return QFileInfo(QFileInfo(pfad).absolutePath()).isDir();
+    struct stat info {};
+    return ::stat(OrdnerAlsBytes(pfad).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 Dateiergebnis systemfehler(Schritt schritt, int code, const QString &pfad)
@@ -52,7 +53,7 @@ Dateiergebnis ProjektdateiSchreiben(const QString &pfad, const TProjektdaten &da
 Dateiergebnis ProjektdateiLesen(const QString &pfad, TProjektdaten &daten)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
-    const QByteArray name = QFile::encodeName(pfad);
+    const QByteArray name = NameAlsBytes(pfad);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return systemfehler(Schritt::Oeffnen, errno, pfad);

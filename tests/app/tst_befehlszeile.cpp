@@ -1,5 +1,6 @@
 #include "app/Befehlszeile.h"
 #include "app/Programm.h"
+#include "fileio/Dateiname.h"
 #include "project/Projektaufbau.h"
 #include "project/Projektdatei.h"
 #include "windowkit/Version.h"
@@ -8,6 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 // The command line: what each call leads to, and a project named on it
 // opened in the whole program as "Öffnen" opens a chosen file.
@@ -40,6 +44,16 @@ void TestBefehlszeile::initTestCase()
     QFile kurz(ordner.filePath("kurz.lkz"));
     QVERIFY(kurz.open(QIODevice::WriteOnly));
     kurz.write(QByteArray(100, '\0'));
+    QVERIFY(QFile::link(ordner.filePath("schleife.lkz"), ordner.filePath("schleife.lkz")));
+    // A name from an old archive: "ungültig.lkz" with a Latin-1 "ü".
+    QFile haus(ordner.filePath("haus.lkz"));
+    QVERIFY(haus.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = haus.readAll();
+    const int fd = ::open((QFile::encodeName(ordner.path()) + "/ung\xfcltig.lkz").constData(),
+                          O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, inhalt.constData(), std::size_t(inhalt.size())), ssize_t(inhalt.size()));
+    ::close(fd);
 }
 
 void TestBefehlszeile::lesen_data()
@@ -100,16 +114,21 @@ void TestBefehlszeile::lesen()
 
 void TestBefehlszeile::projektOeffnen_data()
 {
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QString>("argument");  // as main() reads it from the bytes of the command line
+    QTest::addColumn<QString>("meldung");    // %1: the full path
     QTest::addColumn<QString>("objekt");       // Edit2 afterwards
     QTest::addColumn<QString>("projektname");  // relative to the working directory
     QTest::addColumn<bool>("arbeitsseite");
 
+    const QString latin1 = NameAusBytes("ung\xfcltig.lkz");
+    const QString nicht = QStringLiteral("Die Projektdatei „%1“ kann nicht geöffnet werden: ");
     QTest::newRow("Projekt") << "haus.lkz" << "" << "Haus Sonnenhang" << "haus.lkz" << true;
-    QTest::newRow("fehlende Datei") << "weg.lkz" << "Datei nicht gefunden." << "" << "" << false;
-    QTest::newRow("zu kurze Datei") << "kurz.lkz" << "Versuch hinter dem Dateiende zu lesen." << ""
+    QTest::newRow("Name in Latin-1") << latin1 << "" << "Haus Sonnenhang" << latin1 << true;
+    QTest::newRow("fehlende Datei") << "weg.lkz" << nicht + "Datei nicht gefunden." << "" << "" << false;
+    QTest::newRow("zu kurze Datei") << "kurz.lkz" << nicht + "Versuch hinter dem Dateiende zu lesen." << ""
                                     << "kurz.lkz" << false;
+    QTest::newRow("Verweis auf sich selbst")
+        << "schleife.lkz" << nicht + "Symbolische Verknüpfungen bilden eine Schleife." << "" << "" << false;
 }
 
 void TestBefehlszeile::projektOeffnen()
@@ -128,7 +147,7 @@ void TestBefehlszeile::projektOeffnen()
     Fehlerbox box;
     programm.ProjektOeffnen(b.pfad);
 
-    QCOMPARE(box.meldungen, meldung.isEmpty() ? QStringList() : QStringList{meldung});
+    QCOMPARE(box.meldungen, meldung.isEmpty() ? QStringList() : QStringList{meldung.arg(b.pfad)});
     QCOMPARE(programm.Form1->Edit2->text(), objekt);
     QCOMPARE(programm.Projektname, projektname.isEmpty() ? QString() : ordner.filePath(projektname));
     QCOMPARE(programm.Form1->windowTitle(),
@@ -136,7 +155,8 @@ void TestBefehlszeile::projektOeffnen()
     QCOMPARE(programm.Form1->Panel6->isHidden(), arbeitsseite);
     if (arbeitsseite) {
         QCOMPARE(programm.Form1->Label31->text(), QStringLiteral("Lüftungstechnische Maßnahme ist notwendig !"));
-        QVERIFY(programm.Form1->windowTitle().endsWith(QDir::separator() + argument));
+        QVERIFY(programm.Form1->windowTitle().endsWith(QDir::separator() + NameZumZeigen(argument)));
+        QCOMPARE(programm.Form1->focusWidget(), programm.Form1->Edit2);
     }
 }
 

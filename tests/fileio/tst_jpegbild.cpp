@@ -78,6 +78,8 @@ private slots:
     void mitgelieferteBilder();
     void beschaedigt_data();
     void beschaedigt();
+    void harmlos_data();
+    void harmlos();
     void fehlendeDatei();
 };
 
@@ -151,10 +153,9 @@ void TestJpegBild::beschaedigt_data()
     falscherKopf[20] = char(0xff);
 
     const QString bruch = QStringLiteral("Die JPEG-Daten brechen vorzeitig ab");
-    // Bytes between the picture data and its end marker: libjpeg warns and
-    // would show the picture.
-    QByteArray ueberzaehlig = echt;
-    ueberzaehlig.insert(ueberzaehlig.size() - 2, QByteArray(8, '\x01'));
+    // A quantisation table numbered 5; there are four.
+    QByteArray tabelle = echt;
+    tabelle[tabelle.indexOf(QByteArray("\xff\xdb", 2)) + 4] = 5;
     // A frame of 12-bit samples, which this libjpeg does not decode.
     QByteArray zwoelfBit = echt;
     zwoelfBit[zwoelfBit.indexOf(QByteArray("\xff\xc0", 2)) + 4] = 12;
@@ -163,8 +164,7 @@ void TestJpegBild::beschaedigt_data()
     QTest::newRow("abgeschnitten in der Mitte") << echt.left(echt.size() / 2) << bruch;
     QTest::newRow("ohne die letzten zwei Bytes") << echt.left(echt.size() - 2) << bruch;
     QTest::newRow("nur der Anfang") << echt.left(40) << bruch;
-    QTest::newRow("überzählige Bytes vor dem Ende")
-        << ueberzaehlig << QStringLiteral("Die JPEG-Daten sind beschädigt (libjpeg-Meldung %1)").arg(JWRN_EXTRANEOUS_DATA);
+    QTest::newRow("Tabellennummer 5") << tabelle << QStringLiteral("Die JPEG-Daten sind beschädigt");
     QTest::newRow("12 Bit je Abtastwert")
         << zwoelfBit << QStringLiteral("Das JPEG-Verfahren dieses Bildes wird nicht unterstützt");
     QTest::newRow("Zufallsbytes") << zufall << QStringLiteral("Die Datei ist kein JPEG-Bild");
@@ -189,6 +189,29 @@ void TestJpegBild::beschaedigt()
     // Never one of libjpeg's English texts.
     QVERIFY2(ergebnis.fehler.startsWith(QLatin1String("Die")) || ergebnis.fehler.startsWith(QLatin1String("Das")),
              qPrintable(ergebnis.fehler));
+}
+
+void TestJpegBild::harmlos_data()
+{
+    QTest::addColumn<QByteArray>("daten");
+    const QByteArray echt = RotBlau(64, 64);
+    // Two bytes of padding after the JFIF segment, before the next marker.
+    QByteArray fuellbytes = echt;
+    fuellbytes.insert(4 + (quint8(echt[4]) << 8 | quint8(echt[5])), QByteArray(2, '\0'));
+    // Bytes between the picture data and its end marker.
+    QByteArray ueberzaehlig = echt;
+    ueberzaehlig.insert(ueberzaehlig.size() - 2, QByteArray(8, '\x01'));
+    QTest::newRow("zwei Füllbytes zwischen Kopfsegmenten") << fuellbytes;
+    QTest::newRow("überzählige Bytes vor dem Ende") << ueberzaehlig;
+}
+
+// libjpeg warns, and the picture is the same as without the extra bytes.
+void TestJpegBild::harmlos()
+{
+    QFETCH(QByteArray, daten);
+    const JpegErgebnis ergebnis = JpegLesen(daten);
+    QVERIFY2(ergebnis.ok(), qPrintable(ergebnis.fehler));
+    QCOMPARE(ergebnis.bild, JpegLesen(RotBlau(64, 64)).bild);
 }
 
 void TestJpegBild::fehlendeDatei()

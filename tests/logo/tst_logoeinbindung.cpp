@@ -219,6 +219,8 @@ void TestLogoeinbindung::ladenUndLogoBmp_data()
     QTest::newRow("BMP 6000 x 1500") << QStringLiteral("breit.bmp") << QByteArray("BMP") << QSize(6000, 1500);
     QTest::newRow("BMP grosse Endung") << QStringLiteral("LOGO.BMP") << QByteArray("BMP") << QSize(600, 150);
     QTest::newRow("PNG mit Transparenz") << QStringLiteral("logo.png") << QByteArray("PNG") << QSize(300, 100);
+    // 200 MB of pixels while decoding, more than Qt's readers take unasked.
+    QTest::newRow("PNG 16 Bit 5000 x 5000") << QStringLiteral("tief.png") << QByteArray("PNG16") << QSize(5000, 5000);
     QTest::newRow("JPEG .jpg") << QStringLiteral("logo.jpg") << QByteArray("JPEG") << QSize(600, 150);
     QTest::newRow("JPEG .jpeg") << QStringLiteral("logo.jpeg") << QByteArray("JPEG") << QSize(200, 80);
 }
@@ -229,10 +231,12 @@ void TestLogoeinbindung::ladenUndLogoBmp()
     QFETCH(QByteArray, format);
     QFETCH(QSize, groesse);
 
-    const bool png = format == "PNG";
-    const QImage muster = Muster(groesse, png);
+    const bool png = format.startsWith("PNG");
+    QImage muster = Muster(groesse, png);
     const QString pfad = quelle->filePath(name);
-    QVERIFY(muster.save(pfad, format.constData()));
+    if (format == "PNG16")
+        muster.convertTo(QImage::Format_RGBA64);
+    QVERIFY(muster.save(pfad, png ? "PNG" : format.constData()));
 
     // What the file holds: the pattern itself, the decoded JPEG, or the
     // PNG's transparent half on white.
@@ -331,7 +335,7 @@ void TestLogoeinbindung::fehlerBehaeltAltesLogo_data()
     QTest::newRow("JPEG-Kopf 33039 x 12824") << QStringLiteral("riesig.jpg") << "Datei" << riesigesJpeg
                                              << zuGross(33039, 12824);
     QTest::newRow("BMP-Kopf 40000 x 40000") << QStringLiteral("riesig.bmp") << "Datei" << BmpKopf(40000, 40000)
-                                            << QStringLiteral("Bitmap ist ungültig.");
+                                            << zuGross(40000, 40000);
     QTest::newRow("PNG-Kopf 65500 x 65500") << QStringLiteral("riesig.png") << "Datei" << PngKopf(65500, 65500)
                                             << zuGross(65500, 65500);
     QTest::newRow("BMP 6000 x 4200 in 54 Bytes") << QStringLiteral("hoch.bmp") << "Datei" << BmpKopf(6000, 4200)

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -142,6 +143,7 @@ void TestHauptfenster::startbildZeigtLeereArbeitsseite()
     QVERIFY(form->Panel11->isVisible());
     QVERIFY(form->RadioGroup3->isVisible());
     QCOMPARE(form->Edit10->text(), QString());
+    QCOMPARE(form->focusWidget(), form->Edit2);
     QVERIFY(form->Panel1->childAt(200, 40) == form->Edit2 ||
             form->Edit2->geometry().contains(form->Panel9->mapFrom(form->Panel1, QPoint(200, 40))));
 }
@@ -212,28 +214,30 @@ void TestHauptfenster::tastenkuerzel_data()
 {
     QTest::addColumn<QString>("aktion");
     QTest::addColumn<int>("taste");
-    QTest::newRow("Strg+N Neu") << "Neu1" << int(Qt::Key_N);
-    QTest::newRow("Strg+O Öffnen") << "ffnen1" << int(Qt::Key_O);
-    QTest::newRow("Strg+S Speichern") << "Speichern1" << int(Qt::Key_S);
-    QTest::newRow("Strg+P Ergebnis drucken") << "Drucken1" << int(Qt::Key_P);
-    QTest::newRow("Strg+Q Beenden") << "Beenden1" << int(Qt::Key_Q);
+    QTest::addColumn<QString>("fokus");  // afterwards
+    QTest::newRow("Strg+N Neu") << "Neu1" << int(Qt::Key_N) << "Edit2";
+    QTest::newRow("Strg+O Öffnen") << "ffnen1" << int(Qt::Key_O) << "datum";
+    QTest::newRow("Strg+S Speichern") << "Speichern1" << int(Qt::Key_S) << "datum";
+    QTest::newRow("Strg+P Ergebnis drucken") << "Drucken1" << int(Qt::Key_P) << "datum";
+    QTest::newRow("Strg+Q Beenden") << "Beenden1" << int(Qt::Key_Q) << "datum";
 }
 
 // Pressed in a field of the work page, each shortcut runs its menu item
-// and no other.
+// and no other; "Neu" puts the cursor into the first field.
 void TestHauptfenster::tastenkuerzel()
 {
     QFETCH(QString, aktion);
     QFETCH(int, taste);
     QTest::mouseClick(form->Image7, Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    form->Edit2->setFocus();
+    form->datum->setFocus();
     QList<QAction *> aktionen = form->findChildren<QAction *>();
     std::map<QString, int> ausgeloest;
     for (QAction *a : aktionen)
         connect(a, &QAction::triggered, this, [&ausgeloest, a] { ++ausgeloest[a->objectName()]; });
-    QTest::keyClick(form->Edit2, Qt::Key(taste), Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(taste), Qt::ControlModifier);
     QCOMPARE(ausgeloest, (std::map<QString, int>{{aktion, 1}}));
+    QTEST(form->focusWidget()->objectName(), "fokus");
 }
 
 void TestHauptfenster::tabReihenfolge_data()

@@ -25,6 +25,7 @@ struct Projektaufbau {
     Projektaufbau()
     {
         form.projektdatenLeeren = [this] { daten.Leeren(); };
+        FeldlaengenBegrenzen(form);
         QObject::connect(form.Speichern1, &QAction::triggered, &form,
                          [this] { Speichern1Click(form, daten, Projektname); });
         QObject::connect(form.ffnen1, &QAction::triggered, &form,

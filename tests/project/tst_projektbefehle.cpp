@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 #include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -633,6 +634,8 @@ void TestProjektbefehle::oeffnenScheitert_data()
     QTest::newRow("Datei verschwindet nach dem Dialog") << "weg.lkz" << "Datei nicht gefunden." << false;
     QTest::newRow("FIFO") << "fifo.lkz" << "Dateizugriff verweigert." << false;
     QTest::newRow("Verweis auf /dev/zero") << "null.lkz" << "Dateizugriff verweigert." << false;
+    QTest::newRow("Verweis auf sich selbst") << "schleife.lkz" << "Symbolische Verknüpfungen bilden eine Schleife."
+                                             << false;
 }
 
 // Nothing changes on the screen; once the file could be opened, the project
@@ -649,6 +652,7 @@ void TestProjektbefehle::oeffnenScheitert()
     anlegen(pfad("weg.lkz"), QByteArray(1109, '\x05'));
     QCOMPARE(::mkfifo(QFile::encodeName(pfad("fifo.lkz")).constData(), 0600), 0);
     QVERIFY(QFile::link("/dev/zero", pfad("null.lkz")));
+    QVERIFY(QFile::link(pfad("schleife.lkz"), pfad("schleife.lkz")));
 
     Projektaufbau b;
     b.form.Edit2->setText("bleibt");
@@ -726,8 +730,9 @@ void TestProjektbefehle::fremdeDateiOeffnen()
         QVERIFY(feld->text().size() <= 40);
 }
 
-// 100 000 characters pasted into an edit field and a combo box are saved
-// cut to their slots; the file stays one record.
+// 100 000 characters pasted into an edit field stop at its slot's
+// capacity, in a combo box at 1000 characters; saved, they are cut to
+// their slots, and the file stays one record.
 void TestProjektbefehle::riesigeEinfuegung()
 {
     Projektaufbau a;
@@ -737,17 +742,20 @@ void TestProjektbefehle::riesigeEinfuegung()
     a.form.RadioGroup1->setItemIndex(1);
     Waehlen(a.form.ComboBox5, "nein");
     QApplication::clipboard()->setText(QString(100000, QChar(0xe4)));
-    for (QLineEdit *feld : {a.form.Edit2, a.form.ComboBox6->lineEdit()}) {
+    const std::pair<QLineEdit *, int> felder[] = {
+        {a.form.Edit2, 40}, {a.form.Edit6, 20}, {a.form.ComboBox6->lineEdit(), 1000}};
+    for (const auto &[feld, laenge] : felder) {
         feld->setFocus();
         feld->selectAll();
         QTest::keySequence(feld, QKeySequence::Paste);
-        QCOMPARE(feld->text().size(), 1000);
+        QCOMPARE(feld->text().size(), laenge);
     }
     speichern(a, "lang.lkz");
     const QByteArray datei = dateiinhalt(pfad("lang.lkz"));
     QCOMPARE(datei.size(), 1109);
     QCOMPARE(datei.mid(0, 41), QByteArray(1, 40) + QByteArray(40, '\xe4'));
     QCOMPARE(datei.mid(600, 41), QByteArray(1, 40) + QByteArray(40, '\xe4'));
+    QCOMPARE(datei.mid(369, 21), QByteArray(1, 20) + QByteArray(20, '\xe4'));
 }
 
 void TestProjektbefehle::datumstext_data()
