@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <tuple>
 
 namespace {
 
@@ -72,8 +73,9 @@ std::optional<Schreibfehler> FuellenUndSchliessen(int fd, const char *daten, std
 }
 
 // The last resort: the existing file is overwritten from its start and cut
-// to the new length, so no block needs to be allocated for a file that was
-// at least as long before.
+// to the new length. The blocks for the new length are reserved before the
+// first byte is written; where the disk has no room for them the file keeps
+// its content and length.
 std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const char *daten,
                                             std::size_t laenge, const Dateiaufrufe &aufrufe)
 {
@@ -84,6 +86,21 @@ std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const ch
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return Schreibfehler{Schritt::Erstellen, EACCES};
+    }
+    if (laenge > 0) {
+        int grund = 0;
+        do
+            grund = aufrufe.reservieren(fd, 0, off_t(laenge));
+        while (grund == EINTR);
+        if (grund != 0) {
+            // A reservation that failed part way may have lengthened the
+            // file; the reservation's reason is the one to report.
+            struct stat danach {};
+            if (::fstat(fd, &danach) == 0 && danach.st_size != info.st_size)
+                std::ignore = ::ftruncate(fd, info.st_size);
+            ::close(fd);
+            return Schreibfehler{Schritt::Schreiben, grund};
+        }
     }
     return FuellenUndSchliessen(fd, daten, laenge, aufrufe.schreiben);
 }

@@ -11,7 +11,9 @@
 // (umask). A target that is a folder, a FIFO, a device or a socket is never
 // written to. Only where the folder refuses the new file (a folder the user
 // may not write to, holding a file he may write) is the target written in
-// place, as a last resort: then a failure part way can leave it damaged.
+// place, as a last resort: the new length is reserved on the disk first, and
+// where that fails the file stays untouched; only a failure of the disk
+// itself part way can then leave it damaged.
 
 #include <QString>
 
@@ -22,9 +24,11 @@
 #include <cstddef>
 #include <optional>
 
-// The C library's write() and open(); tests pass ones that fail.
+// The C library's write(), open() and posix_fallocate(); tests pass ones
+// that fail.
 using Schreibaufruf = ssize_t (*)(int fd, const void *puffer, std::size_t anzahl);
 using Oeffnungsaufruf = int (*)(const char *pfad, int flags, mode_t modus);
+using Reservierungsaufruf = int (*)(int fd, off_t anfang, off_t laenge);
 
 struct Dateiaufrufe {
     Dateiaufrufe() = default;
@@ -33,6 +37,7 @@ struct Dateiaufrufe {
 
     Schreibaufruf schreiben = ::write;
     Oeffnungsaufruf oeffnen = [](const char *pfad, int flags, mode_t modus) { return ::open(pfad, flags, modus); };
+    Reservierungsaufruf reservieren = ::posix_fallocate;
 };
 
 struct Schreibfehler {

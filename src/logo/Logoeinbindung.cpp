@@ -22,7 +22,9 @@ TForm5::TForm5(QWidget *parent)
     setupUi(this);
     setFont(Programmschrift());
     move(281, 253);
-    NebenfensterEinrichten(this);
+    // The logo keeps its pixel size and top-left corner; a larger window
+    // only shows more of a large logo.
+    NebenfensterEinrichten(this, {Image1});
     Anzeigen();
     connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
     connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);

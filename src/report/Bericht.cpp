@@ -1,5 +1,7 @@
 #include "report/Bericht.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LinkeSpalte = 150;
@@ -7,6 +9,10 @@ constexpr int RechteSpalte = LinkeSpalte + 1000;
 constexpr int Titelhoehe = 60;
 constexpr int Texthoehe = 40;
 constexpr int Fusshoehe = 30;
+// The right margin as wide as the left one on A4 paper.
+constexpr int RechterRand = 2100 - LinkeSpalte;
+// The least room between a text and its neighbour on the right.
+constexpr int Abstand = 20;
 
 // A full assessment: no windowless rooms, or windowless rooms together with
 // further requirements on the unit. No answer to the first question counts
@@ -38,6 +44,21 @@ public:
 };
 
 } // namespace
+
+void RaeumeSetzen(std::vector<Seitenelement> &seite, int rechterRand)
+{
+    for (Seitenelement &e : seite) {
+        if (e.art != Seitenelement::Art::Text)
+            continue;
+        int ende = rechterRand;
+        for (const Seitenelement &n : seite) {
+            const bool gleicheZeile = n.unten < e.unten + e.hoehe && e.unten < n.unten + n.hoehe;
+            if (n.art == Seitenelement::Art::Text && gleicheZeile && n.links > e.links)
+                ende = std::min(ende, n.links - Abstand);
+        }
+        e.breite = std::max(1, ende - e.links);
+    }
+}
 
 QString Fusszeile()
 {
@@ -126,5 +147,6 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatu
     s.wert(LinkeSpalte, 2650, QStringLiteral("Datum: ") + datum);
     s.wert(RechteSpalte, 2650, QStringLiteral("Unterschrift:") + QString(23, QLatin1Char('_')));
     s.zeile(LinkeSpalte, 2750, Fusshoehe, false, Fusszeile() + w.Label30);
+    RaeumeSetzen(s.elemente, RechterRand);
     return s.elemente;
 }

@@ -10,8 +10,8 @@
 // air-tightness and result blocks only for a full assessment (no windowless
 // rooms, or windowless rooms with further requirements), the three
 // DIN 18017-3 lines in their place otherwise. A left-out line leaves a gap:
-// nothing moves up. Lines are never wrapped; a later line covers an earlier
-// one where they overlap.
+// nothing moves up. Lines are never wrapped; each keeps to the room up to
+// its neighbour on the right, or up to the page's right margin.
 
 #include <QDate>
 #include <QString>
@@ -32,8 +32,11 @@ struct Berichtswerte {
 };
 
 // One thing on the page. A text line has its top-left corner at
-// (links, unten); hoehe is the height of its character cell. The logo box
-// spans breite × hoehe from (links, unten) to the right and downwards.
+// (links, unten); hoehe is the height of its character cell and breite the
+// room it may take to the right (0: no limit). A text wider than its room is
+// drawn smaller at the same corner, down to 7 pt, and cut off at the room's
+// end only where even that is too wide. The logo box spans breite × hoehe
+// from (links, unten) to the right and downwards.
 struct Seitenelement {
     enum class Art { Logo, Text };
 
@@ -50,6 +53,10 @@ struct Seitenelement {
 
 // Pages in the order they are printed, each as the list above.
 using Seitenliste = std::vector<std::vector<Seitenelement>>;
+
+// Gives every text of the page its room: up to the next text to its right
+// on the same line, less a gap, or else up to the right margin rechterRand.
+void RaeumeSetzen(std::vector<Seitenelement> &seite, int rechterRand);
 
 // The page for the given values, printed on the given day.
 std::vector<Seitenelement> Berichtsseite(const Berichtswerte &werte, QDate druckdatum);

@@ -38,14 +38,38 @@ QFont Schrift(QPaintDevice *geraet, const Umrechnung &um, int hoehe, bool fett)
     return schrift;
 }
 
+// The least type size of a text that is drawn smaller to keep to its room.
+constexpr double KleinsteSchriftInPunkt = 7;
+
 void TextZeichnen(QPainter &maler, const Umrechnung &um, const Seitenelement &e)
 {
-    const QFont schrift = Schrift(maler.device(), um, e.hoehe, e.fett);
-    const QFontMetricsF masse(schrift, maler.device());
+    QPaintDevice *geraet = maler.device();
+    QFont schrift = Schrift(geraet, um, e.hoehe, e.fett);
     const QPointF ecke(um.x(e.links), um.y(e.unten));
-    maler.fillRect(QRectF(ecke, QSizeF(masse.horizontalAdvance(e.text), masse.height())), Qt::white);
+    const double raum = e.breite > 0 ? um.x(e.breite) : 0;
+    if (raum > 0) {
+        const double breite = QFontMetricsF(schrift, geraet).horizontalAdvance(e.text);
+        const int kleinste = qMax(1, qRound(KleinsteSchriftInPunkt * geraet->logicalDpiY() / 72));
+        int pixel = schrift.pixelSize();
+        if (breite > raum && pixel > kleinste) {
+            pixel = std::max(kleinste, int(pixel * raum / breite));
+            schrift.setPixelSize(pixel);
+            // The width does not shrink quite in step with the size.
+            while (pixel > kleinste && QFontMetricsF(schrift, geraet).horizontalAdvance(e.text) > raum)
+                schrift.setPixelSize(--pixel);
+        }
+    }
+    const QFontMetricsF masse(schrift, geraet);
+    QRectF zelle(ecke, QSizeF(masse.horizontalAdvance(e.text), masse.height()));
+    maler.save();
+    if (raum > 0 && zelle.width() > raum) {
+        zelle.setWidth(raum);
+        maler.setClipRect(zelle, Qt::IntersectClip);
+    }
+    maler.fillRect(zelle, Qt::white);
     maler.setFont(schrift);
     maler.drawText(QPointF(ecke.x(), ecke.y() + masse.ascent()), e.text);
+    maler.restore();
 }
 
 void BildGestreckt(QPainter &maler, const Umrechnung &um, const Seitenelement &e, const QImage &bild)

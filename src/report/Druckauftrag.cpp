@@ -11,14 +11,15 @@
 
 std::optional<QString> DruckerPruefen(QPrinter &drucker)
 {
-    if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty())
-        return std::nullopt;
-    if (drucker.outputFormat() == QPrinter::NativeFormat && !drucker.printerName().isEmpty()
-        && !QPrinterInfo::printerInfo(drucker.printerName()).isNull())
+    // Only a printer of the system counts: a PDF file that a dialog once
+    // chose is no printer.
+    if (drucker.outputFormat() == QPrinter::NativeFormat && drucker.outputFileName().isEmpty()
+        && !drucker.printerName().isEmpty() && !QPrinterInfo::printerInfo(drucker.printerName()).isNull())
         return std::nullopt;
     const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
     if (standard.isNull())
         return QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt");
+    drucker.setOutputFileName(QString());
     drucker.setOutputFormat(QPrinter::NativeFormat);
     drucker.setPrinterName(standard.printerName());
     return std::nullopt;

@@ -20,8 +20,8 @@
 class QPrinter;
 class QWidget;
 
-// Makes sure the printer leads to a printer (or to a chosen PDF file): a
-// printer that names none takes the system's default printer.
+// Makes sure the printer leads to a printer of the system: one that names
+// none, or writes a PDF file, takes the system's default printer.
 std::optional<QString> DruckerPruefen(QPrinter &drucker);
 
 // The print dialog with the choices "pages" and "selection" and nothing

@@ -42,17 +42,20 @@ Berichtswerte BerichtswerteLesen(const TForm1 &f)
     return w;
 }
 
-void SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+bool SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
                             const QString &titel)
 {
     if (const auto fehler = DruckerPruefen(drucker)) {
         FehlerAnzeigen(eltern, *fehler);
-        return;
+        return false;
     }
     if (!DruckdialogBestaetigt(eltern, drucker))
-        return;
-    if (const auto fehler = SeitenDrucken(drucker, seiten, logo, titel))
+        return false;
+    if (const auto fehler = SeitenDrucken(drucker, seiten, logo, titel)) {
         FehlerAnzeigen(eltern, *fehler);
+        return false;
+    }
+    return true;
 }
 
 void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seitenliste &seiten,

@@ -15,8 +15,8 @@ class QWidget;
 class TForm1;
 
 // The checks and the print dialog, then the pages as one job under the
-// title; cancelling stops silently.
-void SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+// title; cancelling stops silently. True when the job went to the printer.
+bool SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
                             const QString &titel);
 
 // The PDF save dialog proposing vorschlag, then the pages as a PDF file.
@@ -34,8 +34,8 @@ void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker);
 // folder of the project file projektname, then the page as a PDF file.
 void PdfSpeichern1Click(TForm1 &form, const QImage &logo, const QString &projektname);
 
-// "Druckvorschau": the page in Qt's print preview on the application's
-// printer, also where there is no printer at all.
+// "Druckvorschau": the page as it would print on the application's printer,
+// also where there is no printer at all.
 void Druckvorschau1Click(TForm1 &form, const QImage &logo, QPrinter &drucker);
 
 // The printer set-up (printer, paper, orientation) for the application's printer.

@@ -3,18 +3,25 @@
 #include "windowkit/Dateidialog.h"
 #include "fileio/SicheresSchreiben.h"
 #include "windowkit/Version.h"
+#include "project/Dateiergebnis.h"
 #include "report/Berichtsmaler.h"
+#include "report/Drucken.h"
+#include "windowkit/Bildschirmplatz.h"
 
 #include <QBuffer>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
-
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -48,14 +55,20 @@ std::optional<QString> PdfSchreiben(const QString &pfad, const Seitenliste &seit
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter maler;
         if (!maler.begin(&pdf))
-            return QStringLiteral("Die PDF-Datei kann nicht erzeugt werden.");
+            return QStringLiteral("Die PDF-Datei kann nicht erzeugt werden");
         SeitenZeichnen(maler, pdf, seiten, bild);
         maler.end();
     }
 
-    if (SicherSchreiben(pfad, inhalt.constData(), std::size_t(inhalt.size())))
-        return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden.").arg(QDir::toNativeSeparators(pfad));
-    return std::nullopt;
+    const auto fehler = SicherSchreiben(pfad, inhalt.constData(), std::size_t(inhalt.size()));
+    if (!fehler)
+        return std::nullopt;
+    // The system's reason in the words of a project file's.
+    const bool ordnerVorhanden = QFileInfo(QFileInfo(pfad).absolutePath()).isDir();
+    const Dateiergebnis grund =
+        Dateiergebnis::ausSystemcode(Dateiergebnis::Schritt::Schreiben, fehler->fehlernummer, ordnerVorhanden);
+    return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden. %2")
+        .arg(QDir::toNativeSeparators(pfad), grund.meldung());
 }
 
 QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, const QString &projektpfad)
@@ -99,14 +112,39 @@ void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &
                          const QString &titel)
 {
     const QImage bild = Druckbild(logo);
-    drucker.setDocName(titel);
-    QPrintPreviewDialog vorschau(&drucker, eltern);
+    QPrinter ansicht(QPrinter::HighResolution);
+    ansicht.setPageLayout(drucker.pageLayout());
+
+    QDialog vorschau(eltern);
     vorschau.setObjectName(QStringLiteral("Druckvorschau"));
     vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
-    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau, [&](QPrinter *ziel) {
+    auto *seitenansicht = new QPrintPreviewWidget(&ansicht, &vorschau);
+    QObject::connect(seitenansicht, &QPrintPreviewWidget::paintRequested, &vorschau, [&](QPrinter *ziel) {
         QPainter maler;
         if (maler.begin(ziel))
             SeitenZeichnen(maler, *ziel, seiten, bild);
     });
+    seitenansicht->setZoomMode(QPrintPreviewWidget::FitToWidth);
+
+    auto *leiste = new QToolBar(&vorschau);
+    leiste->addAction(QStringLiteral("Drucken …"), &vorschau, [&] {
+        if (SeitenMitDialogDrucken(&vorschau, drucker, seiten, logo, titel))
+            vorschau.accept();
+    });
+    leiste->addSeparator();
+    leiste->addAction(QStringLiteral("Seitenbreite"), seitenansicht, &QPrintPreviewWidget::fitToWidth);
+    leiste->addAction(QStringLiteral("Ganze Seite"), seitenansicht, &QPrintPreviewWidget::fitInView);
+    leiste->addAction(QStringLiteral("Vergrößern"), seitenansicht, [seitenansicht] { seitenansicht->zoomIn(); });
+    leiste->addAction(QStringLiteral("Verkleinern"), seitenansicht, [seitenansicht] { seitenansicht->zoomOut(); });
+    auto *knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, &vorschau);
+    knoepfe->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schliessen"));
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &vorschau, &QDialog::reject);
+
+    auto *spalte = new QVBoxLayout(&vorschau);
+    spalte->addWidget(leiste);
+    spalte->addWidget(seitenansicht, 1);
+    spalte->addWidget(knoepfe);
+    const QRect platz = Kundenplatz(eltern ? eltern : &vorschau);
+    vorschau.resize(QSize(900, platz.height() * 9 / 10).boundedTo(platz.size()));
     vorschau.exec();
 }

@@ -8,7 +8,9 @@
 // corner; the fonts are embedded. The file is written whole or not at all:
 // the document is made in memory, written to a temporary file beside the
 // target, flushed and renamed over it (fileio/SicheresSchreiben.h), so a
-// failure keeps an existing file as it was. Failures come back as German messages for the window to show.
+// failure keeps an existing file as it was. Failures come back as German
+// messages for the window to show, naming the system's reason as a project
+// file's do.
 
 #include "report/Bericht.h"
 
@@ -43,8 +45,11 @@ QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, 
 // (with ".pdf" added to a name typed without it), or nothing on cancel.
 std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschlag);
 
-// Qt's print preview of the pages on the printer's paper, modal. Printing
-// from the preview prints the same pages on that printer, as a job with the
-// given title.
+// The preview of the pages on the paper of the application's printer,
+// modal, opened at page width. It draws on a printer of its own: nothing in
+// it changes the application's printer, and it writes no file. Its
+// "Drucken …" goes the way of "Ergebnis drucken" on the application's
+// printer, as a job with the given title, and closes the preview once the
+// job is sent.
 void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
                          const QString &titel = QString());

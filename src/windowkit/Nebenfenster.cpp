@@ -16,7 +16,7 @@
 
 #include <algorithm>
 
-Nebenfenster::Nebenfenster(QWidget *f)
+Nebenfenster::Nebenfenster(QWidget *f, const QList<QLabel *> &bilderInEigenerGroesse)
     : QObject(f)
     , fenster(f)
 {
@@ -27,7 +27,7 @@ Nebenfenster::Nebenfenster(QWidget *f)
     new QShortcut(QKeySequence(Qt::Key_Escape), fenster, fenster, &QWidget::hide,
                   Qt::WindowShortcut);
     entwurf = fenster->size();
-    aufnehmen(fenster, -1);
+    aufnehmen(fenster, -1, bilderInEigenerGroesse);
     fenster->setMinimumSize(entwurf.boundedTo(QSize(320, 200)));
 }
 
@@ -40,7 +40,7 @@ bool Ueberlappt(int a1, int a2, int b1, int b2)
 
 } // namespace
 
-void Nebenfenster::aufnehmen(QWidget *behaelter, int index)
+void Nebenfenster::aufnehmen(QWidget *behaelter, int index, const QList<QLabel *> &bilderInEigenerGroesse)
 {
     if (behaelter->layout())
         return;
@@ -50,8 +50,11 @@ void Nebenfenster::aufnehmen(QWidget *behaelter, int index)
         if (kind->isWindow())
             continue;
         const QRect r = kind->geometry();
-        teile.push_back({kind, r, index, r.width() * 2 >= rahmen.width(), r.height() * 2 >= rahmen.height(),
-                         false, false, false});
+        const bool breiter = r.width() * 2 >= rahmen.width();
+        const bool hoeher = r.height() * 2 >= rahmen.height();
+        auto *bild = qobject_cast<QLabel *>(kind);
+        teile.push_back({kind, r, index, breiter, hoeher, false, false, false,
+                         bild && (breiter || hoeher) && !bilderInEigenerGroesse.contains(bild)});
     }
     const std::size_t ende = teile.size();
     for (std::size_t i = erstes; i < ende; ++i) {
@@ -72,7 +75,7 @@ void Nebenfenster::aufnehmen(QWidget *behaelter, int index)
         QWidget *kind = teile[i].widget;
         if ((teile[i].breiter || teile[i].hoeher) && !qobject_cast<QAbstractScrollArea *>(kind)
             && !qobject_cast<QLabel *>(kind))
-            aufnehmen(kind, int(i));
+            aufnehmen(kind, int(i), bilderInEigenerGroesse);
     }
 }
 
@@ -93,8 +96,8 @@ void Nebenfenster::mitwachsen()
         r.setHeight(std::max(20, r.height() + (t.hoeher ? d.height() : 0)));
         wachstum[i] = r.size() - t.entwurf.size();
         t.widget->setGeometry(r);
-        if (auto *bild = qobject_cast<QLabel *>(t.widget); bild && (t.breiter || t.hoeher))
-            bildAnpassen(bild);
+        if (t.skaliert)
+            bildAnpassen(static_cast<QLabel *>(t.widget));
     }
 }
 
@@ -135,11 +138,22 @@ void Nebenfenster::platzieren()
                                   && !kunde.marginsAdded(rahmen).intersects(leiste);
         if (!eigenerPlatz) {
             const QRect h = haupt->frameGeometry();
-            const int breite = kunde.width() + rahmen.left() + rahmen.right();
-            if (platz.right() + rahmen.right() - h.right() >= breite) {
+            const int seiten = rahmen.left() + rahmen.right();
+            const int breite = kunde.width() + seiten;
+            // The room for a frame right and left of the main window's.
+            const int rechts = platz.right() + rahmen.right() - h.right();
+            const int links = h.left() - platz.left() + rahmen.left();
+            const int schmalste = std::max(fenster->minimumWidth(), entwurf.width() / 2) + seiten;
+            if (rechts >= breite) {
                 kunde.moveTo(h.right() + 1 + rahmen.left(), h.top() + rahmen.top());
-            } else if (h.left() - platz.left() + rahmen.left() >= breite) {
+            } else if (links >= breite) {
                 kunde.moveTo(h.left() - breite + rahmen.left(), h.top() + rahmen.top());
+            } else if (std::max(rechts, links) >= schmalste) {
+                // Narrowed to the wider side, down to half its width, rather
+                // than over the main window's inputs.
+                kunde.setWidth(std::max(rechts, links) - seiten);
+                kunde.moveTo(rechts >= links ? h.right() + 1 + rahmen.left() : platz.left(),
+                             h.top() + rahmen.top());
             } else {
                 // Over the main window's work page, just below its menu bar.
                 const int oben = leiste.bottom() + 1 + rahmen.top();
@@ -153,9 +167,9 @@ void Nebenfenster::platzieren()
     fenster->setGeometry(Eingepasst(kunde, platz));
 }
 
-void Nebenfenster::einrichten(QWidget *fenster)
+void Nebenfenster::einrichten(QWidget *fenster, const QList<QLabel *> &bilderInEigenerGroesse)
 {
-    new Nebenfenster(fenster);
+    new Nebenfenster(fenster, bilderInEigenerGroesse);
 }
 
 bool Nebenfenster::eventFilter(QObject *objekt, QEvent *ereignis)
@@ -181,9 +195,9 @@ bool Nebenfenster::eventFilter(QObject *objekt, QEvent *ereignis)
     return false;
 }
 
-void NebenfensterEinrichten(QWidget *fenster)
+void NebenfensterEinrichten(QWidget *fenster, const QList<QLabel *> &bilderInEigenerGroesse)
 {
-    Nebenfenster::einrichten(fenster);
+    Nebenfenster::einrichten(fenster, bilderInEigenerGroesse);
 }
 
 void NebenfensterZeigen(QWidget *fenster)

@@ -11,13 +11,19 @@
 //    nor activated;
 //  - the first time it is shown it fits the free area of the screen, and
 //    where its own place would cover the main window's menu bar or was
-//    never chosen, it opens beside the main window, or below its menu bar;
+//    never chosen, it opens beside the main window (narrowed, down to half
+//    its width, where the room beside is smaller), or else below its menu
+//    bar;
 //  - its large text fields and pictures follow the window's size, and what
 //    lies below or right of them moves along, so that the close button
-//    stays in sight.
+//    stays in sight. A picture is scaled to its grown or shrunk area,
+//    keeping its proportions, unless the window names it as one drawn at
+//    its own pixel size: that one keeps its size and top-left corner, and
+//    only the area that shows it grows or shrinks.
 // A window gets all of this from one call in its constructor; the menu
 // items and buttons that open it call NebenfensterZeigen().
 
+#include <QList>
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
@@ -34,7 +40,7 @@ class Nebenfenster : public QObject {
 public:
     // Gives the window the behaviour above. The helper lives as a child of
     // the window.
-    static void einrichten(QWidget *fenster);
+    static void einrichten(QWidget *fenster, const QList<QLabel *> &bilderInEigenerGroesse);
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -49,10 +55,11 @@ private:
         bool breiter, hoeher; // stretched
         bool rechts, unten;   // moved by the whole growth
         bool mittig;          // moved by half the growth
+        bool skaliert;        // a picture scaled to its area
     };
 
-    explicit Nebenfenster(QWidget *fenster);
-    void aufnehmen(QWidget *behaelter, int index);
+    Nebenfenster(QWidget *fenster, const QList<QLabel *> &bilderInEigenerGroesse);
+    void aufnehmen(QWidget *behaelter, int index, const QList<QLabel *> &bilderInEigenerGroesse);
     void platzieren();
     void mitwachsen();
     void bildAnpassen(QLabel *bild);
@@ -72,7 +79,7 @@ private:
     bool gewachsen = false;
 };
 
-void NebenfensterEinrichten(QWidget *fenster);
+void NebenfensterEinrichten(QWidget *fenster, const QList<QLabel *> &bilderInEigenerGroesse = {});
 
 // Shows a hidden secondary window; a visible one stays as it is.
 void NebenfensterZeigen(QWidget *fenster);

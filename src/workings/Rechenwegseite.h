@@ -6,7 +6,10 @@
 //
 // Every page is headed with the title, the object data and the date, and
 // closes with the footer of the report; a line of the Rechenweg whose text
-// is wider than its column is wrapped at blanks. One page holds a usual
+// is wider than its column is wrapped at blanks, a word wider than the
+// column is cut anywhere, and a number whose full form is wider than the
+// column is written with a power of ten ("1,0 · 10³⁰⁸"), so that nothing
+// runs past the margin. One page holds a usual
 // calculation; more pages follow only when the lines need them, numbered
 // "Seite 1 von 2".
 

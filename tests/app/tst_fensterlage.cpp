@@ -1,12 +1,13 @@
 // Secondary windows under a real window manager (openbox on Xvfb): a window
 // that the user moved and resized through the window manager, then closed,
 // comes back where the user left it, and opening it again while it is
-// visible changes nothing.
+// visible changes nothing; the Rechenweg opens beside the main window.
 #include "Nebenfensterliste.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QtTest>
 
@@ -20,6 +21,7 @@ private slots:
     void cleanup();
     void bleibtAmPlatz_data();
     void bleibtAmPlatz();
+    void rechenwegNebenDemHauptfenster();
 
 private:
     std::unique_ptr<Programm> programm;
@@ -90,6 +92,19 @@ void TestFensterlage::bleibtAmPlatz()
         QTest::qWait(300);
         QCOMPARE(fenster->geometry(), platz);
     }
+}
+
+// Where the screen has room beside the main window, the Rechenweg opens
+// there, narrowed if need be, not over the inputs.
+void TestFensterlage::rechenwegNebenDemHauptfenster()
+{
+    NebenfensterOeffnen(*programm, QStringLiteral("Rechenweg1"));
+    QWidget *fenster = OffenesNebenfenster(*programm);
+    QVERIFY(fenster);
+    QVERIFY(QTest::qWaitForWindowExposed(fenster));
+    QTest::qWait(300);
+    QVERIFY(!fenster->frameGeometry().intersects(programm->Form1->frameGeometry()));
+    QVERIFY(fenster->screen()->availableGeometry().contains(fenster->frameGeometry()));
 }
 
 QTEST_MAIN(TestFensterlage)

@@ -9,7 +9,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
+#include <QDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QSignalSpy>
@@ -316,8 +316,8 @@ void TestProgramm::pdfUndVorschauOhneDrucker()
 
     int vorschauseiten = 0;
     QTimer::singleShot(10, qApp, [&] {
-        auto *vorschau = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-        QVERIFY(vorschau);
+        auto *vorschau = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(vorschau && vorschau->objectName() == QLatin1String("Druckvorschau"));
         vorschauseiten = vorschau->findChild<QPrintPreviewWidget *>()->pageCount();
         vorschau->reject();
     });

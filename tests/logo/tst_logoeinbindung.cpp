@@ -97,7 +97,7 @@ QByteArray Dateiinhalt(const QString &pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-// What Image1 shows, as a picture of its 600 × 150 pixels.
+// What Image1 shows, as a picture of its pixels (600 × 150 at the design size).
 QImage Angezeigt(TForm5 &form)
 {
     return form.Image1->grab().toImage().convertToFormat(QImage::Format_RGB888);
@@ -270,14 +270,18 @@ void TestLogoeinbindung::ladenUndLogoBmp()
 void TestLogoeinbindung::anzeigeBeschnittenVonObenLinks_data()
 {
     QTest::addColumn<QSize>("groesse");
-    QTest::newRow("600 x 150 füllt die Fläche") << QSize(600, 150);
-    QTest::newRow("1200 x 300 zeigt das linke obere Viertel") << QSize(1200, 300);
-    QTest::newRow("klein oben links auf Silber") << QSize(50, 20);
+    QTest::addColumn<QSize>("wachstum");  // the window grows by half of it before and after loading
+    QTest::newRow("600 x 150 füllt die Fläche") << QSize(600, 150) << QSize(0, 0);
+    QTest::newRow("1200 x 300 zeigt das linke obere Viertel") << QSize(1200, 300) << QSize(0, 0);
+    QTest::newRow("klein oben links auf Silber") << QSize(50, 20) << QSize(0, 0);
+    QTest::newRow("1200 x 300 im vergrößerten Fenster") << QSize(1200, 300) << QSize(200, 100);
+    QTest::newRow("klein im vergrößerten Fenster") << QSize(100, 50) << QSize(200, 100);
 }
 
 void TestLogoeinbindung::anzeigeBeschnittenVonObenLinks()
 {
     QFETCH(QSize, groesse);
+    QFETCH(QSize, wachstum);
     const QString pfad = quelle->filePath(QStringLiteral("logo.bmp"));
     const QImage muster = Rgb(Muster(groesse));
     QVERIFY(muster.save(pfad, "BMP"));
@@ -285,14 +289,17 @@ void TestLogoeinbindung::anzeigeBeschnittenVonObenLinks()
     TForm5 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.resize(form.size() + wachstum / 2);
     waehlen(form, pfad);
+    form.resize(form.size() + wachstum / 2);
 
     const QImage angezeigt = Angezeigt(form);
-    QCOMPARE(angezeigt.size(), QSize(600, 150));
-    const QSize sichtbar = groesse.boundedTo(QSize(600, 150));
+    const QSize flaeche = QSize(600, 150) + wachstum;
+    QCOMPARE(angezeigt.size(), flaeche);
+    const QSize sichtbar = groesse.boundedTo(flaeche);
     QCOMPARE(angezeigt.copy(QRect(QPoint(0, 0), sichtbar)), muster.copy(QRect(QPoint(0, 0), sichtbar)));
-    if (groesse.width() < 600) {
-        QCOMPARE(angezeigt.pixel(599, 149), Silber);
+    if (groesse.width() < flaeche.width()) {
+        QCOMPARE(angezeigt.pixel(flaeche.width() - 1, flaeche.height() - 1), Silber);
         QCOMPARE(angezeigt.pixel(groesse.width(), 0), Silber);
         QCOMPARE(angezeigt.pixel(0, groesse.height()), Silber);
     }

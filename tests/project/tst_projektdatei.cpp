@@ -250,11 +250,13 @@ void TestProjektdatei::ordnerVerweigertNeueDateien_data()
 {
     QTest::addColumn<QString>("ziel");
     QTest::addColumn<int>("aufruf");  // -1 write(), else Schreibaufrufe
+    QTest::addColumn<bool>("platz");  // the disk has room for the new length
     QTest::addColumn<int>("code");
-    QTest::newRow("vorhandene Datei: an Ort und Stelle") << "alt.lkz" << -1 << 0;
-    QTest::newRow("Verweis auf vorhandene Datei") << "link.lkz" << -1 << 0;
-    QTest::newRow("neue Datei") << "neu.lkz" << -1 << 5;
-    QTest::newRow("an Ort und Stelle, Platte voll") << "alt.lkz" << 0 << 101;
+    QTest::newRow("vorhandene Datei: an Ort und Stelle") << "alt.lkz" << -1 << true << 0;
+    QTest::newRow("Verweis auf vorhandene Datei") << "link.lkz" << -1 << true << 0;
+    QTest::newRow("neue Datei") << "neu.lkz" << -1 << true << 5;
+    QTest::newRow("an Ort und Stelle, Platte voll") << "alt.lkz" << 0 << true << 101;
+    QTest::newRow("an Ort und Stelle, kein Platz reserviert") << "alt.lkz" << -1 << false << 101;
 }
 
 // Where the folder refuses the temporary file, an existing file is written
@@ -263,8 +265,10 @@ void TestProjektdatei::ordnerVerweigertNeueDateien()
 {
     QFETCH(QString, ziel);
     QFETCH(int, aufruf);
+    QFETCH(bool, platz);
     QFETCH(int, code);
-    anlegen(pfad("alt.lkz"), QByteArray(1500, 'a'));
+    // Shorter than the new content: writing it in place needs new blocks.
+    anlegen(pfad("alt.lkz"), QByteArray(700, 'a'));
     QVERIFY(::chmod(QFile::encodeName(pfad("alt.lkz")), 0640) == 0);
     QVERIFY(QFile::link(pfad("alt.lkz"), pfad("link.lkz")));
 
@@ -272,11 +276,15 @@ void TestProjektdatei::ordnerVerweigertNeueDateien()
     aufrufe.oeffnen = ordnerVerweigert;
     if (aufruf >= 0)
         aufrufe.schreiben = Schreibaufrufe[aufruf];
+    if (!platz)
+        aufrufe.reservieren = [](int, off_t, off_t) { return ENOSPC; };
     const Dateiergebnis ergebnis = ProjektdateiSchreiben(pfad(ziel), beispiel(), aufrufe);
 
     QCOMPARE(ergebnis.code(), code);
     if (code == 0)
         QCOMPARE(inhalt(pfad("alt.lkz")), alsBytes(beispiel()));
+    if (!platz)
+        QCOMPARE(inhalt(pfad("alt.lkz")), QByteArray(700, 'a'));
     QCOMPARE(dateien(), (QStringList{"alt.lkz", "link.lkz"}));
     QVERIFY(QFileInfo(pfad("link.lkz")).isSymLink());
     struct stat info {};

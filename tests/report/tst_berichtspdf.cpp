@@ -1,6 +1,6 @@
 // The report page drawn by the real painter into a PDF and read back with
-// poppler: every line at its place, the logo in its box, later lines
-// covering earlier ones.
+// poppler: every line at its place, the logo in its box, long lines kept to
+// their columns.
 
 #include "PdfPruefung.h"
 #include "report/Bericht.h"
@@ -108,7 +108,8 @@ private slots:
     void logoFuelltSeinenKasten_data();
     void logoFuelltSeinenKasten();
     void leeresLogoBleibtUnsichtbar();
-    void spaetereZeileVerdecktFruehere();
+    void langerTextBleibtInSeinerSpalte_data();
+    void langerTextBleibtInSeinerSpalte();
     void querformatSchneidetNurAb();
 
 private:
@@ -221,47 +222,53 @@ void TestBerichtspdf::leeresLogoBleibtUnsichtbar()
     QVERIFY(FastGleich(mitLogo, leer, 2));
 }
 
-void TestBerichtspdf::spaetereZeileVerdecktFruehere()
+void TestBerichtspdf::langerTextBleibtInSeinerSpalte_data()
 {
-    // A long object name runs on to the right without wrapping, into the
-    // right column, where "Bearbeiter: " is drawn later and covers it.
-    Berichtswerte lang = Vollbewertung();
-    lang.Edit2 = QString(QStringLiteral("Wohnanlage am Lindenpark, Haus ")).repeated(3);
-    Berichtswerte kurz = Vollbewertung();
-    kurz.Edit2.clear();
-    const QDate tag(2026, 12, 7);
+    QTest::addColumn<bool>("rechts");  // the right column's line, else the left one's
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<bool>("ganz");  // it fits whole at 7 pt or more
+    QTest::newRow("Objektbezeichnung mit 39 Zeichen")
+        << false << QStringLiteral("MFH Lindenstraße 12 – WE 4, 1.OG rechts") << true;
+    QTest::newRow("Objektbezeichnung zu lang auch in 7 pt")
+        << false << QStringLiteral("Wohnanlage am Lindenpark, Haus ").repeated(3) << false;
+    QTest::newRow("Bearbeiter bis zum rechten Rand")
+        << true << QStringLiteral("Erika Mustermann-Lüdenscheidt, Dipl.-Ing.") << true;
+}
 
-    const QString pdfLang = PdfSchreiben(*ordner, Berichtsseite(lang, tag), Weiss());
-    const auto gelesen = PdfLesen(pdfLang);
+// A text that would reach its neighbour is drawn smaller at its place, and
+// cut off only where even 7 pt is too wide: the neighbour stays whole.
+void TestBerichtspdf::langerTextBleibtInSeinerSpalte()
+{
+    QFETCH(bool, rechts);
+    QFETCH(QString, wert);
+    QFETCH(bool, ganz);
+    Berichtswerte mit = Vollbewertung();
+    Berichtswerte ohne = Vollbewertung();
+    (rechts ? mit.Edit7 : mit.Edit2) = wert;
+    (rechts ? ohne.Edit7 : ohne.Edit2).clear();
+    const QDate tag(2026, 12, 7);
+    const int links = rechts ? 1150 : 150;
+    const int ende = rechts ? 2100 - 150 : 1150 - 20;
+
+    const QString pdf = PdfSchreiben(*ordner, Berichtsseite(mit, tag), Weiss());
+    const auto gelesen = PdfLesen(pdf);
     QCOMPARE(gelesen.size(), std::size_t(1));
     const double x0 = Raender.left() * 10;
     const double y0 = Raender.top() * 10;
-    // The long line is there as one line, beyond the right column's start.
-    double rechtsAussen = 0;
-    for (const PdfWort &w : gelesen.front().woerter)
-        if (std::abs(w.oben - (y0 + 850)) <= Toleranz)
-            rechtsAussen = std::max(rechtsAussen, w.rechts);
-    QVERIFY(rechtsAussen > x0 + 1150 + 500);
-    const auto bearbeiter = ZeileBei(gelesen.front(), x0 + 1150, y0 + 850, Toleranz);
-    QVERIFY(bearbeiter);
-    QVERIFY(bearbeiter->text.startsWith(QStringLiteral("Bearbeiter:")));
+    const auto zeile = ZeileBei(gelesen.front(), x0 + links, y0 + 850, Toleranz);
+    QVERIFY(zeile);
+    if (ganz) {
+        QCOMPARE(zeile->text, ((rechts ? QStringLiteral("Bearbeiter: ") : QStringLiteral("Objektbezeichnung: ")) + wert)
+                                  .simplified());
+        QVERIFY2(zeile->rechts <= x0 + ende, qPrintable(QString::number(zeile->rechts - x0)));
+    }
 
-    // Where "Bearbeiter: …" stands, the page looks as if the long name were
-    // not there.
+    // Right of its room the page looks as if the text were not there.
     QTemporaryDir zweiter;
-    const QImage mit = PdfBild(pdfLang, 254);
-    const QImage ohne = PdfBild(PdfSchreiben(zweiter, Berichtsseite(kurz, tag), Weiss()), 254);
-    double ende = 0;
-    for (const PdfWort &w : gelesen.front().woerter)
-        if (w.text == QLatin1String("Mustermann") && std::abs(w.oben - (y0 + 850)) <= Toleranz)
-            ende = w.rechts;
-    QVERIFY(ende > x0 + 1150);
-    const QRect zelle(QPoint(qRound(x0) + 1150 + 2, qRound(y0) + 850 + 2),
-                      QPoint(qFloor(ende) - 2, qRound(y0) + 850 + 40 - 2));
-    QVERIFY(FastGleich(mit.copy(zelle), ohne.copy(zelle), 2));
-    // Beyond the covering line the long name shows.
-    const QRect dahinter(zelle.right() + 30, zelle.top(), 300, zelle.height());
-    QVERIFY(!FastGleich(mit.copy(dahinter), ohne.copy(dahinter), 2));
+    const QImage bildMit = PdfBild(pdf, 254);
+    const QImage bildOhne = PdfBild(PdfSchreiben(zweiter, Berichtsseite(ohne, tag), Weiss()), 254);
+    const QRect dahinter(QPoint(qRound(x0) + ende + 1, qRound(y0) + 850), QPoint(bildMit.width() - 1, qRound(y0) + 890));
+    QVERIFY(FastGleich(bildMit.copy(dahinter), bildOhne.copy(dahinter), 2));
 }
 
 void TestBerichtspdf::querformatSchneidetNurAb()

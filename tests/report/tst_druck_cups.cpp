@@ -205,8 +205,16 @@ void TestDruckCups::druckdialogBestaetigtEineA4Seite()
 void TestDruckCups::abbrechenSchicktKeinenAuftrag()
 {
     const QString vorher = Lpstat({QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), Warteschlange});
-    Beantworten<QPrintDialog>([](QPrintDialog *dialog) { dialog->reject(); });
+    QAbstractPrintDialog::PrintDialogOptions optionen;
+    int vonSeite = 0;
+    Beantworten<QPrintDialog>([&](QPrintDialog *dialog) {
+        optionen = dialog->options();
+        vonSeite = dialog->fromPage();
+        dialog->reject();
+    });
     Drucken1Click(*form, Farblogo(), *drucker);
+    QCOMPARE(optionen, QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection);
+    QCOMPARE(vonSeite, 1);
     QTest::qWait(500);
     QCOMPARE(Lpstat({QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), Warteschlange}), vorher);
     QVERIFY(Ausgabe().entryList({QStringLiteral("*.pdf")}, QDir::Files).isEmpty());
@@ -236,10 +244,18 @@ void TestDruckCups::jederBerichtEineEigeneDatei()
 void TestDruckCups::druckereinstellungGiltFuerDenNaechstenDruck()
 {
     bool eingestellt = false;
-    Beantworten<QPrintDialog>([&](QPrintDialog *dialog) { eingestellt = QuerformatBestaetigen(dialog); });
+    QString titel, ok;
+    Beantworten<QPrintDialog>([&](QPrintDialog *dialog) {
+        titel = dialog->windowTitle();
+        ok = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)
+                 ->button(QDialogButtonBox::Ok)->text();
+        eingestellt = QuerformatBestaetigen(dialog);
+    });
     const auto fehler = FehlerAbfangen();
     Druckereinstellung1Click(*form, *drucker);
     QVERIFY(eingestellt);
+    QCOMPARE(titel, QStringLiteral("Druckereinstellung"));
+    QCOMPARE(ok, QStringLiteral("OK"));
     QCOMPARE(drucker->printerName(), Warteschlange);
     QCOMPARE(drucker->pageLayout().orientation(), QPageLayout::Landscape);
 

@@ -15,7 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
+#include <QAction>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -51,6 +52,8 @@ private slots:
     void init();
     void seitenVonDerEckeAus();
     void fehlschlagLaesstAlteDateiGanz();
+    void fehlerNennenDenGrund_data();
+    void fehlerNennenDenGrund();
     void vorschlag_data();
     void vorschlag();
     void speicherdialog();
@@ -110,13 +113,40 @@ void TestPdfExport::fehlschlagLaesstAlteDateiGanz()
     setrlimit(RLIMIT_FSIZE, &alt);
     std::signal(SIGXFSZ, altesSignal);
 
-    QCOMPARE(fehler, QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden.").arg(pfad));
+    QCOMPARE(fehler.value_or(QString()),
+             QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden. Zu wenig Speicherplatz").arg(pfad));
     QCOMPARE(Inhalt(pfad), vorher);
     QCOMPARE(QDir(ordner->path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.pdf")});
-
-    const QString ohneOrdner = ordner->filePath(QStringLiteral("fehlt/neu.pdf"));
-    QVERIFY(PdfSchreiben(ohneOrdner, seiten, LeeresLogo(), QString()));
     QCOMPARE(PdfSchreiben(pfad, seiten, QImage(), QString()), QStringLiteral("Bitmap ist ungültig"));
+}
+
+void TestPdfExport::fehlerNennenDenGrund_data()
+{
+    QTest::addColumn<QString>("art");  // what stands at the path
+    QTest::addColumn<QString>("grund");
+    const QString verweigert = QStringLiteral("Dateizugriff verweigert");
+    QTest::newRow("FIFO") << "FIFO" << verweigert;
+    QTest::newRow("Verweis auf ein Gerät") << "/dev/null" << verweigert;
+    QTest::newRow("Ordner") << "Ordner" << verweigert;
+    QTest::newRow("fehlender Ordner") << "fehlt/neu.pdf" << QStringLiteral("Ungültiger Dateiname");
+    QTest::newRow("Name mit 256 Bytes") << QString(252, u'n') + ".pdf" << QStringLiteral("Ungültiger Dateiname");
+}
+
+void TestPdfExport::fehlerNennenDenGrund()
+{
+    QFETCH(QString, art);
+    QFETCH(QString, grund);
+    QString pfad = ordner->filePath(QStringLiteral("x.pdf"));
+    if (art == "FIFO")
+        QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+    else if (art == "Ordner")
+        QVERIFY(QDir().mkdir(pfad));
+    else if (art.startsWith(u'/'))
+        QVERIFY(QFile::link(art, pfad));
+    else
+        pfad = ordner->filePath(art);
+    QCOMPARE(PdfSchreiben(pfad, {Seite(QStringLiteral("Haus"))}, LeeresLogo(), QString()).value_or(QString()),
+             QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden. %2").arg(pfad, grund));
 }
 
 void TestPdfExport::vorschlag_data()
@@ -174,16 +204,28 @@ void TestPdfExport::speicherdialog()
 void TestPdfExport::vorschauZeigtDieSeiten()
 {
     QPrinter drucker(QPrinter::HighResolution);
+    const QPageLayout vorher = drucker.pageLayout();
     int seiten = -1;
-    QString titel;
-    Beantworten<QPrintPreviewDialog>([&](QPrintPreviewDialog *dialog) {
-        titel = dialog->windowTitle();
-        seiten = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    std::shared_ptr<Fehlermeldung> fehler;
+    Beantworten<QDialog>([&](QDialog *dialog) {
+        auto *ansicht = dialog->findChild<QPrintPreviewWidget *>();
+        seiten = ansicht->pageCount();
+        zoom = ansicht->zoomMode();
+        // Without a printer its "Drucken …" refuses, as "Ergebnis drucken" does.
+        fehler = FehlerAbfangen();
+        for (QAction *aktion : dialog->findChildren<QAction *>())
+            if (aktion->text() == QStringLiteral("Drucken …"))
+                aktion->trigger();
         dialog->reject();
     });
     DruckvorschauZeigen(nullptr, drucker, {Seite(QStringLiteral("A")), Seite(QStringLiteral("B"))}, LeeresLogo());
-    QCOMPARE(titel, QStringLiteral("Druckvorschau"));
     QCOMPARE(seiten, 2);
+    QCOMPARE(zoom, QPrintPreviewWidget::FitToWidth);
+    QVERIFY(fehler);
+    QCOMPARE(fehler->text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
+    QCOMPARE(drucker.outputFileName(), QString());
+    QVERIFY(drucker.pageLayout().isEquivalentTo(vorher));
 }
 
 QTEST_MAIN(TestPdfExport)

@@ -101,6 +101,8 @@ private slots:
     void unterscheidbar_data();
     void unterscheidbar();
     void seiteAusDemPdf();
+    void nichtsUeberDenRand_data();
+    void nichtsUeberDenRand();
     void langeRechenwegeAufMehrerenSeiten();
     void fensterFolgtDenTasten();
     void pdfUndDruckAusDemFenster();
@@ -351,6 +353,36 @@ void TestRechenwegfenster::seiteAusDemPdf()
     for (const PdfWort &w : seite.woerter)
         QVERIFY2(w.links >= 145 && w.rechts <= 1955, qPrintable(w.text));
     QVERIFY(alles.contains(QStringLiteral("Lüftungstechnische Maßnahme zur Sicherstellung")));
+}
+
+void TestRechenwegfenster::nichtsUeberDenRand_data()
+{
+    QTest::addColumn<QList<Texte>>("laeufe");
+    QTest::addColumn<QString>("erwartet");  // a part of the page's text
+    QTest::newRow("Fläche 1e308 mit Zehnerpotenz")
+        << QList<Texte>{{{S::Edit6, "1e308"}, {S::Edit8, "3,0"}}} << QStringLiteral("1,0 · 10³⁰⁸");
+    QTest::newRow("Gebäudetyp ohne Blanks")
+        << QList<Texte>{{{S::ComboBox1, QString(300, u'x')}, {S::Edit6, "120"}}} << QString(40, u'x');
+}
+
+// Long numbers and words never run past the margin of 15 mm.
+void TestRechenwegfenster::nichtsUeberDenRand()
+{
+    QFETCH(QList<Texte>, laeufe);
+    QFETCH(QString, erwartet);
+    QTemporaryDir ordner;
+    const QString pdf = ordner.filePath(QStringLiteral("rechenweg.pdf"));
+    const auto seiten = RechenwegSeiten(RechenwegZeilen(Aufzeichnen(laeufe)), Objekt(), QDate(2026, 12, 7));
+    QCOMPARE(PdfSchreiben(pdf, seiten, QImage(), QString()), std::nullopt);
+    QString alles;
+    for (const PdfSeite &seite : PdfLesen(pdf)) {
+        alles += Zeilentexte(seite).join(u'\n');
+        for (const PdfWort &w : seite.woerter)
+            QVERIFY2(w.links >= 145 && w.rechts <= 1955, qPrintable(w.text));
+    }
+    alles.replace(QChar(0xa0), u' ');
+    QVERIFY2(alles.contains(erwartet), qPrintable(alles));
+    QVERIFY(!alles.contains(QString(20, u'0')));
 }
 
 void TestRechenwegfenster::langeRechenwegeAufMehrerenSeiten()
