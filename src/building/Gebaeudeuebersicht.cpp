@@ -93,7 +93,6 @@ void TGebaeudeuebersicht::OrdnerZeigen(const QString &ordner)
         waechter.removePaths(waechter.directories());
     aktuellerOrdner = QDir(ordner).absolutePath();
     LabelOrdner->setText(QStringLiteral("Ordner: ") + QDir::toNativeSeparators(aktuellerOrdner));
-    setWindowTitle(QStringLiteral("Gebäudeübersicht – ") + QDir(aktuellerOrdner).dirName());
     waechter.addPath(aktuellerOrdner);
     QSettings().setValue(QStringLiteral("gebaeude/ordner"), aktuellerOrdner);
     tabelle->leeren();
