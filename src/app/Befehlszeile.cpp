@@ -32,9 +32,22 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
                                                       "Maßnahmen nach DIN 1946-6 (Ausgabe 2009)"));
     const QCommandLineOption hilfe = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption pruefen(
+        QStringLiteral("pruefen"),
+        QStringLiteral("Prüft die Projektdateien PFAD… (Dateien oder Ordner mit .lkz-Dateien) durch "
+                       "Nachrechnen und schreibt die Tabelle (CSV) auf die Standardausgabe. Code 0: alle "
+                       "stimmen, 1: eine weicht ab oder ist keine Projektdatei."));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QStringLiteral("Schreibt das Sammel-PDF der Projektdateien PFAD… (Übersicht und eine Seite je "
+                       "Nutzungseinheit, PDF/A-1b) nach ZIEL.pdf; Logo ist Logo.bmp im Arbeitsordner. "
+                       "Codes wie --pruefen."),
+        QStringLiteral("ZIEL.pdf"));
+    parser.addOption(pruefen);
+    parser.addOption(pdf);
     parser.addPositionalArgument(QStringLiteral("PROJEKT.lkz"),
                                  QStringLiteral("Projektdatei, die beim Start geöffnet wird."),
-                                 QStringLiteral("[PROJEKT.lkz]"));
+                                 QStringLiteral("[PROJEKT.lkz | --pruefen PFAD… | --pdf ZIEL.pdf PFAD…]"));
 
     if (!parser.parse(argumente))
         return Fehler(programm, parser.errorText());
@@ -53,6 +66,24 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
         return b;
     }
     const QStringList pfade = parser.positionalArguments();
+    if (parser.isSet(pruefen) || parser.isSet(pdf)) {
+        if (parser.isSet(pruefen) && parser.isSet(pdf))
+            return Fehler(programm, QStringLiteral("--pruefen und --pdf schließen sich aus."));
+        if (pfade.isEmpty())
+            return Fehler(programm, QStringLiteral("Keine Projektdatei und kein Ordner angegeben."));
+        b.art = parser.isSet(pdf) ? Art::SammelPdf : Art::Pruefen;
+        for (const QString &p : pfade) {
+            if (p.isEmpty())
+                return Fehler(programm, QStringLiteral("Ein Pfad ist leer."));
+            b.pfade.append(QDir::cleanPath(QDir::current().absoluteFilePath(p)));
+        }
+        if (b.art == Art::SammelPdf) {
+            if (parser.value(pdf).isEmpty())
+                return Fehler(programm, QStringLiteral("Der Name der PDF-Datei ist leer."));
+            b.ziel = QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(pdf)));
+        }
+        return b;
+    }
     if (pfade.size() > 1)
         return Fehler(programm, QStringLiteral("Es kann nur eine Projektdatei geöffnet werden."));
     if (pfade.size() == 1) {

@@ -7,6 +7,9 @@
 #include "report/Drucken.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QLibraryInfo>
@@ -23,6 +26,7 @@ Programm::Programm()
     , Form5(std::make_unique<TForm5>())
     , Form6(std::make_unique<TForm6>())
     , Rechenwegfenster(std::make_unique<TRechenweg>(weg))
+    , Gebaeude(std::make_unique<TGebaeudeuebersicht>())
 {
     // The icon of every window but the about box, decoded once and shared.
     QApplication::setWindowIcon(QPixmap::fromImage(Rohbild(QStringLiteral(":/roh/symbol_luvanto_64.rgba"))));
@@ -39,7 +43,9 @@ void Programm::Verbinden()
     Form1->projektdatenLeeren = [this] { daten.Leeren(); };
     FeldlaengenBegrenzen(*Form1);
     QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(),
-                     [this] { Speichern1Click(*Form1, daten, Projektname); });
+                     [this] { Speichern1Click(*Form1, daten, Projektname, Dateiwahl::Dialoge(), {}, Speichervorschlag); });
+    QObject::connect(Form1->NeueNutzungseinheit1, &QAction::triggered, Form1.get(),
+                     [this] { NeueNutzungseinheit1Click(*Form1, Projektname, Speichervorschlag); });
     QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(),
                      [this] { ffnen1Click(*Form1, daten, Projektname); });
     QObject::connect(Form1->Drucken1, &QAction::triggered, Form1.get(),
@@ -67,6 +73,14 @@ void Programm::Verbinden()
     Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(*Form1); };
     Rechenwegfenster->drucker = [this]() -> QPrinter & { return Drucker(); };
     Rechenwegfenster->projektpfad = [this] { return Projektname; };
+
+    QObject::connect(Form1->Gebaeudeuebersicht1, &QAction::triggered, Form1.get(),
+                     [this] { Gebaeudeuebersicht1Click(); });
+    Gebaeude->logo = [this] { return Form5->logo(); };
+    QObject::connect(Gebaeude.get(), &TGebaeudeuebersicht::oeffnen, Form1.get(), [this](const QString &pfad) {
+        GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+        Form1->activateWindow();
+    });
 }
 
 QPrinter &Programm::Drucker()
@@ -87,6 +101,19 @@ void Programm::InformationenzurDIN194661Click() { NebenfensterZeigen(Form3.get()
 void Programm::berlassungsbedingungen3Click() { NebenfensterZeigen(Form2.get()); }
 
 void Programm::Rechenweg1Click() { NebenfensterZeigen(Rechenwegfenster.get()); }
+
+// Opens on the folder of the project shown, else on the one used last,
+// else on the home folder.
+void Programm::Gebaeudeuebersicht1Click()
+{
+    QString ordner = Projektname.isEmpty() ? QSettings().value(QStringLiteral("gebaeude/ordner")).toString()
+                                           : QFileInfo(Projektname).absolutePath();
+    if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+        ordner = QDir::homePath();
+    if (Gebaeude->ordner() != QDir(ordner).absolutePath())
+        Gebaeude->OrdnerZeigen(ordner);
+    NebenfensterZeigen(Gebaeude.get());
+}
 
 void Programm::Info1Click()
 {

@@ -18,6 +18,7 @@
 #include "reference/Wind.h"
 #include "logo/Logoeinbindung.h"
 #include "workings/Rechenwegfenster.h"
+#include "building/Gebaeudeuebersicht.h"
 
 #include <memory>
 
@@ -32,6 +33,7 @@ public:
     Rechenweg weg;        // the last recalculation, step by step
     TProjektdaten daten;
     QString Projektname;  // path of the project file last saved or opened
+    QString Speichervorschlag;  // what "Speichern" proposes while Projektname is empty
 
     // In the order of creation.
     std::unique_ptr<TForm1> Form1;
@@ -42,6 +44,7 @@ public:
     std::unique_ptr<TForm5> Form5;
     std::unique_ptr<TForm6> Form6;
     std::unique_ptr<TRechenweg> Rechenwegfenster;
+    std::unique_ptr<TGebaeudeuebersicht> Gebaeude;
 
     // The application's one printer, with the choices of the print and
     // printer set-up dialogs, for every report until the program ends. It is
@@ -60,6 +63,7 @@ public:
     void Info1Click();
     void berlassungsbedingungen3Click();
     void Rechenweg1Click();
+    void Gebaeudeuebersicht1Click();
 
 private:
     void Verbinden();

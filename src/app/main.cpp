@@ -1,5 +1,6 @@
 #include "app/Befehlszeile.h"
 #include "app/Programm.h"
+#include "building/Gebaeudebefehle.h"
 #include "fileio/Dateiname.h"
 
 #include <QApplication>
@@ -57,13 +58,24 @@ int main(int argc, char *argv[])
             argumente << NameAusBytes(QByteArray(argv[i]));
         befehlszeile = Befehlszeile::Lesen(argumente);
     }
-    if (befehlszeile.art != Befehlszeile::Art::Starten) {
+    if (befehlszeile.art == Befehlszeile::Art::Hilfe || befehlszeile.art == Befehlszeile::Art::Version
+        || befehlszeile.art == Befehlszeile::Art::Fehler) {
         std::FILE *ziel = befehlszeile.art == Befehlszeile::Art::Fehler ? stderr : stdout;
         std::fputs(befehlszeile.text.toLocal8Bit().constData(), ziel);
         return befehlszeile.Rueckgabewert();
     }
 
     int nurName = 1;
+    if (befehlszeile.art == Befehlszeile::Art::Pruefen || befehlszeile.art == Befehlszeile::Art::SammelPdf) {
+        // No window is shown: the hidden main window that recomputes the
+        // units needs no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication anwendung(nurName, argv);
+        DeutscheUebersetzungLaden();
+        if (befehlszeile.art == Befehlszeile::Art::Pruefen)
+            return PruefenAusgeben(befehlszeile.pfade, stdout);
+        return SammelPdfAusgeben(befehlszeile.pfade, befehlszeile.ziel);
+    }
     const std::unique_ptr<QApplication> anwendung = Oberflaeche(nurName, argv);
     QApplication::setApplicationName(QStringLiteral("luvanto"));
     // The installed menu entry, for desktops that match windows to it by name.

@@ -1,7 +1,7 @@
 #pragma once
 
-// The controls of the main window that the recalculation reads or writes,
-// under their designer names.
+// The controls of the main window that the recalculation and the question
+// flow read or write, under their designer names.
 enum class Steuerelement {
     ComboBox1,  // Gebäudetyp
     ComboBox2,  // Gebäudelage
@@ -24,4 +24,43 @@ enum class Steuerelement {
     Label40,    // qML (never shown)
     Label49,    // first comment
     Label63,    // second comment
+    // Only the question flow's.
+    Edit5,        // Luftvolumen Nutzungseinheit
+    Label19,      // caption of the default category
+    Label50,      // windowless-room note, three lines
+    Label57,
+    Label58,
+    Label62,      // subscript "50" of Label19
+    Panel2,       // building data
+    Panel3,       // air tightness
+    Panel4,       // heat protection
+    Panel5,       // results
+    Panel11,      // the third question
+    RadioGroup1,  // Gibt es fensterlose Räume ?
+    RadioGroup2,  // Weitere Anforderungen an Nutzungseinheit ?
+    RadioGroup3,  // Anforderungen an Schall, Hygiene, Effizienz ?
 };
+
+#include <cstddef>
+
+inline constexpr std::size_t Steuerelementanzahl = std::size_t(Steuerelement::RadioGroup3) + 1;
+
+// Whether the control shows a text: an edit field, a combo box or a label,
+// not a panel or a radio group.
+constexpr bool HatText(Steuerelement element)
+{
+    return element < Steuerelement::Panel2;
+}
+
+// The edit fields, whose change handler runs when code sets another text.
+constexpr bool IstEingabefeld(Steuerelement element)
+{
+    switch (element) {
+    case Steuerelement::Edit5:
+    case Steuerelement::Edit6:
+    case Steuerelement::Edit8:
+    case Steuerelement::Edit10:
+    case Steuerelement::Edit11: return true;
+    default: return false;
+    }
+}

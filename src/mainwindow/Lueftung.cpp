@@ -22,15 +22,6 @@
 
 namespace {
 
-const QString EFH = QStringLiteral("EFH als mehrgeschossige Nutzungseinheit");
-const QString MFH = QStringLiteral("MFH als eingeschossige Nutzungseinheit");
-const QString KategorieBestand = QStringLiteral("mittlerer Gebäudebestand");
-const QString KategorieNeubau = QStringLiteral("freie Lüftung Neubau");
-const QString KategorieModernisierungMFH =
-    QStringLiteral("freie Lüftung bei Modernisierung in MFH als eingeschossige NE");
-const QString KategorieModernisierungEFH =
-    QStringLiteral("freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE");
-
 // Puts a subscript label right behind the first characters of a caption.
 void Tiefstellen(QLabel *index, const QLabel *beschriftung, const QString &davor)
 {
@@ -71,11 +62,13 @@ void FeldlaengeBegrenzen(QWidget &fenster)
 TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     : QMainWindow(parent)
     , zustand(z)
+    , ablauf(*this, z)
 {
     // Set before the controls exist, so they inherit it instead of being
     // updated one by one.
     setFont(Programmschrift(11));
     setupUi(this);
+    starttitel = windowTitle();
     Gestalten();
     Tastatur();
     Verbinden();
@@ -329,6 +322,20 @@ QWidget *TForm1::steuerelement(Steuerelement element) const
     case S::Label40: return Label40;
     case S::Label49: return Label49;
     case S::Label63: return Label63;
+    case S::Edit5: return Edit5;
+    case S::Label19: return Label19;
+    case S::Label50: return Label50;
+    case S::Label57: return Label57;
+    case S::Label58: return Label58;
+    case S::Label62: return Label62;
+    case S::Panel2: return Panel2;
+    case S::Panel3: return Panel3;
+    case S::Panel4: return Panel4;
+    case S::Panel5: return Panel5;
+    case S::Panel11: return Panel11;
+    case S::RadioGroup1: return RadioGroup1;
+    case S::RadioGroup2: return RadioGroup2;
+    case S::RadioGroup3: return RadioGroup3;
     }
     return nullptr;
 }
@@ -356,6 +363,10 @@ void TForm1::setzeText(Steuerelement element, const std::string &text)
             feld->setCursorPosition(cursor);
         return;
     }
+    if (auto *kombi = qobject_cast<Kombifeld *>(w)) {
+        kombi->setText(neu);
+        return;
+    }
     static_cast<QLabel *>(w)->setText(neu);
 }
 
@@ -369,9 +380,31 @@ void TForm1::setzeSichtbar(Steuerelement element, bool sichtbar)
     steuerelement(element)->setVisible(sichtbar);
 }
 
-int TForm1::radioGroup3Index() const
+int TForm1::radioIndex(Steuerelement gruppe) const
 {
-    return RadioGroup3->itemIndex();
+    return static_cast<RadioGroup *>(steuerelement(gruppe))->itemIndex();
+}
+
+void TForm1::setzeRadioIndex(Steuerelement gruppe, int index)
+{
+    static_cast<RadioGroup *>(steuerelement(gruppe))->setItemIndex(index);
+}
+
+void TForm1::setzeGrau(bool grau)
+{
+    const QColor farbe = grau ? Feldgrau : normaleFeldfarbe();
+    setzeFeldfarbe(Edit8, farbe);
+    setzeFeldfarbe(Edit10, farbe);
+}
+
+void TForm1::berechne()
+{
+    Berechnen();
+}
+
+void TForm1::urteilVermerken(Rechenweg::Urteilsgeber geber)
+{
+    UrteilVermerken(geber);
 }
 
 void TForm1::Berechnen()
@@ -395,208 +428,30 @@ void TForm1::UrteilVermerken(Rechenweg::Urteilsgeber geber)
     emit rechenwegGeaendert();
 }
 
-// --- Handlers that only recalculate ------------------------------------------
+// --- Question flow ---------------------------------------------------------
 
-void TForm1::Edit5Change() { Berechnen(); }
-void TForm1::Edit6Change() { Berechnen(); }
-void TForm1::Edit8Change() { Berechnen(); }
-void TForm1::Edit10Change() { Berechnen(); }
-void TForm1::ComboBox2Change() { Berechnen(); }
-void TForm1::ComboBox6Change() { Berechnen(); }
-
-// --- Question flow -------------------------------------------------------
-
-void TForm1::Berechnungsfelder(bool zeigen)
-{
-    for (QWidget *panel : {Panel2, Panel4, Panel3, Panel5})
-        panel->setVisible(zeigen);
-}
-
-void TForm1::Urteil(const QString &ergebnis, const QString &kommentar1, const QString &kommentar2)
-{
-    Label31->setText(ergebnis);
-    Label31->show();
-    Label49->setText(kommentar1);
-    Label49->show();
-    Label63->setText(kommentar2);
-    Label63->show();
-}
-
-void TForm1::RadioGroup1Click()
-{
-    if (RadioGroup1->itemIndex() == 1) {
-        RadioGroup2->setItemIndex(1);
-        RadioGroup3->setItemIndex(0);
-        Berechnungsfelder(true);
-        for (QLabel *hinweis : {Label50, Label57, Label58})
-            hinweis->hide();
-        RadioGroup2->hide();
-        Panel11->show();
-        for (QLabel *urteil : {Label31, Label49, Label63}) {
-            urteil->setText(QString());
-            urteil->hide();
-        }
-        UrteilVermerken(Rechenweg::Urteilsgeber::WartetAufBerechnung);
-    }
-    if (RadioGroup1->itemIndex() == 0) {
-        RadioGroup2->setItemIndex(1);
-        RadioGroup3->setItemIndex(0);
-        Berechnungsfelder(false);
-        for (QLabel *hinweis : {Label50, Label57, Label58})
-            hinweis->show();
-        RadioGroup2->show();
-        Panel11->show();
-        Urteil(Urteilstexte::AusreichendZeile1, Urteilstexte::AusreichendZeile2, QString());
-        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
-    }
-}
-
-void TForm1::RadioGroup2Click()
-{
-    if (RadioGroup2->itemIndex() == 1) {
-        RadioGroup3->setItemIndex(0);
-        Berechnungsfelder(false);
-        Panel11->show();
-        Label31->setText(Urteilstexte::AusreichendZeile1);
-        Label31->show();
-        Label49->setText(Urteilstexte::AusreichendZeile2);
-        Label49->show();
-        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
-    }
-    if (RadioGroup2->itemIndex() == 0) {
-        RadioGroup3->setItemIndex(0);
-        Berechnungsfelder(true);
-        Panel11->show();
-        for (QLabel *urteil : {Label31, Label49}) {
-            urteil->setText(QString());
-            urteil->hide();
-        }
-        UrteilVermerken(Rechenweg::Urteilsgeber::WartetAufBerechnung);
-    }
-}
-
-void TForm1::RadioGroup3Click()
-{
-    Berechnen();
-    if (RadioGroup3->itemIndex() > 0) {
-        Urteil(Urteilstexte::ErhoehteAnforderungen, QString(),
-               Urteilstexte::ErhoehteAnforderungenKommentar);
-        UrteilVermerken(Rechenweg::Urteilsgeber::ErhoehteAnforderungen);
-    } else if (RadioGroup1->itemIndex() == 0) {
-        Urteil(Urteilstexte::AusreichendZeile1, Urteilstexte::AusreichendZeile2, QString());
-        UrteilVermerken(Rechenweg::Urteilsgeber::FensterloseRaeume);
-    }
-}
-
-void TForm1::Modernisierungskategorie()
-{
-    if (ComboBox1->text() == MFH)
-        ComboBox6->setText(KategorieModernisierungMFH);
-    if (ComboBox1->text() == EFH)
-        ComboBox6->setText(KategorieModernisierungEFH);
-}
-
-void TForm1::ComboBox1Change()
-{
-    ComboBox7Change();
-}
-
-void TForm1::ComboBox7Change()
-{
-    ComboBox6->setText(KategorieBestand);
-    if (ComboBox7->text() == QLatin1String("ja")) {
-        for (QWidget *w : std::initializer_list<QWidget *>{Edit11, Label21, Label29, ComboBox8})
-            w->hide();
-        Label26->setText(QStringLiteral("hoch"));
-        zustand.fWS = 0.3;
-        ComboBox6->setText(KategorieNeubau);
-    } else {
-        for (QWidget *w : std::initializer_list<QWidget *>{Edit11, Label21, Label29, ComboBox8})
-            w->show();
-        const int baujahr = TextZuGanzzahl(Edit11->text().toStdString());
-        if (baujahr > 1994) {
-            Label29->hide();
-            ComboBox8->hide();
-            Label26->setText(QStringLiteral("hoch"));
-            zustand.fWS = 0.3;
-            Modernisierungskategorie();
-        } else {
-            if (ComboBox8->text() == QLatin1String("ja")) {
-                Label26->setText(QStringLiteral("hoch"));
-                Modernisierungskategorie();
-            }
-            if (ComboBox8->text() == QLatin1String("nein")) {
-                Label26->setText(QStringLiteral("niedrig"));
-                ComboBox6->setText(KategorieBestand);
-            }
-        }
-    }
-    Label26->show();
-    Berechnen();
-}
-
-void TForm1::Edit11Change()
-{
-    ComboBox7Change();
-}
-
-void TForm1::ComboBox5Change()
-{
-    if (ComboBox5->text() == QLatin1String("ja")) {
-        for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6})
-            w->hide();
-        setzeFeldfarbe(Edit8, normaleFeldfarbe());
-        setzeFeldfarbe(Edit10, normaleFeldfarbe());
-        Berechnen();
-    } else {
-        for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6})
-            w->show();
-        setzeFeldfarbe(Edit8, Feldgrau);
-        setzeFeldfarbe(Edit10, Feldgrau);
-        ComboBox6Change();
-    }
-}
+void TForm1::Edit5Change() { ablauf.Geaendert(Steuerelement::Edit5); }
+void TForm1::Edit6Change() { ablauf.Geaendert(Steuerelement::Edit6); }
+void TForm1::Edit8Change() { ablauf.Geaendert(Steuerelement::Edit8); }
+void TForm1::Edit10Change() { ablauf.Geaendert(Steuerelement::Edit10); }
+void TForm1::Edit11Change() { ablauf.Geaendert(Steuerelement::Edit11); }
+void TForm1::ComboBox1Change() { ablauf.Geaendert(Steuerelement::ComboBox1); }
+void TForm1::ComboBox2Change() { ablauf.Geaendert(Steuerelement::ComboBox2); }
+void TForm1::ComboBox5Change() { ablauf.Geaendert(Steuerelement::ComboBox5); }
+void TForm1::ComboBox6Change() { ablauf.Geaendert(Steuerelement::ComboBox6); }
+void TForm1::ComboBox7Change() { ablauf.Geaendert(Steuerelement::ComboBox7); }
+void TForm1::RadioGroup1Click() { ablauf.RadioGroup1Click(); }
+void TForm1::RadioGroup2Click() { ablauf.RadioGroup2Click(); }
+void TForm1::RadioGroup3Click() { ablauf.RadioGroup3Click(); }
 
 void TForm1::Zuruecksetzen()
 {
     for (QLineEdit *feld : {Edit1, Edit2, Edit3, Edit4, Edit7, Edit9})
         feld->setText(QString());
-    for (QLineEdit *feld : {Edit6, Edit5, Edit11, Edit8, Edit10})
-        feld->setText(QString());
-
-    ComboBox1->setText(EFH);
-    ComboBox2->setText(QStringLiteral("windschwach"));
-    ComboBox7->setText(QStringLiteral("ja"));
-    ComboBox8->setText(QStringLiteral("ja"));
-    ComboBox5->setText(QStringLiteral("ja"));
-    ComboBox6->setText(KategorieNeubau);
-
-    // The page follows its new answers: a measured value ("ja") needs no
-    // default selector and white, empty fields; a new building ("ja") no
-    // year and no renovation question. The recalculations of the field
-    // resets above may have written defaults of the previous answers.
-    for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6, Edit11,
-                                                        Label21, Label29, ComboBox8})
-        w->hide();
-    setzeFeldfarbe(Edit8, normaleFeldfarbe());
-    setzeFeldfarbe(Edit10, normaleFeldfarbe());
-    Edit8->setText(QString());
-    Edit10->setText(QString());
-
-    RadioGroup1->setItemIndex(-1);
-    RadioGroup2->setItemIndex(1);
-    RadioGroup3->setItemIndex(0);
-
+    ablauf.FelderZuruecksetzen();
     if (projektdatenLeeren)
         projektdatenLeeren();
-
-    Berechnungsfelder(false);
-    for (QLabel *hinweis : {Label50, Label57, Label58})
-        hinweis->hide();
-    Panel11->show();
-    for (QLabel *urteil : {Label31, Label49, Label63})
-        urteil->hide();
-    UrteilVermerken(Rechenweg::Urteilsgeber::Zurueckgesetzt);
+    ablauf.AnzeigeZuruecksetzen();
 }
 
 // --- Start page and menu -------------------------------------------------

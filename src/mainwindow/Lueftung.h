@@ -4,11 +4,12 @@
 // menu, and the question flow of the necessity check.
 //
 // Every input of the work page has a change or click handler. Plain inputs
-// run Berechnen() directly; the questions run the question-flow handlers,
-// which show and hide panels, write the verdicts of the branches that need
-// no calculation, choose the default air-tightness category, and then run
-// Berechnen() where a calculation is needed. The window is Berechnen()'s
-// Rechenblatt: the engine reads and writes the controls through it.
+// run Berechnen() directly; the questions run the question-flow handlers
+// (engine/Fragenablauf.h), which show and hide panels, write the verdicts
+// of the branches that need no calculation, choose the default
+// air-tightness category, and then run Berechnen() where a calculation is
+// needed. The window is the engine's Arbeitsblatt: the recalculation and
+// the flow read and write the controls through it.
 //
 // The controls follow these rules when code sets their values, and the
 // handlers rely on them:
@@ -29,7 +30,8 @@
 // announces every finished recalculation and every verdict of the question
 // flow (rechenwegGeaendert), which the program passes to the Rechenweg.
 
-#include "engine/Rechenblatt.h"
+#include "engine/Arbeitsblatt.h"
+#include "engine/Fragenablauf.h"
 #include "engine/Rechenweg.h"
 #include "engine/Rechenzustand.h"
 #include "ui_Lueftung.h"
@@ -41,7 +43,7 @@
 
 class QScrollArea;
 
-class TForm1 : public QMainWindow, public Ui::TForm1, public Rechenblatt {
+class TForm1 : public QMainWindow, public Ui::TForm1, public Arbeitsblatt {
     Q_OBJECT
 
 public:
@@ -54,18 +56,25 @@ public:
     // Returns the work page to the state of a new, empty project.
     void Zuruecksetzen();
 
+    // The caption the window starts with.
+    const QString &Starttitel() const { return starttitel; }
+
     // Notes in the engine's record who wrote the verdict that stands, and
     // announces it; a completed recalculation is announced the same way.
     void UrteilVermerken(Rechenweg::Urteilsgeber geber);
     // Empties the project record during the reset; set by the program.
     std::function<void()> projektdatenLeeren;
 
-    // Rechenblatt
+    // Arbeitsblatt
     std::string text(Steuerelement element) const override;
     void setzeText(Steuerelement element, const std::string &text) override;
     bool sichtbar(Steuerelement element) const override;
     void setzeSichtbar(Steuerelement element, bool sichtbar) override;
-    int radioGroup3Index() const override;
+    int radioIndex(Steuerelement gruppe) const override;
+    void setzeRadioIndex(Steuerelement gruppe, int index) override;
+    void setzeGrau(bool grau) override;
+    void berechne() override;
+    void urteilVermerken(Rechenweg::Urteilsgeber geber) override;
 
     // Handlers of the work page.
     void Edit5Change();
@@ -112,11 +121,10 @@ private:
     void SeiteAnpassen();
     void Berechnen();
     QWidget *steuerelement(Steuerelement element) const;
-    void Modernisierungskategorie();
-    void Berechnungsfelder(bool zeigen);
-    void Urteil(const QString &ergebnis, const QString &kommentar1, const QString &kommentar2);
 
     Rechenzustand &zustand;
+    Fragenablauf ablauf;
+    QString starttitel;
     int rechentiefe = 0;
     bool eingepasst = false;
     QSize entwurfsflaeche;  // of the client area, as designed

@@ -159,10 +159,11 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten)
 }
 
 void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
-                     const Dateiwahl &wahl, const Dateiaufrufe &aufrufe)
+                     const Dateiwahl &wahl, const Dateiaufrufe &aufrufe, const QString &vorschlag)
 {
     ProjektSichern(form, daten);
-    if (const std::optional<QString> pfad = wahl.speichern(&form, Projektname)) {
+    const QString angebot = Projektname.isEmpty() ? vorschlag : Projektname;
+    if (const std::optional<QString> pfad = wahl.speichern(&form, angebot)) {
         form.setWindowTitle(QFileInfo(NameZumZeigen(*pfad)).fileName());
         const Dateiergebnis ergebnis = ProjektdateiSchreiben(*pfad, daten, aufrufe);
         if (!ergebnis.gelungen()) {
@@ -172,6 +173,43 @@ void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
         Projektname = *pfad;
     }
     form.setWindowTitle(Fenstertitel(Projektname));
+}
+
+void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, QString &vorschlag)
+{
+    // Twice without saving, the first unsaved unit is replaced: its
+    // proposal stays.
+    if (!Projektname.isEmpty())
+        vorschlag = NaechsterDateiname(Projektname);
+    Projektname.clear();
+    form.setWindowTitle(form.Starttitel());
+    form.Button1->click();
+    form.Edit6->setText(QString());
+    if (form.ComboBox5->text() == QLatin1String("ja"))
+        form.Edit8->setText(QString());
+    form.Edit2->setFocus(Qt::OtherFocusReason);
+    form.Edit2->selectAll();
+}
+
+QString NaechsterDateiname(const QString &pfad)
+{
+    if (pfad.isEmpty())
+        return {};
+    const QFileInfo info(pfad);
+    const QString name = info.completeBaseName();
+    const QString endung = info.suffix().isEmpty() ? QStringLiteral("lkz") : info.suffix();
+    qsizetype ziffern = 0;
+    while (ziffern < name.size() && name.at(name.size() - 1 - ziffern).isDigit())
+        ++ziffern;
+    const bool mitZahl = ziffern > 0 && ziffern < 10;
+    const QString stamm = mitZahl ? name.left(name.size() - ziffern) : name + QLatin1Char(' ');
+    qlonglong zahl = mitZahl ? name.right(ziffern).toLongLong() + 1 : 2;
+    const QDir ordner = info.absoluteDir();
+    QString kandidat;
+    do {
+        kandidat = ordner.filePath(stamm + QString::number(zahl++) + QLatin1Char('.') + endung);
+    } while (QFileInfo::exists(kandidat));
+    return kandidat;
 }
 
 void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, const Dateiwahl &wahl)

@@ -40,9 +40,25 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten);
 // slot and is recognised from its beginning when a project is opened.
 void FeldlaengenBegrenzen(TForm1 &form);
 
-// Handler of the menu item "Speichern".
+// Handler of the menu item "Speichern". The dialog proposes Projektname,
+// or vorschlag while the project has no file yet.
 void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
-                     const Dateiwahl &wahl = Dateiwahl::Dialoge(), const Dateiaufrufe &aufrufe = {});
+                     const Dateiwahl &wahl = Dateiwahl::Dialoge(), const Dateiaufrufe &aufrufe = {},
+                     const QString &vorschlag = {});
+
+// Handler of "Neue Nutzungseinheit": the next unit of the same building,
+// started from the one shown. The object data and every answer stay; the
+// area, and with a measured value also n50, are emptied, and the results
+// follow as for a user's change. The unit has no file yet: the title is the
+// start caption, Projektname is empty and vorschlag becomes an unused name
+// beside the previous file (NaechsterDateiname). The cursor stands in
+// Objektbezeichnung with its text selected.
+void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, QString &vorschlag);
+
+// An unused file name in the folder of pfad, derived from it: a number at
+// the end of the name counts on ("WE 3.lkz" → "WE 4.lkz"), otherwise " 2",
+// " 3", … is added ("Haus.lkz" → "Haus 2.lkz"). Empty for an empty pfad.
+QString NaechsterDateiname(const QString &pfad);
 
 // Handler of the menu item "Öffnen": asks for a file and opens it.
 void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,

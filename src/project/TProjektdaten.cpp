@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 #include <algorithm>
 
 namespace {
@@ -41,9 +43,23 @@ const Slot &slotVon(Projektfeld feld)
 // Each character becomes one byte; one that the code page lacks becomes "?".
 // The whole text is converted in one go; only a text with such a character
 // is converted again code point by code point to find it.
+// Opening the code page's converter costs far more than a slot's text: one
+// encoder and one decoder are kept per thread and reset before each use; an
+// encoder that met a character the code page lacks is made anew, since its
+// reset keeps the error.
+QStringEncoder &Kodierer()
+{
+    thread_local std::optional<QStringEncoder> kodierer;
+    if (!kodierer || kodierer->hasError())
+        kodierer.emplace(Zeichensatz);
+    else
+        kodierer->resetState();
+    return *kodierer;
+}
+
 QByteArray Windows1252(const QString &text)
 {
-    QStringEncoder ganz(Zeichensatz);
+    QStringEncoder &ganz = Kodierer();
     QByteArray bytes = ganz.encode(text);
     if (!ganz.hasError())
         return bytes;
@@ -53,7 +69,7 @@ QByteArray Windows1252(const QString &text)
         qsizetype laenge = 1;
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             laenge = 2;
-        QStringEncoder einzeln(Zeichensatz);
+        QStringEncoder &einzeln = Kodierer();
         const QByteArray zeichen = einzeln.encode(QStringView(text).sliced(i, laenge));
         bytes += (einzeln.hasError() || zeichen.size() != 1) ? QByteArray("?") : zeichen;
         i += laenge - 1;
@@ -73,7 +89,8 @@ QString TProjektdaten::text(Projektfeld feld) const
     const Slot &slot = slotVon(feld);
     const std::size_t laenge = std::min<std::size_t>(inhalt[slot.offset], slot.kapazitaet);
     const auto *anfang = reinterpret_cast<const char *>(inhalt.data() + slot.offset + 1);
-    QStringDecoder decoder(Zeichensatz);
+    thread_local QStringDecoder decoder(Zeichensatz);
+    decoder.resetState();
     return decoder.decode(QByteArrayView(anfang, static_cast<qsizetype>(laenge)));
 }
 

@@ -38,7 +38,7 @@ QString PdfErsteller()
 }
 
 std::optional<QString> PdfSchreiben(const QString &pfad, const Seitenliste &seiten, const QImage &logo,
-                                    const QString &titel)
+                                    const QString &titel, QPagedPaintDevice::PdfVersion version)
 {
     const QImage bild = Druckbild(logo);
     if (bild.isNull() && HatLogo(seiten))
@@ -51,6 +51,7 @@ std::optional<QString> PdfSchreiben(const QString &pfad, const Seitenliste &seit
         QPdfWriter pdf(&puffer);
         pdf.setTitle(titel);
         pdf.setCreator(PdfErsteller());
+        pdf.setPdfVersion(version);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter maler;
         if (!maler.begin(&pdf))

@@ -16,6 +16,7 @@
 
 #include <QDate>
 #include <QImage>
+#include <QPagedPaintDevice>
 #include <QString>
 
 #include <optional>
@@ -28,9 +29,11 @@ class QWidget;
 QString PdfErsteller();
 
 // Writes the pages into the file at pfad with the given document title;
-// logo is the picture for the pages' logo boxes.
+// logo is the picture for the pages' logo boxes. PdfVersion_A1b makes an
+// archivable PDF/A-1b file.
 std::optional<QString> PdfSchreiben(const QString &pfad, const Seitenliste &seiten, const QImage &logo,
-                                    const QString &titel);
+                                    const QString &titel,
+                                    QPagedPaintDevice::PdfVersion version = QPagedPaintDevice::PdfVersion_1_4);
 
 // The proposed path "<anfang> <objekt> <JJJJ-MM-TT>.pdf", in the folder of
 // the project file projektpfad, or in the home folder when there is none.

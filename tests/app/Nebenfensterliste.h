@@ -23,6 +23,7 @@ inline void NebenfensterZeilen()
     QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4" << "Lüftungssysteme";
     QTest::newRow("Logoeinbindung") << "Logoeinbindung1" << "Logo";
     QTest::newRow("Rechenweg") << "Rechenweg1" << "Rechenweg";
+    QTest::newRow("Gebäudeübersicht") << "Gebaeudeuebersicht1" << "Gebäudeübersicht";
 }
 
 // Opens the window the way the user does: its menu item or its button.

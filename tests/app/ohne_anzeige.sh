@@ -6,7 +6,7 @@ set -uo pipefail
 programm=$1
 
 erste=$("$programm" --help | head -n 1)
-if [ "$erste" != "Aufruf: luvanto [Optionen] [PROJEKT.lkz]" ]; then
+if [ "${erste%% [PROJEKT.lkz*}" != "Aufruf: luvanto [Optionen]" ]; then
     echo "Hilfe beginnt mit: $erste"
     exit 1
 fi

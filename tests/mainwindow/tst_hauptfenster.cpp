@@ -195,10 +195,11 @@ void TestHauptfenster::menue()
     for (QAction *a : menues[0]->menu()->actions())
         if (!a->isSeparator())
             programm << a->text();
-    QCOMPARE(programm, QStringList({"&Neu", "Ö&ffnen", "&Speichern", "Dr&uckereinstellung",
+    QCOMPARE(programm, QStringList({"&Neu", "Neue &Nutzungseinheit", "Ö&ffnen", "&Speichern", "Dr&uckereinstellung",
                                     "Ergebnis &drucken", "Ergebnis als &PDF speichern …", "Druck&vorschau",
-                                    "&Rechenweg …", "&Beenden"}));
+                                    "&Rechenweg …", "&Gebäudeübersicht …", "&Beenden"}));
     QCOMPARE(form->Rechenweg1->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    QCOMPARE(form->NeueNutzungseinheit1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
     QStringList hilfe;
     for (QAction *a : menues[1]->menu()->actions())
         if (a->isVisible())

@@ -3,6 +3,7 @@
 // in every state of the question flow, the edge cases of loading, and every
 // failure with its message and what stands afterwards.
 #include "Projektaufbau.h"
+#include "building/Nachrechnung.h"
 
 #include <QClipboard>
 
@@ -238,6 +239,9 @@ void TestProjektbefehle::rundreise()
     const Fensterbild vorher(a.form);
     speichern(a, "projekt.lkz");
     QCOMPARE(dateiinhalt(pfad("projekt.lkz")), alsBytes(a.daten));
+    // Entered anew in a fresh program, the unit gives the stored results.
+    Nachrechnung nachrechnung;
+    QCOMPARE(Pruefung(a.daten, nachrechnung.nachrechnen(a.daten)), QStringLiteral("stimmt"));
 
     Projektaufbau b;
     oeffnen(b, "projekt.lkz");

@@ -1,0 +1,67 @@
+#pragma once
+
+// The recomputation of a unit from its project file: what a freshly started
+// program shows when the unit is entered by hand, as far as the page lets a
+// user enter it.
+//
+// It runs the engine and the question flow that the main window runs, on a
+// page held in memory that starts as a freshly made main window, with
+// engine values of its own that start at zero for every unit: the rules are
+// the ones the user works with, never a copy, and a unit takes
+// microseconds, not the milliseconds the widgets need to lay out its texts. The unit is entered in the order
+// of the work page: the three questions, then, where the page shows them,
+// building type, site, area, new building, year, renovation, measured value,
+// n50, exponent and category; where increased requirements were ticked
+// after the fields, that order too (see nachrechnen()). A question is clicked, a field is typed and a
+// combo box is chosen only where its text differs from what the page holds,
+// as a user would; each runs its handlers by the window's own rules.
+//
+// For a file saved in the ordinary way the recomputed results are the
+// stored ones. They differ where the file was edited, or where a typed text
+// matched no rule and a coefficient of an earlier run stayed in force.
+
+#include "engine/Rechenzustand.h"
+#include "engine/Speicherblatt.h"
+#include "project/TProjektdaten.h"
+#include "report/Bericht.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class TForm1;
+
+class Nachrechnung {
+public:
+    Nachrechnung();
+    ~Nachrechnung();
+    Nachrechnung(const Nachrechnung &) = delete;
+    Nachrechnung &operator=(const Nachrechnung &) = delete;
+
+    // The record with the recomputed results and verdict; the entered slots
+    // are the file's.
+    TProjektdaten nachrechnen(const TProjektdaten &gespeichert);
+
+    // The verdict line of the last recomputation as the page shows it:
+    // empty while there is none.
+    QString urteil() const;
+
+    // The unit as "Öffnen" shows it in a freshly started program, stored
+    // results and all, as the report prints it; through a hidden main window.
+    Berichtswerte geoeffnet(const TProjektdaten &gespeichert);
+
+private:
+    TProjektdaten eingeben(const TProjektdaten &gespeichert, bool anforderungZuletzt);
+
+    Rechenzustand fensterzustand;
+    std::unique_ptr<TForm1> form;
+    Speicherblatt::Stand anfang;  // the page of a fresh window
+    QStringList anfangstexte;     // its result labels
+    QString urteilText;
+};
+
+// "stimmt" when every stored result and verdict text equals the recomputed
+// one; otherwise "weicht ab: " and what differs, e.g.
+// "weicht ab: q_v,Inf gespeichert 96,9, nachgerechnet 450,0".
+QString Pruefung(const TProjektdaten &gespeichert, const TProjektdaten &nachgerechnet);
