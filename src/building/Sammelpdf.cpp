@@ -157,5 +157,7 @@ QString SammelPdfVorschlag(const std::vector<Einheit> &einheiten, QDate datum, c
 {
     const Einheit *erste = ErsteEinheit(einheiten);
     const QString strasse = erste ? erste->gespeichert.text(F::StrasseNr) : QString();
-    return PdfVorschlag(QStringLiteral("Lüftungskonzept"), strasse, datum, QDir(ordner).filePath(QStringLiteral(".")));
+    // The proposal goes beside the folder's project files: any name in it.
+    return PdfVorschlag(QStringLiteral("Lüftungskonzept"), strasse, datum,
+                        QDir(ordner).filePath(QStringLiteral("Gebäude.lkz")));
 }

@@ -5,6 +5,7 @@
 #include "building/Einheit.h"
 #include "building/Gebaeudecsv.h"
 #include "building/Nachrechnung.h"
+#include "building/Sammelpdf.h"
 #include "project/Projektaufbau.h"
 
 #include <QProcess>
@@ -178,6 +179,8 @@ void TestGebaeude::sammelPdf()
         speichern(QStringLiteral("WE %1.lkz").arg(i));
     }
     QVERIFY(QFile(pfad(QStringLiteral("WE 4.lkz"))).open(QIODevice::WriteOnly));
+    QCOMPARE(SammelPdfVorschlag(EinheitenLesen(Projektdateien(ordner->path())), QDate(2026, 12, 8), ordner->path()),
+             pfad(QStringLiteral("Lüftungskonzept Lindenstraße 12 2026-12-08.pdf")));
     QProcess programm;
     programm.setWorkingDirectory(ordner->path());
     programm.start(QStringLiteral(LUVANTO_PROGRAMM), {"--pdf", "haus.pdf", "."});
