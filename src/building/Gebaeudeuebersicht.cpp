@@ -29,9 +29,11 @@ constexpr std::size_t ErsteZeilen = 50;
 QString OrdnerDialog(QWidget *eltern, const QString &start)
 {
     QFileDialog dialog(eltern, QStringLiteral("Ordner wählen"), start);
+    DateidialogBeschriften(dialog, QString());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
-    DateidialogBeschriften(dialog, QString());
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Ordner:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Wählen"));
     return DateidialogZeigen(dialog).value_or(QString());
 }
 

@@ -40,11 +40,6 @@ const Tabellenspalte Spalten[] = {
     {"Maßnahme", 1540, 140},   {"Prüfung", 1690, 260},
 };
 
-Seitenelement Text(int links, int unten, int hoehe, bool fett, const QString &text)
-{
-    return {Seitenelement::Art::Text, links, unten, 0, hoehe, fett, text};
-}
-
 // The text cut with "…" to the width, in the page's type at its height.
 QString Gekuerzt(const QString &text, int breite, int hoehe)
 {
@@ -83,24 +78,24 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
     std::vector<Seitenelement> seite;
     const auto kopf = [&](int unten) {
         for (const Tabellenspalte &s : Spalten)
-            seite.push_back(Text(s.links, unten, Tabellenhoehe, true, QString::fromUtf8(s.kopf)));
+            seite.push_back(Textelement(s.links, unten, Tabellenhoehe, true, QString::fromUtf8(s.kopf)));
     };
 
-    seite.push_back(Text(Links, 200, Titelhoehe, true, QStringLiteral("Lüftungskonzept nach DIN 1946-6 – Gebäudeübersicht")));
+    seite.push_back(Textelement(Links, 200, Titelhoehe, true, QStringLiteral("Lüftungskonzept nach DIN 1946-6 – Gebäudeübersicht")));
     const Einheit *erste = ErsteEinheit(einheiten);
     const auto wert = [&](F feld) { return erste ? erste->gespeichert.text(feld) : QString(); };
-    seite.push_back(Text(Links, 350, Texthoehe, true, QStringLiteral("Objektdaten:")));
-    seite.push_back(Text(Links, 400, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + wert(F::StrasseNr)));
-    seite.push_back(Text(Links, 450, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + wert(F::PlzOrt)));
-    seite.push_back(Text(1150, 350, Texthoehe, true, QStringLiteral("Bearbeiterdaten:")));
-    seite.push_back(Text(1150, 400, Texthoehe, false, QStringLiteral("Bearbeiter: ") + wert(F::Bearbeiter)));
-    seite.push_back(Text(1150, 450, Texthoehe, false, QStringLiteral("Firmenname: ") + wert(F::Firmenname)));
-    seite.push_back(Text(1150, 500, Texthoehe, false, QStringLiteral("Firmenadresse: ") + wert(F::Firmenadresse)));
-    seite.push_back(Text(Links, 600, Texthoehe, false,
+    seite.push_back(Textelement(Links, 350, Texthoehe, true, QStringLiteral("Objektdaten:")));
+    seite.push_back(Textelement(Links, 400, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + wert(F::StrasseNr)));
+    seite.push_back(Textelement(Links, 450, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + wert(F::PlzOrt)));
+    seite.push_back(Textelement(1150, 350, Texthoehe, true, QStringLiteral("Bearbeiterdaten:")));
+    seite.push_back(Textelement(1150, 400, Texthoehe, false, QStringLiteral("Bearbeiter: ") + wert(F::Bearbeiter)));
+    seite.push_back(Textelement(1150, 450, Texthoehe, false, QStringLiteral("Firmenname: ") + wert(F::Firmenname)));
+    seite.push_back(Textelement(1150, 500, Texthoehe, false, QStringLiteral("Firmenadresse: ") + wert(F::Firmenadresse)));
+    seite.push_back(Textelement(Links, 600, Texthoehe, false,
                          QStringLiteral("Datum: ") + datum.toString(QStringLiteral("dd.MM.yy"))));
-    seite.push_back(Text(Links, 750, Texthoehe, true, QStringLiteral("Zusammenfassung:")));
-    seite.push_back(Text(Links, 800, Texthoehe, false, Summenzeile(einheiten)));
-    seite.push_back(Text(Links, 1050, Texthoehe, true, QStringLiteral("Nutzungseinheiten:")));
+    seite.push_back(Textelement(Links, 750, Texthoehe, true, QStringLiteral("Zusammenfassung:")));
+    seite.push_back(Textelement(Links, 800, Texthoehe, false, Summenzeile(einheiten)));
+    seite.push_back(Textelement(Links, 1050, Texthoehe, true, QStringLiteral("Nutzungseinheiten:")));
     int unten = TabelleErsteSeite;
     kopf(unten);
     for (const Einheit &e : einheiten) {
@@ -108,7 +103,7 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
         if (unten > Tabellenende) {
             seiten.push_back(std::move(seite));
             seite = {};
-            seite.push_back(Text(Links, 200, Texthoehe, true,
+            seite.push_back(Textelement(Links, 200, Texthoehe, true,
                                  QStringLiteral("Gebäudeübersicht (Fortsetzung)")));
             unten = TabelleFolgeseite;
             kopf(unten);
@@ -116,7 +111,7 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
         }
         const QStringList zellen = Tabellenzeile(e);
         for (std::size_t s = 0; s < std::size(Spalten); ++s)
-            seite.push_back(Text(Spalten[s].links, unten, Tabellenhoehe, false,
+            seite.push_back(Textelement(Spalten[s].links, unten, Tabellenhoehe, false,
                                  Gekuerzt(zellen[qsizetype(s)], Spalten[s].breite - 10, Tabellenhoehe)));
     }
     seiten.push_back(std::move(seite));
@@ -124,8 +119,8 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
     const int anzahl = int(seiten.size());
     for (int i = 0; i < anzahl; ++i) {
         auto &s = seiten[std::size_t(i)];
-        s.push_back(Text(Links, Fussrand, Fusshoehe, false, Fusszeile() + Versionstext));
-        s.push_back(Text(Rechts - 300, Fussrand + 50, Fusshoehe, false,
+        s.push_back(Textelement(Links, Fussrand, Fusshoehe, false, Fusszeile() + Versionstext));
+        s.push_back(Textelement(Rechts - 300, Fussrand + 50, Fusshoehe, false,
                          QStringLiteral("Seite %1 von %2").arg(i + 1).arg(anzahl)));
     }
     return seiten;

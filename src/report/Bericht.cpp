@@ -35,7 +35,7 @@ public:
     }
     void zeile(int links, int unten, int hoehe, bool fett, const QString &text)
     {
-        elemente.push_back({Seitenelement::Art::Text, links, unten, 0, hoehe, fett, text});
+        elemente.push_back(Textelement(links, unten, hoehe, fett, text));
     }
     void ueberschrift(int links, int unten, const QString &text) { zeile(links, unten, Texthoehe, true, text); }
     void wert(int links, int unten, const QString &text) { zeile(links, unten, Texthoehe, false, text); }
@@ -149,4 +149,9 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatu
     s.zeile(LinkeSpalte, 2750, Fusshoehe, false, Fusszeile() + w.Label30);
     RaeumeSetzen(s.elemente, RechterRand);
     return s.elemente;
+}
+
+Seitenelement Textelement(int links, int unten, int hoehe, bool fett, const QString &text)
+{
+    return {Seitenelement::Art::Text, links, unten, 0, hoehe, fett, text};
 }

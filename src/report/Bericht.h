@@ -51,6 +51,9 @@ struct Seitenelement {
     bool operator==(const Seitenelement &) const = default;
 };
 
+// A text line of the page.
+Seitenelement Textelement(int links, int unten, int hoehe, bool fett, const QString &text);
+
 // Pages in the order they are printed, each as the list above.
 using Seitenliste = std::vector<std::vector<Seitenelement>>;
 

@@ -132,22 +132,17 @@ QStringList Umbrechen(const QString &text, double breite, const Breiten &b)
     return zeilen;
 }
 
-Seitenelement Text(int links, int unten, int hoehe, bool fett, const QString &text)
-{
-    return {Seitenelement::Art::Text, links, unten, 0, hoehe, fett, text};
-}
-
 std::vector<Seitenelement> Kopf(const Berichtswerte &w, QDate datum)
 {
     const int y = 150;
     return {
-        Text(Links, y, Titelhoehe, true, RechenwegTitel()),
-        Text(Links, y + 90, Texthoehe, false, QStringLiteral("Objektbezeichnung: ") + w.Edit2),
-        Text(Links, y + 130, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + w.Edit1),
-        Text(Links, y + 170, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + w.Edit4),
-        Text(Mitte, y + 90, Texthoehe, false, QStringLiteral("Bearbeiter: ") + w.Edit7),
-        Text(Mitte, y + 130, Texthoehe, false, QStringLiteral("Firmenname: ") + w.Edit3),
-        Text(Mitte, y + 170, Texthoehe, false,
+        Textelement(Links, y, Titelhoehe, true, RechenwegTitel()),
+        Textelement(Links, y + 90, Texthoehe, false, QStringLiteral("Objektbezeichnung: ") + w.Edit2),
+        Textelement(Links, y + 130, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + w.Edit1),
+        Textelement(Links, y + 170, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + w.Edit4),
+        Textelement(Mitte, y + 90, Texthoehe, false, QStringLiteral("Bearbeiter: ") + w.Edit7),
+        Textelement(Mitte, y + 130, Texthoehe, false, QStringLiteral("Firmenname: ") + w.Edit3),
+        Textelement(Mitte, y + 170, Texthoehe, false,
              QStringLiteral("Datum: ") + datum.toString(QStringLiteral("dd.MM.yyyy"))),
     };
 }
@@ -187,14 +182,14 @@ Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
         case Rechenwegzeile::Art::Gruppe:
             // A heading never stands alone at the foot of a page.
             platz(2, Gruppenabstand);
-            seiten.back().push_back(Text(Links, y, Texthoehe, true, z.was));
+            seiten.back().push_back(Textelement(Links, y, Texthoehe, true, z.was));
             y += Zeilenabstand;
             break;
         case Rechenwegzeile::Art::Hinweis: {
             const QStringList teile = Umbrechen(z.was, Rechts - Links, normal);
             platz(int(teile.size()), 0);
             for (const QString &teil : teile) {
-                seiten.back().push_back(Text(Links, y, Texthoehe, false, teil));
+                seiten.back().push_back(Textelement(Links, y, Texthoehe, false, teil));
                 y += Zeilenabstand;
             }
             break;
@@ -206,9 +201,9 @@ Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
             platz(n, 0);
             for (int i = 0; i < n; ++i) {
                 if (i < was.size() && !was[i].isEmpty())
-                    seiten.back().push_back(Text(Links, y, Texthoehe, false, was[i]));
+                    seiten.back().push_back(Textelement(Links, y, Texthoehe, false, was[i]));
                 if (i < wert.size() && !wert[i].isEmpty())
-                    seiten.back().push_back(Text(WertSpalte, y, Texthoehe, false, wert[i]));
+                    seiten.back().push_back(Textelement(WertSpalte, y, Texthoehe, false, wert[i]));
                 y += Zeilenabstand;
             }
             break;
@@ -218,9 +213,9 @@ Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
 
     const int anzahl = int(seiten.size());
     for (int i = 0; i < anzahl; ++i) {
-        seiten[i].push_back(Text(Links, Fussrand, Fusshoehe, false, Fusszeile() + objekt.Label30));
+        seiten[i].push_back(Textelement(Links, Fussrand, Fusshoehe, false, Fusszeile() + objekt.Label30));
         if (anzahl > 1)
-            seiten[i].push_back(Text(Rechts - 250, Fussrand - 50, Texthoehe, false,
+            seiten[i].push_back(Textelement(Rechts - 250, Fussrand - 50, Texthoehe, false,
                                      QStringLiteral("Seite %1 von %2").arg(i + 1).arg(anzahl)));
         RaeumeSetzen(seiten[i], Rechts);
     }
