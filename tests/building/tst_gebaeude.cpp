@@ -4,6 +4,7 @@
 #include "PdfPruefung.h"
 #include "building/Einheit.h"
 #include "building/Gebaeudecsv.h"
+#include "building/Gebaeudeuebersicht.h"
 #include "building/Nachrechnung.h"
 #include "building/Sammelpdf.h"
 #include "project/Projektaufbau.h"
@@ -55,6 +56,7 @@ private slots:
     void befehlszeile_data();
     void befehlszeile();
     void sammelPdf();
+    void uebersichtFolgtDemOrdner();
     void neueNutzungseinheit();
     void naechsterDateiname_data();
     void naechsterDateiname();
@@ -189,6 +191,30 @@ void TestGebaeude::sammelPdf()
     const std::vector<PdfSeite> seiten = PdfLesen(pfad(QStringLiteral("haus.pdf")));
     QCOMPARE(seiten.size(), std::size_t(4));
     QVERIFY(Lesen(pfad(QStringLiteral("haus.pdf"))).contains("pdfaid:part=\"1\""));
+}
+
+// Files added, changed and removed show in the window without a refresh.
+void TestGebaeude::uebersichtFolgtDemOrdner()
+{
+    Wohnung(a->form, QStringLiteral("WE 1"), QStringLiteral("45"));
+    speichern(QStringLiteral("WE 1.lkz"));
+    TGebaeudeuebersicht fenster;
+    fenster.OrdnerZeigen(ordner->path());
+    QTRY_VERIFY(!fenster.liestNoch());
+    QCOMPARE(fenster.LabelSummen->text(), QStringLiteral("1 Nutzungseinheit · 1 mit Maßnahme · 0 weichen ab"));
+
+    QVERIFY(QFile(pfad(QStringLiteral("WE 2.lkz"))).open(QIODevice::WriteOnly));
+    a->form.Edit6->setText(QStringLiteral("90"));
+    speichern(QStringLiteral("WE 3.lkz"));
+    // WE 1 overwritten with the larger flat, its infiltration edited.
+    a->daten.setzeText(F::ErgebnisI, QStringLiteral("1,0"));
+    QVERIFY(ProjektdateiSchreiben(pfad(QStringLiteral("WE 1.lkz")), a->daten).gelungen());
+    QTRY_COMPARE(fenster.LabelSummen->text(),
+                 QStringLiteral("2 Nutzungseinheiten · 0 mit Maßnahme · 1 weicht ab · 1 keine Projektdatei"));
+    QCOMPARE(fenster.Tabelle->model()->index(2, int(Spalte::Flaeche)).data().toString(), QStringLiteral("90"));
+
+    QVERIFY(QFile::remove(pfad(QStringLiteral("WE 2.lkz"))));
+    QTRY_COMPARE(fenster.Tabelle->model()->rowCount(), 2);
 }
 
 void TestGebaeude::neueNutzungseinheit()
