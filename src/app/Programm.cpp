@@ -27,6 +27,7 @@ Programm::Programm()
     , Form6(std::make_unique<TForm6>())
     , Rechenwegfenster(std::make_unique<TRechenweg>(weg))
     , Gebaeude(std::make_unique<TGebaeudeuebersicht>())
+    , Handbuch(std::make_unique<THandbuch>())
 {
     // The icon of every window but the about box, decoded once and shared.
     QApplication::setWindowIcon(QPixmap::fromImage(Rohbild(QStringLiteral(":/roh/symbol_luvanto_64.rgba"))));
@@ -59,9 +60,13 @@ void Programm::Verbinden()
     QObject::connect(Form1->Logoeinbindung1, &QAction::triggered, Form1.get(),
                      [this] { Logoeinbindung1Click(*Form5); });
     QObject::connect(Form1->Button3, &QPushButton::clicked, Form1.get(), [this] { Button3Click(); });
+    QObject::connect(Windeinstufung.get(), &TWindeinstufung::lageGewaehlt, Form1.get(),
+                     [this](const QString &lage) { Form1->ComboBox2->waehlen(lage); });
     QObject::connect(Form1->Button4, &QPushButton::clicked, Form1.get(), [this] { Button4Click(); });
     QObject::connect(Form1->InformationenzurDIN194661, &QAction::triggered, Form1.get(),
                      [this] { InformationenzurDIN194661Click(); });
+    QObject::connect(Form1->Handbuch1, &QAction::triggered, Form1.get(),
+                     [this] { NebenfensterZeigen(Handbuch.get()); });
     QObject::connect(Form1->Info1, &QAction::triggered, Form1.get(), [this] { Info1Click(); });
     QObject::connect(Form1->berlassungsbedingungen3, &QAction::triggered, Form1.get(),
                      [this] { berlassungsbedingungen3Click(); });
@@ -71,6 +76,7 @@ void Programm::Verbinden()
     QObject::connect(Form1.get(), &TForm1::rechenwegGeaendert, Rechenwegfenster.get(),
                      &TRechenweg::Aktualisieren);
     Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(*Form1); };
+    Rechenwegfenster->hinweise = [this] { return Form1->hinweise(); };
     Rechenwegfenster->drucker = [this]() -> QPrinter & { return Drucker(); };
     Rechenwegfenster->projektpfad = [this] { return Projektname; };
 

@@ -11,6 +11,7 @@
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
 #include "project/TProjektdaten.h"
+#include "reference/Handbuch.h"
 #include "reference/Information.h"
 #include "reference/Konzept.h"
 #include "reference/Programminfo.h"
@@ -45,6 +46,7 @@ public:
     std::unique_ptr<TForm6> Form6;
     std::unique_ptr<TRechenweg> Rechenwegfenster;
     std::unique_ptr<TGebaeudeuebersicht> Gebaeude;
+    std::unique_ptr<THandbuch> Handbuch;
 
     // The application's one printer, with the choices of the print and
     // printer set-up dialogs, for every report until the program ends. It is

@@ -51,6 +51,7 @@ Einheit EinheitLesen(const QString &pfad, Nachrechnung &nachrechnung)
     }
     einheit.nachgerechnet = nachrechnung.nachrechnen(einheit.gespeichert);
     einheit.urteil = nachrechnung.urteil();
+    einheit.hinweise = nachrechnung.hinweise().join(QStringLiteral(" · "));
     einheit.pruefung = Pruefung(einheit.gespeichert, einheit.nachgerechnet);
     return einheit;
 }

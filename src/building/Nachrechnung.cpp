@@ -1,10 +1,13 @@
 #include "building/Nachrechnung.h"
 
 #include "engine/Dezimaltext.h"
+#include "engine/Pruefhinweise.h"
 #include "engine/Speicherblatt.h"
 #include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
+
+#include <QDate>
 
 namespace {
 
@@ -67,10 +70,12 @@ TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
     // the page's order stand unless those of that way are the stored ones.
     if (d.text(F::AnforderungenSHE) != QLatin1String("0") && Pruefung(d, ergebnis) != QLatin1String("stimmt")) {
         const QString ersteUrteil = urteilText;
+        const QStringList ersteHinweise = hinweisTexte;
         TProjektdaten zuletzt = eingeben(d, true);
         if (Pruefung(d, zuletzt) == QLatin1String("stimmt"))
             return zuletzt;
         urteilText = ersteUrteil;
+        hinweisTexte = ersteHinweise;
     }
     return ergebnis;
 }
@@ -80,6 +85,8 @@ TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
 TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZuletzt)
 {
     Rechenzustand zustand;
+    Rechenweg weg;
+    zustand.weg = &weg;
     Speicherblatt blatt(zustand, anfang);
     blatt.ablauf().FelderZuruecksetzen();
     blatt.ablauf().AnzeigeZuruecksetzen();
@@ -114,6 +121,9 @@ TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZul
     for (const Rechenslot &r : Rechenslots)
         ergebnis.setzeText(r.feld, QString::fromStdString(blatt.text(r.element)));
     urteilText = blatt.sichtbar(S::Label31) ? QString::fromStdString(blatt.text(S::Label31)) : QString();
+    hinweisTexte.clear();
+    for (const Pruefhinweis &h : Pruefhinweise(weg, blatt, QDate::currentDate().year()))
+        hinweisTexte.append(QString::fromStdString(h.text));
     return ergebnis;
 }
 

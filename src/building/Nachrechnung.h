@@ -19,6 +19,8 @@
 // For a file saved in the ordinary way the recomputed results are the
 // stored ones. They differ where the file was edited, or where a typed text
 // matched no rule and a coefficient of an earlier run stayed in force.
+// Each recomputation also gives the hints on its input that the main window
+// would show (engine/Pruefhinweise.h), for the overview's column.
 
 #include "engine/Rechenzustand.h"
 #include "engine/Speicherblatt.h"
@@ -47,6 +49,9 @@ public:
     // empty while there is none.
     QString urteil() const;
 
+    // The hints on the input of the last recomputation, one text each.
+    QStringList hinweise() const { return hinweisTexte; }
+
     // The unit as "Öffnen" shows it in a freshly started program, stored
     // results and all, as the report prints it; through a hidden main window.
     Berichtswerte geoeffnet(const TProjektdaten &gespeichert);
@@ -59,6 +64,7 @@ private:
     Speicherblatt::Stand anfang;  // the page of a fresh window
     QStringList anfangstexte;     // its result labels
     QString urteilText;
+    QStringList hinweisTexte;
 };
 
 // "stimmt" when every stored result and verdict text equals the recomputed

@@ -22,3 +22,12 @@ void Kombifeld::setText(const QString &text)
     setEditText(text);
     lineEdit()->setCursorPosition(0);
 }
+
+void Kombifeld::waehlen(const QString &text)
+{
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return;
+    setCurrentIndex(index);
+    emit activated(index);
+}

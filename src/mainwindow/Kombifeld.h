@@ -17,6 +17,9 @@ public:
 
     QString text() const { return currentText(); }
     void setText(const QString &text);
+    // Chooses the item with this text as the user would from the list, so
+    // that the change handler runs; nothing when there is no such item.
+    void waehlen(const QString &text);
 
 signals:
     void geaendert();

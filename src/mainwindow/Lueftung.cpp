@@ -11,7 +11,9 @@
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
 
+#include <QDate>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QPalette>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -106,6 +108,19 @@ void TForm1::Gestalten()
     spalte->setSpacing(0);
     spalte->addWidget(rollflaeche, 1);
     spalte->addWidget(urteilsleiste);
+    hinweisfeld = new QLabel;
+    hinweisfeld->setObjectName(QStringLiteral("Hinweisfeld"));
+    hinweisfeld->setTextFormat(Qt::PlainText);
+    hinweisfeld->setWordWrap(true);
+    hinweisfeld->setFont(Programmschrift(10));
+    hinweisfeld->setMargin(6);
+    hinweisfeld->setAutoFillBackground(true);
+    QPalette bernstein = hinweisfeld->palette();
+    bernstein.setColor(QPalette::Window, QColor(0xff, 0xf3, 0xd6));
+    bernstein.setColor(QPalette::WindowText, QColor(0x8a, 0x55, 0x00));
+    hinweisfeld->setPalette(bernstein);
+    hinweisfeld->hide();
+    spalte->addWidget(hinweisfeld);
     setCentralWidget(flaeche);
     // Where the page also scrolls sideways, the verdict goes along.
     connect(rollflaeche->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int x) {
@@ -168,7 +183,8 @@ void TForm1::Gestalten()
 void TForm1::Einpassen()
 {
     const QPoint Entwurfsecke(148, 114);
-    const QSize entwurf(entwurfsflaeche.width(), entwurfsflaeche.height() + menuBar()->sizeHint().height());
+    const QSize entwurf(entwurfsflaeche.width(),
+                        entwurfsflaeche.height() + menuBar()->sizeHint().height() + hinweishoehe);
     const QMargins rahmen = Fensterrahmen(this);
     const QPoint innen(rahmen.left(), rahmen.top());
     const QRect platz = Kundenplatz(this);
@@ -214,6 +230,69 @@ void TForm1::SeiteAnpassen()
     urteilsleiste->setVisible(leiste);
     centralwidget->setFixedSize(entwurfsflaeche.width(),
                                 leiste ? Panel1->y() + urteilsort.y() : entwurfsflaeche.height());
+    HinweisfeldAnpassen();
+}
+
+// The hints take room below the verdict only on the work page and only
+// while there is something to say; a window of the design's size grows by
+// their height, a smaller one gives it from its scrolled part.
+void TForm1::HinweisfeldAnpassen()
+{
+    const bool zeigen = !hinweisfeld->text().isEmpty() && Panel6->isHidden();
+    const int hoehe = zeigen ? hinweisfeld->heightForWidth(entwurfsflaeche.width()) : 0;
+    hinweisfeld->setVisible(zeigen);
+    if (hoehe == hinweishoehe)
+        return;
+    const bool fest = minimumSize() == maximumSize();
+    hinweishoehe = hoehe;
+    if (fest)
+        setFixedSize(width(), entwurfsflaeche.height() + menuBar()->sizeHint().height() + hinweishoehe);
+}
+
+void TForm1::HinweiseZeigen()
+{
+    if (!zustand.weg)
+        return;
+    std::vector<Pruefhinweis> neu = Pruefhinweise(*zustand.weg, *this, QDate::currentDate().year());
+    if (neu == pruefhinweise)
+        return;
+    pruefhinweise = std::move(neu);
+
+    QString text;
+    for (const Pruefhinweis &h : pruefhinweise)
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("• ")
+              + QString::fromStdString(h.text);
+    if (text != hinweisfeld->text()) {
+        hinweisfeld->setText(text);
+        HinweisfeldAnpassen();
+    }
+
+    using S = Steuerelement;
+    for (S element : {S::ComboBox1, S::ComboBox2, S::Edit6, S::ComboBox5, S::Edit8, S::Edit10, S::ComboBox6,
+                      S::ComboBox7, S::Edit11, S::ComboBox8}) {
+        std::string hinweis = HinweiseZuFeld(pruefhinweise, element);
+        auto [eintrag, neuerEintrag] = markierungen.try_emplace(element);
+        Markierung &m = eintrag->second;
+        QWidget *feld = steuerelement(element);
+        if (neuerEintrag)
+            m.tooltip = feld->toolTip();
+        if (m.hinweis == hinweis)
+            continue;
+        m.hinweis = std::move(hinweis);
+        if (!m.rahmen && !m.hinweis.empty()) {
+            // Over the field's own frame, letting the mouse through to it.
+            m.rahmen = new QFrame(feld);
+            m.rahmen->setObjectName(feld->objectName() + QStringLiteral("Hinweis"));
+            m.rahmen->setAttribute(Qt::WA_TransparentForMouseEvents);
+            m.rahmen->setStyleSheet(QStringLiteral("QFrame { border: 2px solid #e09200; border-radius: 3px; }"));
+            m.rahmen->setGeometry(feld->rect());
+        }
+        if (m.rahmen)
+            m.rahmen->setVisible(!m.hinweis.empty());
+        feld->setToolTip(m.hinweis.empty() ? m.tooltip
+                                           : QStringLiteral("Hinweis: ") + QString::fromStdString(m.hinweis)
+                                                 + (m.tooltip.isEmpty() ? QString() : QStringLiteral("\n\n") + m.tooltip));
+    }
 }
 
 bool TForm1::event(QEvent *ereignis)
@@ -413,8 +492,10 @@ void TForm1::Berechnen()
     // one has finished when it returns.
     ++rechentiefe;
     ::Berechnen(*this, zustand);
-    if (--rechentiefe == 0)
+    if (--rechentiefe == 0) {
+        HinweiseZeigen();
         emit rechenwegGeaendert();
+    }
 }
 
 void TForm1::UrteilVermerken(Rechenweg::Urteilsgeber geber)
@@ -425,6 +506,7 @@ void TForm1::UrteilVermerken(Rechenweg::Urteilsgeber geber)
         weg->weitere = RadioGroup2->itemIndex();
         weg->mitBerechnung = !Panel2->isHidden();
     }
+    HinweiseZeigen();
     emit rechenwegGeaendert();
 }
 

@@ -29,9 +29,15 @@
 // the printer: the program class wires those to the menu and buttons. It
 // announces every finished recalculation and every verdict of the question
 // flow (rechenwegGeaendert), which the program passes to the Rechenweg.
+//
+// After each of them it checks the input (engine/Pruefhinweise.h): the
+// hints stand in amber below the verdict, where the window grows by their
+// height and shrinks back when there is nothing to say, and every input a
+// hint names gets an amber frame and the hint at the head of its tooltip.
 
 #include "engine/Arbeitsblatt.h"
 #include "engine/Fragenablauf.h"
+#include "engine/Pruefhinweise.h"
 #include "engine/Rechenweg.h"
 #include "engine/Rechenzustand.h"
 #include "ui_Lueftung.h"
@@ -41,6 +47,9 @@
 
 #include <functional>
 
+#include <map>
+
+class QFrame;
 class QScrollArea;
 
 class TForm1 : public QMainWindow, public Ui::TForm1, public Arbeitsblatt {
@@ -62,6 +71,8 @@ public:
     // Notes in the engine's record who wrote the verdict that stands, and
     // announces it; a completed recalculation is announced the same way.
     void UrteilVermerken(Rechenweg::Urteilsgeber geber);
+    // The hints on the input as they stand, for the report and the Rechenweg.
+    const std::vector<Pruefhinweis> &hinweise() const { return pruefhinweise; }
     // Empties the project record during the reset; set by the program.
     std::function<void()> projektdatenLeeren;
 
@@ -121,6 +132,8 @@ private:
     void SeiteAnpassen();
     void Berechnen();
     QWidget *steuerelement(Steuerelement element) const;
+    void HinweiseZeigen();
+    void HinweisfeldAnpassen();
 
     Rechenzustand &zustand;
     Fragenablauf ablauf;
@@ -132,4 +145,13 @@ private:
     QScrollArea *rollflaeche = nullptr;
     QWidget *urteilsleiste = nullptr;  // below the scrolled part, holding Panel8 where it is too low
     bool urteilFest = false;
+    QLabel *hinweisfeld = nullptr;  // below the verdict, hidden while empty
+    int hinweishoehe = 0;           // the room it takes
+    std::vector<Pruefhinweis> pruefhinweise;
+    struct Markierung {
+        QFrame *rahmen = nullptr;
+        QString tooltip;  // the field's own, without a hint
+        std::string hinweis;
+    };
+    std::map<Steuerelement, Markierung> markierungen;
 };

@@ -1,7 +1,11 @@
 #include "reference/Wind.h"
 
 #include "windowkit/Programmschrift.h"
+#include "reference/Kreissuche.h"
 #include "reference/Referenzfenster.h"
+
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -37,6 +41,46 @@ TWindeinstufung::TWindeinstufung(QWidget *parent)
     for (QTextEdit *spalte : {Memo_Spalte1, Memo_Spalte2, Memo_Spalte3, Memo1})
         Zeilenabstand(spalte, 12);
     connect(Button1, &QPushButton::clicked, this, &TWindeinstufung::Button1Click);
+    connect(EditSuche, &QLineEdit::textChanged, this, &TWindeinstufung::EditSucheChange);
+    connect(ListeTreffer, &QListWidget::activated, this,
+            [this](const QModelIndex &index) { ListeTrefferActivated(index.row()); });
+    LabelAusgabe->setFont(Programmschrift(10));
+}
+
+void TWindeinstufung::EditSucheChange()
+{
+    const bool suchen = !EditSuche->text().trimmed().isEmpty();
+    ListeTreffer->clear();
+    if (suchen) {
+        const std::vector<Kreis> treffer = Kreissuche(EditSuche->text());
+        for (const Kreis &k : treffer)
+            ListeTreffer->addItem(k.name + QStringLiteral(" – ") + k.sitz);
+        if (treffer.empty())
+            ListeTreffer->addItem(QStringLiteral("Kein Kreis der Liste passt: ein nicht genannter Ort ist windschwach."));
+        else
+            ListeTreffer->setCurrentRow(0);
+    }
+    ListeTreffer->setVisible(suchen);
+    for (QTextEdit *spalte : {Memo_Spalte1, Memo_Spalte2, Memo_Spalte3, Memo1})
+        spalte->setVisible(!suchen);
+}
+
+void TWindeinstufung::ListeTrefferActivated(int zeile)
+{
+    const std::vector<Kreis> treffer = Kreissuche(EditSuche->text());
+    if (zeile < 0 || std::size_t(zeile) >= treffer.size())
+        return;
+    const Kreis &k = treffer[std::size_t(zeile)];
+    QMessageBox frage(QMessageBox::Question, windowTitle(),
+                      QStringLiteral("„%1“ (Sitz %2) steht in der Liste der windstarken Kreise.").arg(k.name, k.sitz),
+                      QMessageBox::NoButton, this);
+    QPushButton *uebernehmen =
+        frage.addButton(QStringLiteral("Gebäudelage „windstark“ übernehmen"), QMessageBox::AcceptRole);
+    frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    frage.setDefaultButton(uebernehmen);
+    frage.exec();
+    if (frage.clickedButton() == uebernehmen)
+        emit lageGewaehlt(QStringLiteral("windstark"));
 }
 
 void TWindeinstufung::Button1Click()

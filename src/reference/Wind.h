@@ -1,9 +1,16 @@
 #pragma once
 
 // The list of wind-strong districts, in four text fields side by side
-// under a bold heading. The list is reference text for the user only:
-// nothing in the program reads it, and what the user types into it is
-// never stored. Closing only hides the window.
+// under a bold heading. What the user types into the fields is never
+// stored. Closing only hides the window.
+//
+// A search field above the list filters it as the user types
+// (reference/Kreissuche.h): while it holds a query, a list of the matching
+// districts stands in place of the four fields. A double-click or Enter on
+// a district offers to take "windstark" over as the site of the work page;
+// the window announces the choice (lageGewaehlt), and the program sets the
+// site as the user's choice would. A note says that the names are those of
+// the list's edition.
 //
 // Each field holds one part of the alphabetical list, "district  seat "
 // per line; the first starts with the column heading and an empty line.
@@ -21,4 +28,10 @@ public:
     explicit TWindeinstufung(QWidget *parent = nullptr);
 
     void Button1Click();
+    void EditSucheChange();
+    // The offer for the district in the given row of the matches.
+    void ListeTrefferActivated(int zeile);
+
+signals:
+    void lageGewaehlt(const QString &lage);
 };

@@ -1,5 +1,7 @@
 #include "report/Bericht.h"
 
+#include "report/Umbruch.h"
+
 #include <algorithm>
 
 namespace {
@@ -43,6 +45,34 @@ public:
     std::vector<Seitenelement> elemente;
 };
 
+// The hints in the free room right of the logo, above the title, as many
+// lines as it holds; what does not fit is named by a last line.
+void Hinweisblock(Seite &s, const QStringList &hinweise)
+{
+    if (hinweise.isEmpty())
+        return;
+    constexpr int Links = 1000;
+    constexpr int Oben = 200;
+    constexpr int Ende = 650;
+    constexpr int Hoehe = 28;
+    constexpr int Abstand = 34;
+    const Textbreiten breiten(Hoehe, false);
+    s.zeile(Links, Oben, Texthoehe, true, QStringLiteral("Hinweise zur Eingabe:"));
+    QStringList zeilen;
+    for (const QString &h : hinweise)
+        zeilen += Umbrechen(QStringLiteral("– ") + h, RechterRand - Links, breiten);
+    const int platz = (Ende - Oben - 50) / Abstand;
+    if (zeilen.size() > platz) {
+        zeilen = zeilen.mid(0, platz - 1);
+        zeilen << QStringLiteral("… weitere Hinweise im Rechenweg des Programms");
+    }
+    int y = Oben + 50;
+    for (const QString &zeile : zeilen) {
+        s.zeile(Links, y, Hoehe, false, zeile);
+        y += Abstand;
+    }
+}
+
 } // namespace
 
 void RaeumeSetzen(std::vector<Seitenelement> &seite, int rechterRand)
@@ -80,6 +110,7 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatu
     Seite s;
 
     s.logo(LinkeSpalte, 200, 750, 300);
+    Hinweisblock(s, w.Hinweise);
     s.zeile(LinkeSpalte, 700, Titelhoehe, true,
             QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6 Kap. 4.2"));
 

@@ -11,10 +11,14 @@
 // rooms, or windowless rooms with further requirements), the three
 // DIN 18017-3 lines in their place otherwise. A left-out line leaves a gap:
 // nothing moves up. Lines are never wrapped; each keeps to the room up to
-// its neighbour on the right, or up to the page's right margin.
+// its neighbour on the right, or up to the page's right margin. Where the
+// main window has hints on the input, they stand beside the logo under
+// "Hinweise zur Eingabe:", broken into lines of that free room; every other
+// line keeps its place.
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -29,6 +33,8 @@ struct Berichtswerte {
     int RadioGroup1 = -1;
     int RadioGroup2 = -1;
     int RadioGroup3 = -1;
+    // The main window's hints on the input, one text each.
+    QStringList Hinweise;
 };
 
 // One thing on the page. A text line has its top-left corner at

@@ -39,6 +39,8 @@ Berichtswerte BerichtswerteLesen(const TForm1 &f)
     w.RadioGroup1 = f.RadioGroup1->itemIndex();
     w.RadioGroup2 = f.RadioGroup2->itemIndex();
     w.RadioGroup3 = f.RadioGroup3->itemIndex();
+    for (const Pruefhinweis &h : f.hinweise())
+        w.Hinweise.append(QString::fromStdString(h.text));
     return w;
 }
 

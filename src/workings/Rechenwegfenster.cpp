@@ -93,7 +93,7 @@ void TRechenweg::Aktualisieren()
 {
     if (!isVisible())
         return;
-    angezeigt = RechenwegZeilen(weg);
+    angezeigt = RechenwegZeilen(weg, hinweise ? hinweise() : std::vector<Pruefhinweis>{});
     using Art = Rechenwegzeile::Art;
     const QString leer;
     for (std::size_t i = 0; i < std::max(angezeigt.size(), reihen.size()); ++i) {
@@ -110,7 +110,7 @@ void TRechenweg::Aktualisieren()
 
 Seitenliste TRechenweg::Seiten(QDate datum) const
 {
-    return RechenwegSeiten(RechenwegZeilen(weg), objektdaten ? objektdaten() : Berichtswerte{},
+    return RechenwegSeiten(RechenwegZeilen(weg, hinweise ? hinweise() : std::vector<Pruefhinweis>{}), objektdaten ? objektdaten() : Berichtswerte{},
                            datum);
 }
 

@@ -47,10 +47,12 @@ public:
     // The lines on A4 pages with the object data, printed on the given day.
     Seitenliste Seiten(QDate datum) const;
 
-    // Set by the program: the main window's texts for the page heading, the
+    // Set by the program: the main window's texts for the page heading and
+    // its hints on the input, the
     // application's printer, and the project file's path, beside which a
     // PDF is proposed.
     std::function<Berichtswerte()> objektdaten;
+    std::function<std::vector<Pruefhinweis>()> hinweise;
     std::function<QPrinter &()> drucker;
     std::function<QString()> projektpfad;
 

@@ -313,7 +313,7 @@ std::pair<QString, QString> Unterscheidbar(double a, double b)
             QString::fromStdString(ZahlZuText(b, stellen)).trimmed()};
 }
 
-std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w)
+std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w, const std::vector<Pruefhinweis> &hinweise)
 {
     Zeilen z;
     const bool gerechnet = w.laeufe > 0;
@@ -380,6 +380,11 @@ std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w)
         z.gruppe(QStringLiteral("Ergebnis und Begründung"));
         Urteil(z, w);
         break;
+    }
+    if (!hinweise.empty()) {
+        z.gruppe(QStringLiteral("Hinweise"));
+        for (const Pruefhinweis &h : hinweise)
+            z.hinweis(QString::fromStdString(h.text));
     }
     Verfahren(z);
     return z.z;

@@ -10,6 +10,8 @@
 // Texts typed by the user appear between »« exactly as typed, blanks
 // included; they are plain text wherever they are shown.
 
+#include "engine/Pruefhinweise.h"
+
 #include <QString>
 
 #include <vector>
@@ -30,7 +32,9 @@ struct Rechenwegzeile {
     bool operator==(const Rechenwegzeile &) const = default;
 };
 
-std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &weg);
+// The hints on the input follow the verdict as a group "Hinweise", when
+// there are any.
+std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &weg, const std::vector<Pruefhinweis> &hinweise = {});
 
 // The two values with as many decimals as it takes to tell them apart, at
 // least four, with a decimal comma; equal values with four.

@@ -24,6 +24,7 @@ inline void NebenfensterZeilen()
     QTest::newRow("Logoeinbindung") << "Logoeinbindung1" << "Logo";
     QTest::newRow("Rechenweg") << "Rechenweg1" << "Rechenweg";
     QTest::newRow("Gebäudeübersicht") << "Gebaeudeuebersicht1" << "Gebäudeübersicht";
+    QTest::newRow("Handbuch") << "Handbuch1" << "Handbuch";
 }
 
 // Opens the window the way the user does: its menu item or its button.

@@ -1,6 +1,8 @@
 #include "Nebenfensterliste.h"
 
+#include "Dialogantwort.h"
 #include "PdfPruefung.h"
+#include "report/Drucken.h"
 #include "project/Projektfeld.h"
 #include "windowkit/Version.h"
 
@@ -58,6 +60,8 @@ private slots:
     void infoSetztVersion();
     void geschlossenesFensterBehaeltZustand();
     void windlisteAendertNichts();
+    void windlisteUebernimmtWindstark();
+    void hinweiseUnterDemUrteil();
     void hauptfensterSchliessenBeendet();
     void deutscheDialogtexte();
     void speichernOeffnenUndNeu();
@@ -190,6 +194,53 @@ void TestProgramm::windlisteAendertNichts()
     QVERIFY(programm->Windeinstufung->isVisible());
     QCOMPARE(programm->Form1->ComboBox2->text(), lage);
     QCOMPARE(programm->Form1->Label27->text(), QStringLiteral("unberührt"));
+}
+
+// A district found by the search and taken over sets the site as the
+// user's choice does: the change handler recomputes.
+void TestProgramm::windlisteUebernimmtWindstark()
+{
+    TForm1 &form = *programm->Form1;
+    QTest::mouseClick(form.Image7, Qt::LeftButton);
+    form.RadioGroup1->setItemIndex(1);
+    form.Label27->setText("unberührt");
+    form.Button3->click();
+    TWindeinstufung &liste = *programm->Windeinstufung;
+    QTest::keyClicks(liste.EditSuche, "LK aurich");
+    QCOMPARE(liste.ListeTreffer->count(), 1);
+    QVERIFY(liste.Memo1->isHidden());
+    Beantworten<QMessageBox>([](QMessageBox *frage) {
+        for (QAbstractButton *knopf : frage->buttons())
+            if (knopf->text() == QStringLiteral("Gebäudelage „windstark“ übernehmen"))
+                knopf->click();
+    });
+    liste.ListeTreffer->setFocus();
+    QTest::keyClick(liste.ListeTreffer, Qt::Key_Return);
+    QTRY_COMPARE(form.ComboBox2->text(), QStringLiteral("windstark"));
+    QCOMPARE(form.Label27->text(), QStringLiteral("16,1"));
+}
+
+// The hints stand below the verdict and on the field while the exponent is
+// empty, and take no room once it is typed.
+void TestProgramm::hinweiseUnterDemUrteil()
+{
+    TForm1 &form = *programm->Form1;
+    QTest::mouseClick(form.Image7, Qt::LeftButton);
+    form.RadioGroup1->setItemIndex(1);
+    const int hoehe = form.height();
+    QTest::keyClicks(form.Edit6, "45");
+    QTest::keyClicks(form.Edit8, "2");
+    auto *feld = form.findChild<QLabel *>(QStringLiteral("Hinweisfeld"));
+    QVERIFY(feld->isVisible());
+    QVERIFY(feld->text().contains(QStringLiteral("Druckexponent n ist leer")));
+    QVERIFY(form.height() > hoehe);
+    QVERIFY(form.Edit10->toolTip().startsWith(QStringLiteral("Hinweis: Druckexponent n ist leer")));
+    QVERIFY(form.findChild<QFrame *>(QStringLiteral("Edit10Hinweis"))->isVisible());
+    QVERIFY(BerichtswerteLesen(form).Hinweise.join(u' ').contains(QStringLiteral("Mit 0,667")));
+    QTest::keyClicks(form.Edit10, "0,667");
+    QVERIFY(feld->isHidden());
+    QCOMPARE(form.height(), hoehe);
+    QVERIFY(!form.Edit10->toolTip().startsWith(QStringLiteral("Hinweis")));
 }
 
 // The event loop ends by itself when the main window closes, although

@@ -202,12 +202,13 @@ void TestHauptfenster::menue()
     QCOMPARE(form->NeueNutzungseinheit1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
     QStringList hilfe;
     for (QAction *a : menues[1]->menu()->actions())
-        if (a->isVisible())
+        if (a->isVisible() && !a->isSeparator())
             hilfe << a->text();
-    QCOMPARE(hilfe, QStringList({"&Logoeinbindung", "&Informationen zur DIN 1946-6",
+    QCOMPARE(hilfe, QStringList({"&Handbuch", "&Logoeinbindung", "&Informationen zur DIN 1946-6",
                                  "Info zu &Morvendix", "&Kontakt zum LKZ",
                                  "Ü&berlassungsbedingungen"}));
     QVERIFY(!form->berlassungsbedingungen2->isVisible());
+    QCOMPARE(form->Handbuch1->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 void TestHauptfenster::tastenkuerzel_data()

@@ -104,7 +104,7 @@ void TestReferenzfenster::aussehen_data()
     QTest::newRow("TForm2") << "TForm2" << "Überlassungsbedingungen" << QSize(1078, 856);
     QTest::newRow("TForm3") << "TForm3" << "Information zur DIN 1946-6" << QSize(1024, 892);
     QTest::newRow("TForm4") << "TForm4" << "Morvendix Software GmbH" << QSize(603, 265);
-    QTest::newRow("TWindeinstufung") << "TWindeinstufung" << "Windeinstufung" << QSize(997, 766);
+    QTest::newRow("TWindeinstufung") << "TWindeinstufung" << "Windeinstufung" << QSize(997, 826);
     QTest::newRow("TForm6") << "TForm6" << "Lüftungssysteme" << QSize(972, 753);
 }
 

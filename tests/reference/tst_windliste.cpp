@@ -1,3 +1,4 @@
+#include "reference/Kreissuche.h"
 #include "reference/Wind.h"
 
 #include "Textfeld.h"
@@ -27,6 +28,8 @@ private slots:
     void gleichnamig_data();
     void gleichnamig();
     void stadtstatus();
+    void suche_data();
+    void suche();
 
 private:
     QList<QStringList> spalten() const;
@@ -263,6 +266,37 @@ void TestWindliste::stadtstatus()
                                      QStringLiteral("Kiel; Landeshauptstadt"),
                                      QStringLiteral("Lübeck; Hansestadt")}));
     QCOMPARE(staedte, 20);
+}
+
+void TestWindliste::suche_data()
+{
+    QTest::addColumn<QString>("anfrage");
+    QTest::addColumn<QStringList>("treffer");  // district – seat, in the list's order
+    QTest::newRow("leer: alle") << "" << QStringList{};
+    QTest::newRow("klein") << "aurich" << QStringList{"Aurich – Aurich"};
+    QTest::newRow("Landkreis und Umlaut") << "Landkreis Görlitz" << QStringList{"Görlitz; Stadt – Görlitz"};
+    QTest::newRow("ohne Umlaut, groß") << "MURITZ" << QStringList{"Müritz – Waren (Müritz)"};
+    QTest::newRow("ß als ss") << "grossenhain" << QStringList{"Riesa-Großenhain – Großenhain"};
+    QTest::newRow("Bindestrich als Leerzeichen") << "Rhein Erft Kreis" << QStringList{"Rhein-Erft-Kreis – Bergheim"};
+    QTest::newRow("Sitz über zwei Zeilen") << "freiburg" << QStringList{"Breisgau-Hochschwarzwald – Freiburg im Breisgau"};
+    QTest::newRow("Kreis und Stadt") << "Kreis Osnabrück"
+                                     << QStringList{"Osnabrück – Osnabrück", "Osnabrück; Stadt – Osnabrück"};
+    QTest::newRow("nicht genannt") << "Passau" << QStringList{"—"};
+}
+
+void TestWindliste::suche()
+{
+    QFETCH(QString, anfrage);
+    QFETCH(QStringList, treffer);
+    QStringList gefunden;
+    for (const Kreis &k : Kreissuche(anfrage))
+        gefunden << k.name + QStringLiteral(" – ") + k.sitz;
+    if (anfrage.isEmpty())
+        QCOMPARE(gefunden.size(), 183);
+    else if (treffer == QStringList{"—"})
+        QVERIFY(gefunden.isEmpty());
+    else
+        QCOMPARE(gefunden, treffer);
 }
 
 QTEST_MAIN(TestWindliste)
