@@ -148,9 +148,11 @@ void Nebenfenster::platzieren()
                 kunde.moveTo(h.right() + 1 + rahmen.left(), h.top() + rahmen.top());
             } else if (links >= breite) {
                 kunde.moveTo(h.left() - breite + rahmen.left(), h.top() + rahmen.top());
-            } else if (std::max(rechts, links) >= schmalste) {
-                // Narrowed to the wider side, down to half its width, rather
-                // than over the main window's inputs.
+            } else if (fenster->layout() && std::max(rechts, links) >= schmalste) {
+                // A window that lays out its content anew is narrowed to the
+                // wider side, down to half its width, rather than put over the
+                // main window's inputs; one of fixed design keeps its width,
+                // so nothing of it is cut off.
                 kunde.setWidth(std::max(rechts, links) - seiten);
                 kunde.moveTo(rechts >= links ? h.right() + 1 + rahmen.left() : platz.left(),
                              h.top() + rahmen.top());

@@ -11,9 +11,9 @@
 //    nor activated;
 //  - the first time it is shown it fits the free area of the screen, and
 //    where its own place would cover the main window's menu bar or was
-//    never chosen, it opens beside the main window (narrowed, down to half
-//    its width, where the room beside is smaller), or else below its menu
-//    bar;
+//    never chosen, it opens beside the main window (a window that lays out
+//    its content is narrowed, down to half its width, where the room beside
+//    is smaller), or else below its menu bar;
 //  - its large text fields and pictures follow the window's size, and what
 //    lies below or right of them moves along, so that the close button
 //    stays in sight. A picture is scaled to its grown or shrunk area,
