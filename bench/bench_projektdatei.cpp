@@ -23,7 +23,8 @@ private:
     {
         const QString ziel = pfad;
         return {[ziel](QWidget *, const QString &) { return std::optional<QString>(ziel); },
-                [ziel](QWidget *) { return std::optional<QString>(ziel); }};
+                [ziel](QWidget *, const QString &) { return std::optional<QString>(ziel); },
+                [](QWidget *, const QString &) { return true; }};
     }
 
     QTemporaryDir ordner;
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<TForm1> form;
     TProjektdaten daten;
     QString Projektname;
+    Dateibindung bindung;
 };
 
 void BenchProjektdatei::init()
@@ -44,7 +46,7 @@ void BenchProjektdatei::init()
     form->ComboBox5->setText("nein");
     emit form->ComboBox5->geaendert();
     form->Edit6->setText("120");
-    Speichern1Click(*form, daten, Projektname, antwort());
+    Speichern1Click(*form, daten, Projektname, bindung, antwort());
     QCOMPARE(Projektname, pfad);
 }
 
@@ -52,7 +54,7 @@ void BenchProjektdatei::speichern()
 {
     const Dateiwahl wahl = antwort();
     QBENCHMARK {
-        Speichern1Click(*form, daten, Projektname, wahl);
+        Speichern1Click(*form, daten, Projektname, bindung, wahl);
     }
     QCOMPARE(QFileInfo(pfad).size(), 1109);
 }
@@ -73,19 +75,20 @@ void BenchProjektdatei::oeffnen()
         f.Edit10->setText("0,7");
         TProjektdaten d;
         QString name;
-        Speichern1Click(f, d, name, {[anderer](QWidget *, const QString &) { return std::optional(anderer); }, {}});
+        Dateibindung b;
+        Speichern1Click(f, d, name, b, {[anderer](QWidget *, const QString &) { return std::optional(anderer); }, {}, {}});
         QCOMPARE(name, anderer);
     }
     auto naechster = std::make_shared<bool>(false);
     const QString erster = pfad;
-    const Dateiwahl wahl{{}, [=](QWidget *) {
+    const Dateiwahl wahl{{}, [=](QWidget *, const QString &) {
                              *naechster = !*naechster;
                              return std::optional(*naechster ? anderer : erster);
-                         }};
+                         }, {}};
     Rechenzustand neuerZustand;
     TForm1 neu(neuerZustand);
     QBENCHMARK {
-        ffnen1Click(neu, daten, Projektname, wahl);
+        ffnen1Click(neu, daten, Projektname, bindung, wahl);
     }
     QVERIFY(neu.Edit6->text() == "120" || neu.Edit6->text() == "95,5");
 }

@@ -3,6 +3,7 @@
 #include "windowkit/Nebenfenster.h"
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
+#include "fileio/Dateiname.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
 
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStatusBar>
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QLibraryInfo>
@@ -41,14 +43,19 @@ Programm::~Programm() = default;
 
 void Programm::Verbinden()
 {
-    Form1->projektdatenLeeren = [this] { daten.Leeren(); };
+    // "Neu" and the start image: the page no longer belongs to its file.
+    Form1->projektdatenLeeren = [this] {
+        daten.Leeren();
+        bindung.loesen();
+    };
     FeldlaengenBegrenzen(*Form1);
-    QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(),
-                     [this] { Speichern1Click(*Form1, daten, Projektname, Dateiwahl::Dialoge(), {}, Speichervorschlag); });
+    QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(), [this] { Speichern1Click(); });
     QObject::connect(Form1->NeueNutzungseinheit1, &QAction::triggered, Form1.get(),
-                     [this] { NeueNutzungseinheit1Click(*Form1, Projektname, Speichervorschlag); });
-    QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(),
-                     [this] { ffnen1Click(*Form1, daten, Projektname); });
+                     [this] { NeueNutzungseinheit1Click(*Form1, Projektname, bindung, Speichervorschlag); });
+    QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(), [this] { ffnen1Click(); });
+    // Refilled before showing: another program may have changed the list.
+    QObject::connect(Form1->Zuletztverwendet1, &QMenu::aboutToShow, Form1.get(), [this] { ZuletztVermerken({}); });
+    ZuletztVermerken({});
     QObject::connect(Form1->Drucken1, &QAction::triggered, Form1.get(),
                      [this] { Drucken1Click(*Form1, Form5->logo(), Drucker()); });
     QObject::connect(Form1->PdfSpeichern1, &QAction::triggered, Form1.get(),
@@ -84,7 +91,8 @@ void Programm::Verbinden()
                      [this] { Gebaeudeuebersicht1Click(); });
     Gebaeude->logo = [this] { return Form5->logo(); };
     QObject::connect(Gebaeude.get(), &TGebaeudeuebersicht::oeffnen, Form1.get(), [this](const QString &pfad) {
-        GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad);
+        if (GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad))
+            ZuletztVermerken(pfad);
         Form1->activateWindow();
     });
 }
@@ -98,7 +106,59 @@ QPrinter &Programm::Drucker()
 
 void Programm::ProjektOeffnen(const QString &pfad)
 {
-    GewaehlteDateiOeffnen(*Form1, daten, Projektname, pfad, true);
+    if (GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad, true))
+        ZuletztVermerken(pfad);
+}
+
+// Without a file of its own the unit is proposed under its object name in
+// the folder used last.
+void Programm::Speichern1Click()
+{
+    QString vorschlag = Speichervorschlag;
+    if (vorschlag.isEmpty()) {
+        const QString ordner = zuletzt.ordner();
+        vorschlag = Objektvorschlag(Form1->Edit2->text(),
+                                    !ordner.isEmpty() && QFileInfo(ordner).isDir() ? ordner : QDir::homePath());
+    }
+    if (::Speichern1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), {}, vorschlag))
+        ZuletztVermerken(Projektname);
+}
+
+// Starts in the folder of the project shown, else in the one used last.
+void Programm::ffnen1Click()
+{
+    const QString ordner = Projektname.isEmpty() ? zuletzt.ordner() : QFileInfo(Projektname).absolutePath();
+    if (::ffnen1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), ordner))
+        ZuletztVermerken(Projektname);
+}
+
+void Programm::ZuletztOeffnen(const QString &pfad)
+{
+    if (!QFileInfo::exists(pfad)) {
+        zuletzt.entfernen(pfad);
+        ZuletztVermerken({});
+        // The bar shows only while it has something to say.
+        const bool neu = !Form1->findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly);
+        QStatusBar *leiste = Form1->statusBar();
+        if (neu)
+            QObject::connect(leiste, &QStatusBar::messageChanged, leiste,
+                             [leiste](const QString &text) { leiste->setVisible(!text.isEmpty()); });
+        leiste->showMessage(QStringLiteral("„%1“ gibt es nicht mehr und ist aus „Zuletzt verwendet“ entfernt.")
+                                .arg(QDir::toNativeSeparators(NameZumZeigen(pfad))),
+                            10000);
+        leiste->show();
+        return;
+    }
+    if (GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad))
+        ZuletztVermerken(pfad);
+}
+
+// Puts pfad (if any) on top of the list and refills the menu.
+void Programm::ZuletztVermerken(const QString &pfad)
+{
+    if (!pfad.isEmpty())
+        zuletzt.eintragen(pfad);
+    ZuletztMenueFuellen(*Form1->Zuletztverwendet1, zuletzt.pfade(), [this](const QString &p) { ZuletztOeffnen(p); });
 }
 
 void Programm::Button3Click() { NebenfensterZeigen(Windeinstufung.get()); }

@@ -10,7 +10,9 @@
 #include "engine/Rechenweg.h"
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
+#include "project/Dateibindung.h"
 #include "project/TProjektdaten.h"
+#include "project/Zuletztliste.h"
 #include "reference/Handbuch.h"
 #include "reference/Information.h"
 #include "reference/Konzept.h"
@@ -35,6 +37,8 @@ public:
     TProjektdaten daten;
     QString Projektname;  // path of the project file last saved or opened
     QString Speichervorschlag;  // what "Speichern" proposes while Projektname is empty
+    Dateibindung bindung;       // the file the shown project belongs to
+    Zuletztliste zuletzt;       // "Zuletzt verwendet" and the folder used last
 
     // In the order of creation.
     std::unique_ptr<TForm1> Form1;
@@ -66,9 +70,14 @@ public:
     void berlassungsbedingungen3Click();
     void Rechenweg1Click();
     void Gebaeudeuebersicht1Click();
+    void Speichern1Click();
+    void ffnen1Click();
+    // An entry of "Zuletzt verwendet"; a file gone is taken off the list.
+    void ZuletztOeffnen(const QString &pfad);
 
 private:
     void Verbinden();
+    void ZuletztVermerken(const QString &pfad);
 
     std::unique_ptr<QPrinter> drucker;
 };

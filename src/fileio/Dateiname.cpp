@@ -94,3 +94,18 @@ QString NameZumZeigen(const QString &name)
             gezeigt[i] = QChar(char16_t(gezeigt[i].unicode() - Ersatzbasis));
     return gezeigt;
 }
+
+QString Namensteil(const QString &text, qsizetype rahmenBytes)
+{
+    QString teil = text.simplified();
+    for (QChar &c : teil) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    while (!teil.isEmpty() && teil.toUtf8().size() + rahmenBytes > 255) {
+        teil.chop(1);
+        if (!teil.isEmpty() && teil.back().isHighSurrogate())
+            teil.chop(1);
+    }
+    return teil.trimmed();
+}

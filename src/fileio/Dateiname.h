@@ -23,3 +23,9 @@ QString NameZumZeigen(const QString &name);
 // The bytes of the folder that holds the file: "." for a bare name. Qt's
 // QFileInfo would turn the bytes that are no UTF-8 into "?".
 QByteArray OrdnerAlsBytes(const QString &name);
+
+// A text as part of a proposed file name: blanks simplified, every
+// character that file names on common file systems cannot hold as "_",
+// shortened at a whole character so that rahmenBytes more bytes of UTF-8
+// still fit into a name of 255 bytes, and trimmed.
+QString Namensteil(const QString &text, qsizetype rahmenBytes);

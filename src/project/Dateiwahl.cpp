@@ -2,7 +2,13 @@
 
 #include "windowkit/Dateidialog.h"
 
+#include "fileio/Dateiname.h"
+#include "windowkit/Fehleranzeige.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -18,11 +24,16 @@ void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag)
     dialog.setWindowTitle(QStringLiteral("Speichern unter"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
     dialog.setDefaultSuffix(QStringLiteral("lkz"));
-    dialog.selectFile(vorschlag);
+    if (!vorschlag.isEmpty() && QFileInfo(vorschlag).isDir())
+        dialog.setDirectory(vorschlag);
+    else
+        dialog.selectFile(vorschlag);
 }
 
-void OeffnendialogEinrichten(QFileDialog &dialog)
+void OeffnendialogEinrichten(QFileDialog &dialog, const QString &ordner)
 {
+    if (!ordner.isEmpty())
+        dialog.setDirectory(ordner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     DateidialogBeschriften(dialog, Filter);
     dialog.setWindowTitle(QStringLiteral("Öffnen"));
@@ -37,10 +48,23 @@ Dateiwahl Dateiwahl::Dialoge()
             SpeicherdialogEinrichten(dialog, vorschlag);
             return DateidialogZeigen(dialog);
         },
-        [](QWidget *eltern) {
+        [](QWidget *eltern, const QString &ordner) {
             QFileDialog dialog(eltern);
-            OeffnendialogEinrichten(dialog);
+            OeffnendialogEinrichten(dialog, ordner);
             return DateidialogZeigen(dialog);
         },
+        ErsetzenFragen,
     };
+}
+
+bool ErsetzenFragen(QWidget *eltern, const QString &pfad)
+{
+    QMessageBox frage(QMessageBox::Question, Programmtitel(),
+                      QStringLiteral("„%1“ gibt es schon. Ersetzen?").arg(QFileInfo(NameZumZeigen(pfad)).fileName()),
+                      QMessageBox::Yes | QMessageBox::No, eltern);
+    frage.setObjectName(QStringLiteral("Ersetzenfrage"));
+    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    frage.setDefaultButton(QMessageBox::No);
+    return frage.exec() == QMessageBox::Yes;
 }

@@ -14,8 +14,11 @@ struct Dateiwahl {
     // The path to save to, or nothing when the user cancels; vorschlag is
     // the file name the dialog proposes.
     std::function<std::optional<QString>(QWidget *eltern, const QString &vorschlag)> speichern;
-    // The path to open, or nothing when the user cancels.
-    std::function<std::optional<QString>(QWidget *eltern)> oeffnen;
+    // The path to open, or nothing when the user cancels; the dialog
+    // starts in ordner (none given: where Qt's dialog was last).
+    std::function<std::optional<QString>(QWidget *eltern, const QString &ordner)> oeffnen;
+    // Whether the existing file at pfad may be replaced.
+    std::function<bool(QWidget *eltern, const QString &pfad)> ersetzen;
 
     static Dateiwahl Dialoge();
 };
@@ -23,7 +26,13 @@ struct Dateiwahl {
 // Both dialogs are Qt's own widgets, not the desktop's, with German labels
 // and the filter "Datendateien-Luvanto (*.lkz)". They never change the
 // process's working directory, which the logo file is addressed by. The
-// chosen file need not exist. Saving replaces an existing file without a
-// question and appends ".lkz" to a name typed without an extension.
+// chosen file need not exist. The save dialog itself asks nothing about an
+// existing file (the command decides whether to ask) and appends ".lkz" to
+// a name typed without an extension; a vorschlag that is a folder opens it
+// with no name proposed.
 void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag);
-void OeffnendialogEinrichten(QFileDialog &dialog);
+void OeffnendialogEinrichten(QFileDialog &dialog, const QString &ordner);
+
+// The question „WE 1.lkz“ gibt es schon. Ersetzen? with "Ja" and "Nein",
+// "Nein" the default; true for "Ja".
+bool ErsetzenFragen(QWidget *eltern, const QString &pfad);

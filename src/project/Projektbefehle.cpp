@@ -158,25 +158,41 @@ void ProjektLaden(TForm1 &form, const TProjektdaten &daten)
     form.UrteilVermerken(Rechenweg::Urteilsgeber::Projektdatei);
 }
 
-void Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname,
+bool Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, Dateibindung &bindung,
                      const Dateiwahl &wahl, const Dateiaufrufe &aufrufe, const QString &vorschlag)
 {
     ProjektSichern(form, daten);
-    const QString angebot = Projektname.isEmpty() ? vorschlag : Projektname;
-    if (const std::optional<QString> pfad = wahl.speichern(&form, angebot)) {
+    QString angebot = Projektname.isEmpty() ? vorschlag : Projektname;
+    std::optional<QString> pfad;
+    while ((pfad = wahl.speichern(&form, angebot)) && !bindung.ohneFrage(*pfad) && !wahl.ersetzen(&form, *pfad))
+        angebot = *pfad;
+    bool geschrieben = false;
+    if (pfad) {
         form.setWindowTitle(QFileInfo(NameZumZeigen(*pfad)).fileName());
         const Dateiergebnis ergebnis = ProjektdateiSchreiben(*pfad, daten, aufrufe);
         if (!ergebnis.gelungen()) {
+            bindung.loesen();
             FehlerAnzeigen(&form, ergebnis.meldung());
-            return;
+            return false;
         }
         Projektname = *pfad;
+        bindung.binden(*pfad);
+        geschrieben = true;
     }
     form.setWindowTitle(Fenstertitel(Projektname));
+    return geschrieben;
 }
 
-void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, QString &vorschlag)
+QString Objektvorschlag(const QString &objekt, const QString &ordner)
 {
+    const QString endung = QStringLiteral(".lkz");
+    const QString name = Namensteil(objekt, endung.size());
+    return name.isEmpty() ? ordner : QDir(ordner).filePath(name + endung);
+}
+
+void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, Dateibindung &bindung, QString &vorschlag)
+{
+    bindung.loesen();
     // Twice without saving, the first unsaved unit is replaced: its
     // proposal stays.
     if (!Projektname.isEmpty())
@@ -212,31 +228,36 @@ QString NaechsterDateiname(const QString &pfad)
     return kandidat;
 }
 
-void ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, const Dateiwahl &wahl)
+bool ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, Dateibindung &bindung,
+                 const Dateiwahl &wahl, const QString &ordner)
 {
-    GewaehlteDateiOeffnen(form, daten, Projektname, wahl.oeffnen(&form));
+    return GewaehlteDateiOeffnen(form, daten, Projektname, bindung, wahl.oeffnen(&form, ordner));
 }
 
-void GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektname,
+bool GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektname, Dateibindung &bindung,
                            const std::optional<QString> &pfad, bool dateiNennen)
 {
     if (pfad) {
         const Dateiergebnis ergebnis = ProjektdateiLesen(*pfad, daten);
         // Once the file is open the path is the project's, even when
         // reading it fails.
-        if (ergebnis.schritt() != Dateiergebnis::Schritt::Oeffnen)
+        if (ergebnis.schritt() != Dateiergebnis::Schritt::Oeffnen) {
             Projektname = *pfad;
+            bindung.loesen();
+        }
         if (!ergebnis.gelungen()) {
             FehlerAnzeigen(&form, dateiNennen ? QStringLiteral("Die Projektdatei „%1“ kann nicht geöffnet "
                                                                "werden: %2")
                                                     .arg(QDir::toNativeSeparators(NameZumZeigen(*pfad)),
                                                          ergebnis.meldung())
                                               : ergebnis.meldung());
-            return;
+            return false;
         }
+        bindung.binden(*pfad);
     }
     form.setWindowTitle(Fenstertitel(Projektname));
     if (pfad)
         ProjektLaden(form, daten);
     form.Button1->click();
+    return pfad.has_value();
 }

@@ -1,6 +1,7 @@
 #include "report/PdfExport.h"
 
 #include "windowkit/Dateidialog.h"
+#include "fileio/Dateiname.h"
 #include "fileio/SicheresSchreiben.h"
 #include "windowkit/Version.h"
 #include "project/Dateiergebnis.h"
@@ -22,15 +23,6 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-namespace {
-
-bool Unzulaessig(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
-}
-
-} // namespace
 
 QString PdfErsteller()
 {
@@ -76,20 +68,7 @@ QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, 
     const QString ordner = projektpfad.isEmpty() ? QDir::homePath() : QFileInfo(projektpfad).absolutePath();
     const QString ende = QLatin1Char(' ') + datum.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf");
 
-    QString mitte = objekt.simplified();
-    for (QChar &c : mitte) {
-        if (Unzulaessig(c))
-            c = QLatin1Char('_');
-    }
-    const auto laenge = [&](const QString &m) {
-        return (anfang + (m.isEmpty() ? QString() : QLatin1Char(' ') + m) + ende).toUtf8().size();
-    };
-    while (!mitte.isEmpty() && laenge(mitte) > 255) {
-        mitte.chop(1);
-        if (!mitte.isEmpty() && mitte.back().isHighSurrogate())
-            mitte.chop(1);
-    }
-    mitte = mitte.trimmed();
+    const QString mitte = Namensteil(objekt, (anfang + QLatin1Char(' ') + ende).toUtf8().size());
     const QString name = anfang + (mitte.isEmpty() ? QString() : QLatin1Char(' ') + mitte) + ende;
     return QDir(ordner).filePath(name);
 }

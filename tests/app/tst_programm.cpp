@@ -1,4 +1,5 @@
 #include "Nebenfensterliste.h"
+#include "project/Projektaufbau.h"
 
 #include "Dialogantwort.h"
 #include "PdfPruefung.h"
@@ -14,7 +15,9 @@
 #include <QDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <memory>
@@ -65,6 +68,7 @@ private slots:
     void hauptfensterSchliessenBeendet();
     void deutscheDialogtexte();
     void speichernOeffnenUndNeu();
+    void zuletztVerwendetNachNeustart();
     void druckenOhneDrucker();
     void pdfUndVorschauOhneDrucker();
 
@@ -316,6 +320,56 @@ void TestProgramm::speichernOeffnenUndNeu()
     form.ffnen1->trigger();
     QCOMPARE(form.Edit2->text(), QStringLiteral("Haus Sonnenhang"));
     QVERIFY(form.Panel6->isHidden());
+}
+
+// The projects saved or opened last come back after a restart, newest
+// first, under Strg+1 …; a file gone leaves the list with a note.
+void TestProgramm::zuletztVerwendetNachNeustart()
+{
+    QSettings().remove(QStringLiteral("projekte"));
+    QTemporaryDir ordner;
+    TForm1 *form = programm->Form1.get();
+    QTest::mouseClick(form->Image7, Qt::LeftButton);
+    for (const QString name : {"WE 1", "WE 2", "WE 3"}) {
+        QTest::keyClick(form->Edit2, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(form->Edit2, name);
+        Dialogantwort antwort(ordner.filePath(name));
+        form->NeueNutzungseinheit1->trigger();
+        form->Speichern1->trigger();
+        QVERIFY(antwort.gesehen);
+    }
+    QVERIFY(QFile::remove(ordner.filePath("WE 2.lkz")));
+
+    init();  // a new program in place of the old one
+    form = programm->Form1.get();
+    QStringList eintraege;
+    for (QAction *eintrag : form->Zuletztverwendet1->actions())
+        eintraege << eintrag->text() + " " + eintrag->shortcut().toString();
+    const QString ort = " – " + QDir::toNativeSeparators(ordner.path()) + " Ctrl+";
+    QCOMPARE(eintraege, QStringList({"&1 WE 3.lkz" + ort + "1", "&2 WE 2.lkz" + ort + "2", "&3 WE 1.lkz" + ort + "3"}));
+
+    QTest::keyClick(form, Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(form->Zuletztverwendet1->actions().size(), 2);
+    QVERIFY(form->statusBar()->currentMessage().contains("WE 2.lkz"));
+    QVERIFY(programm->Projektname.isEmpty());
+
+    QTest::keyClick(form, Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(programm->Projektname, ordner.filePath("WE 1.lkz"));
+    QCOMPARE(form->Edit2->text(), QStringLiteral("WE 1"));
+    QCOMPARE(form->Zuletztverwendet1->actions().first()->text(), "&1 WE 1.lkz" + ort.chopped(6));
+
+    // "Öffnen" starts in the project's folder; a unit without a file is
+    // proposed under its name in the folder used last.
+    Dialogantwort oeffnen({});
+    form->ffnen1->trigger();
+    QCOMPARE(oeffnen.ordner, ordner.path());
+    init();
+    QTest::mouseClick(programm->Form1->Image7, Qt::LeftButton);
+    programm->Form1->Edit2->insert(QStringLiteral("Haus: Süd/Nord"));
+    Dialogantwort speichern({});
+    programm->Form1->Speichern1->trigger();
+    QCOMPARE(speichern.ordner, ordner.path());
+    QCOMPARE(speichern.vorgeschlagen, QStringLiteral("Haus_ Süd_Nord.lkz"));
 }
 
 void TestProgramm::druckenOhneDrucker()

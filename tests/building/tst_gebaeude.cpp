@@ -78,7 +78,7 @@ void TestGebaeude::init()
 void TestGebaeude::speichern(const QString &name)
 {
     Antwort antwort(pfad(name));
-    Speichern1Click(a->form, a->daten, a->Projektname, antwort.wahl());
+    Speichern1Click(a->form, a->daten, a->Projektname, a->bindung, antwort.wahl());
     QCOMPARE(a->Projektname, pfad(name));
 }
 
@@ -228,7 +228,7 @@ void TestGebaeude::neueNutzungseinheit()
     Wohnung(a->form, QStringLiteral("WE 3"), QStringLiteral("45"));
     speichern(QStringLiteral("WE 3.lkz"));
     QString vorschlag;
-    NeueNutzungseinheit1Click(a->form, a->Projektname, vorschlag);
+    NeueNutzungseinheit1Click(a->form, a->Projektname, a->bindung, vorschlag);
     QCOMPARE(a->form.Edit2->text(), QStringLiteral("WE 3"));
     QCOMPARE(a->form.Edit1->text(), QStringLiteral("Lindenstraße 12"));
     QCOMPARE(a->form.Edit11->text(), QStringLiteral("1980"));
@@ -244,7 +244,7 @@ void TestGebaeude::neueNutzungseinheit()
 
     QTest::keyClicks(a->form.Edit2, QStringLiteral("WE 4"));
     Antwort antwort(pfad(QStringLiteral("WE 4.lkz")));
-    Speichern1Click(a->form, a->daten, a->Projektname, antwort.wahl(), {}, vorschlag);
+    Speichern1Click(a->form, a->daten, a->Projektname, a->bindung, antwort.wahl(), {}, vorschlag);
     QCOMPARE(antwort.vorschlag, pfad(QStringLiteral("WE 4.lkz")));
     QCOMPARE(a->daten.text(F::Objektbezeichnung), QStringLiteral("WE 4"));
 }

@@ -195,7 +195,7 @@ void TestHauptfenster::menue()
     for (QAction *a : menues[0]->menu()->actions())
         if (!a->isSeparator())
             programm << a->text();
-    QCOMPARE(programm, QStringList({"&Neu", "Neue &Nutzungseinheit", "Ö&ffnen", "&Speichern", "Dr&uckereinstellung",
+    QCOMPARE(programm, QStringList({"&Neu", "Neue &Nutzungseinheit", "Ö&ffnen", "&Zuletzt verwendet", "&Speichern", "Dr&uckereinstellung",
                                     "Ergebnis &drucken", "Ergebnis als &PDF speichern …", "Druck&vorschau",
                                     "&Rechenweg …", "&Gebäudeübersicht …", "&Beenden"}));
     QCOMPARE(form->Rechenweg1->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));

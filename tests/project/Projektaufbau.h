@@ -24,28 +24,37 @@
 struct Projektaufbau {
     Projektaufbau()
     {
-        form.projektdatenLeeren = [this] { daten.Leeren(); };
+        form.projektdatenLeeren = [this] {
+            daten.Leeren();
+            bindung.loesen();
+        };
         FeldlaengenBegrenzen(form);
         QObject::connect(form.Speichern1, &QAction::triggered, &form,
-                         [this] { Speichern1Click(form, daten, Projektname); });
+                         [this] { Speichern1Click(form, daten, Projektname, bindung); });
         QObject::connect(form.ffnen1, &QAction::triggered, &form,
-                         [this] { ffnen1Click(form, daten, Projektname); });
+                         [this] { ffnen1Click(form, daten, Projektname, bindung); });
     }
 
     Rechenzustand zustand;
     TForm1 form{zustand};
     TProjektdaten daten;
     QString Projektname;
+    Dateibindung bindung;
 };
 
 // A dialog that answers at once with the given path, or cancels; it keeps
-// the file name that the save dialog was to propose.
+// the file name that the save dialog was to propose and the folder the
+// open dialog was to start in. Asked whether to replace a file, it answers
+// ersetzen; after a "Nein" the save dialog cancels.
 struct Antwort {
-    explicit Antwort(std::optional<QString> p = std::nullopt) : pfad(std::move(p)) {}
+    explicit Antwort(std::optional<QString> p = std::nullopt, bool e = true) : pfad(std::move(p)), ersetzen(e) {}
 
     std::optional<QString> pfad;
+    bool ersetzen;
     QString vorschlag;
+    QString ordner;
     int gefragt = 0;
+    QStringList ersetzenGefragt;
 
     Dateiwahl wahl()
     {
@@ -53,11 +62,16 @@ struct Antwort {
             [this](QWidget *, const QString &v) {
                 vorschlag = v;
                 ++gefragt;
-                return pfad;
+                return ersetzenGefragt.isEmpty() || ersetzen ? pfad : std::nullopt;
             },
-            [this](QWidget *) {
+            [this](QWidget *, const QString &o) {
+                ordner = o;
                 ++gefragt;
                 return pfad;
+            },
+            [this](QWidget *, const QString &p) {
+                ersetzenGefragt << p;
+                return ersetzen;
             },
         };
     }
@@ -107,10 +121,13 @@ public:
             auto *frage = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (frage && frage->objectName() != QLatin1String("Fehleranzeige")) {
                 nachgefragt = true;
+                frageText = frage->text();
                 frage->done(QMessageBox::No);
+            }
+            // Asked back, the dialog is cancelled, also when it shows anew.
+            if (nachgefragt)
                 if (QFileDialog *dialog = offenerDialog())
                     dialog->reject();
-            }
         });
         takt.start();
     }
@@ -126,6 +143,7 @@ public:
     bool gesehen = false;
     bool abgewiesen = false;   // the dialog stayed open after its button
     bool nachgefragt = false;  // it asked a question before closing
+    QString frageText;
     bool speichern = false;
     QString titel;
     QFileDialog::Options optionen;

@@ -170,6 +170,8 @@ private slots:
     void ergebnistexteOhneMarkup();
     void reste();
     void neuBehaeltNamenUndTitel();
+    void ersetzenFragen_data();
+    void ersetzenFragen();
     void langeDatei();
     void speichernScheitert_data();
     void speichernScheitert();
@@ -209,14 +211,14 @@ void TestProjektbefehle::cleanup()
 void TestProjektbefehle::speichern(Projektaufbau &a, const QString &name)
 {
     Antwort antwort(pfad(name));
-    Speichern1Click(a.form, a.daten, a.Projektname, antwort.wahl());
+    Speichern1Click(a.form, a.daten, a.Projektname, a.bindung, antwort.wahl());
     QCOMPARE(a.Projektname, pfad(name));
 }
 
 void TestProjektbefehle::oeffnen(Projektaufbau &b, const QString &name)
 {
     Antwort antwort(pfad(name));
-    ffnen1Click(b.form, b.daten, b.Projektname, antwort.wahl());
+    ffnen1Click(b.form, b.daten, b.Projektname, b.bindung, antwort.wahl());
     QCOMPARE(b.Projektname, pfad(name));
 }
 
@@ -442,7 +444,7 @@ void TestProjektbefehle::speichernAbbrechen()
     Projektaufbau a;
     a.form.Edit2->setText("Haus");
     Antwort abbrechen;
-    Speichern1Click(a.form, a.daten, a.Projektname, abbrechen.wahl());
+    Speichern1Click(a.form, a.daten, a.Projektname, a.bindung, abbrechen.wahl());
     QCOMPARE(abbrechen.gefragt, 1);
     QCOMPARE(a.form.windowTitle(), Titelanfang);
     QVERIFY(a.form.windowTitle().endsWith("Projekt:      "));
@@ -453,7 +455,7 @@ void TestProjektbefehle::speichernAbbrechen()
     speichern(a, "a.lkz");
     const QByteArray gespeichert = dateiinhalt(pfad("a.lkz"));
     a.form.Edit2->setText("anders");
-    Speichern1Click(a.form, a.daten, a.Projektname, abbrechen.wahl());
+    Speichern1Click(a.form, a.daten, a.Projektname, a.bindung, abbrechen.wahl());
     QCOMPARE(abbrechen.vorschlag, pfad("a.lkz"));
     QCOMPARE(a.form.windowTitle(), Titelanfang + pfad("a.lkz"));
     QCOMPARE(a.Projektname, pfad("a.lkz"));
@@ -470,7 +472,7 @@ void TestProjektbefehle::oeffnenAbbrechen()
     QVERIFY(!b.form.Panel6->isHidden());
 
     Antwort abbrechen;
-    ffnen1Click(b.form, b.daten, b.Projektname, abbrechen.wahl());
+    ffnen1Click(b.form, b.daten, b.Projektname, b.bindung, abbrechen.wahl());
 
     QCOMPARE(abbrechen.gefragt, 1);
     QCOMPARE(Fensterbild(b.form).werte, vorher.werte);
@@ -485,7 +487,7 @@ void TestProjektbefehle::oeffnenAbbrechenNachDemStart()
 {
     Projektaufbau b;
     Antwort abbrechen;
-    ffnen1Click(b.form, b.daten, b.Projektname, abbrechen.wahl());
+    ffnen1Click(b.form, b.daten, b.Projektname, b.bindung, abbrechen.wahl());
     QVERIFY(b.form.Panel6->isHidden());
     const QString ergebnis = b.form.Label27->text();
     b.form.RadioGroup1->setItemIndex(1);
@@ -551,8 +553,63 @@ void TestProjektbefehle::neuBehaeltNamenUndTitel()
     QCOMPARE(alsBytes(a.daten), geleert);
 
     Antwort abbrechen;
-    Speichern1Click(a.form, a.daten, a.Projektname, abbrechen.wahl());
+    Speichern1Click(a.form, a.daten, a.Projektname, a.bindung, abbrechen.wahl());
     QCOMPARE(abbrechen.vorschlag, pfad("erstes.lkz"));
+}
+
+enum class Dazwischen { Nichts, WiederGeoeffnet, Neu, NeueEinheit, AndereGeoeffnet, AnderesProgramm };
+
+void TestProjektbefehle::ersetzenFragen_data()
+{
+    QTest::addColumn<Dazwischen>("dazwischen");
+    QTest::addColumn<bool>("ja");
+    QTest::addColumn<bool>("gefragt");
+    QTest::newRow("dasselbe Projekt") << Dazwischen::Nichts << false << false;
+    QTest::newRow("wieder geöffnet") << Dazwischen::WiederGeoeffnet << false << false;
+    QTest::newRow("nach Neu, Ja") << Dazwischen::Neu << true << true;
+    QTest::newRow("nach Neu, Nein") << Dazwischen::Neu << false << true;
+    QTest::newRow("nach Neue Nutzungseinheit") << Dazwischen::NeueEinheit << false << true;
+    QTest::newRow("andere Einheit geöffnet") << Dazwischen::AndereGeoeffnet << false << true;
+    QTest::newRow("von anderem Programm geändert") << Dazwischen::AnderesProgramm << false << true;
+}
+
+// Saving WE 1 again replaces its file at once; any other project saved onto
+// it asks first, and "Nein" leaves the file as it was.
+void TestProjektbefehle::ersetzenFragen()
+{
+    QFETCH(Dazwischen, dazwischen);
+    QFETCH(bool, ja);
+    QFETCH(bool, gefragt);
+    Projektaufbau a;
+    a.form.Edit2->setText("WE 1");
+    speichern(a, "WE 1.lkz");
+    QVERIFY(QFile::copy(pfad("WE 1.lkz"), pfad("WE 2.lkz")));
+    QString vorschlag;
+    switch (dazwischen) {
+    case Dazwischen::WiederGeoeffnet: oeffnen(a, "WE 1.lkz"); break;
+    case Dazwischen::Neu: a.form.Neu1Click(); break;
+    case Dazwischen::NeueEinheit: NeueNutzungseinheit1Click(a.form, a.Projektname, a.bindung, vorschlag); break;
+    case Dazwischen::AndereGeoeffnet: oeffnen(a, "WE 2.lkz"); break;
+    case Dazwischen::AnderesProgramm: {
+        Projektaufbau b;
+        b.form.Edit2->setText("WE 1 aus dem anderen Programm");
+        speichern(b, "WE 1.lkz");
+        break;
+    }
+    case Dazwischen::Nichts: break;
+    }
+    const QByteArray vorher = dateiinhalt(pfad("WE 1.lkz"));
+    const QString name = a.Projektname;
+    a.form.Edit2->setText("WE 2");
+    Antwort antwort(pfad("WE 1.lkz"), ja);
+    const bool geschrieben = Speichern1Click(a.form, a.daten, a.Projektname, a.bindung, antwort.wahl());
+
+    QCOMPARE(antwort.ersetzenGefragt, gefragt ? QStringList{pfad("WE 1.lkz")} : QStringList());
+    QCOMPARE(geschrieben, !gefragt || ja);
+    QCOMPARE(dateiinhalt(pfad("WE 1.lkz")).left(5), geschrieben ? QByteArray("\x04WE 2") : vorher.left(5));
+    // "Nein" shows the dialog again, where this user cancels.
+    QCOMPARE(antwort.gefragt, geschrieben ? 1 : 2);
+    QCOMPARE(a.Projektname, geschrieben ? pfad("WE 1.lkz") : name);
 }
 
 void TestProjektbefehle::langeDatei()
@@ -608,7 +665,7 @@ void TestProjektbefehle::speichernScheitert()
         QDir(pfad("weg")).removeRecursively();  // while the dialog is open
         return dialog(eltern, vorschlag);
     };
-    Speichern1Click(a.form, a.daten, a.Projektname, wahl, aufrufe[aufruf]);
+    Speichern1Click(a.form, a.daten, a.Projektname, a.bindung, wahl, aufrufe[aufruf]);
 
     QCOMPARE(box.meldungen, QStringList{meldung});
     QVERIFY(box.richtigGestaltet);
@@ -666,11 +723,11 @@ void TestProjektbefehle::oeffnenScheitert()
     Fehlerbox box;
     Antwort antwort(pfad(quelle));
     Dateiwahl wahl = antwort.wahl();
-    wahl.oeffnen = [this, dialog = wahl.oeffnen](QWidget *eltern) {
+    wahl.oeffnen = [this, dialog = wahl.oeffnen](QWidget *eltern, const QString &o) {
         QFile::remove(pfad("weg.lkz"));  // while the dialog is open
-        return dialog(eltern);
+        return dialog(eltern, o);
     };
-    ffnen1Click(b.form, b.daten, b.Projektname, wahl);
+    ffnen1Click(b.form, b.daten, b.Projektname, b.bindung, wahl);
 
     QCOMPARE(box.meldungen, QStringList{meldung});
     QVERIFY(box.richtigGestaltet);

@@ -189,8 +189,8 @@ void TestProjektdialoge::endung()
     QCOMPARE(QDir(ordner->path()).entryList(QDir::Files | QDir::Hidden), QStringList{datei});
 }
 
-// The next save proposes the project's file, and saving onto it replaces
-// it without a question.
+// After "Neu" the next save proposes the previous project's file, and
+// saving onto it asks first; "Nein" keeps the file.
 void TestProjektdialoge::vorschlagUndErsetzen()
 {
     Projektaufbau a;
@@ -208,8 +208,8 @@ void TestProjektdialoge::vorschlagUndErsetzen()
     QCOMPARE(antwort.ordner, ordner->path());
     QCOMPARE(antwort.vorgeschlagen, QString("projekt.lkz"));
     QVERIFY(!antwort.abgewiesen);
-    QVERIFY(!antwort.nachgefragt);
-    QCOMPARE(dateiinhalt(pfad("projekt.lkz")).mid(0, 15), QByteArray("\x0e" "dritte Fassung"));
+    QCOMPARE(antwort.frageText, QString("„projekt.lkz“ gibt es schon. Ersetzen?"));
+    QCOMPARE(dateiinhalt(pfad("projekt.lkz")).mid(0, 14), QByteArray("\x0d" "erste Fassung"));
 }
 
 void TestProjektdialoge::oeffnenUeberMenue()

@@ -1,0 +1,26 @@
+#pragma once
+
+// Which file the project on screen belongs to: the one it was last saved to
+// or opened from, with the bytes it held then. Saving onto that file again
+// replaces it without a question; any other existing file (another unit's,
+// or this one after another program changed it) is replaced only after the
+// user agrees. "Neu", the start image, "Neue Nutzungseinheit" and every
+// file that "Öffnen" reads loosen the bond.
+
+#include <QByteArray>
+#include <QString>
+
+class Dateibindung {
+public:
+    // After a successful save or open of pfad.
+    void binden(const QString &pfad);
+    void loesen();
+
+    // Whether saving to pfad may replace what is there without asking: the
+    // file does not exist, or it is the bound file and holds what it held.
+    bool ohneFrage(const QString &pfad) const;
+
+private:
+    QString datei;  // canonical path, empty when loose
+    QByteArray inhalt;
+};
