@@ -30,6 +30,8 @@ Programm::Programm()
     , Rechenwegfenster(std::make_unique<TRechenweg>(weg))
     , Gebaeude(std::make_unique<TGebaeudeuebersicht>())
     , Handbuch(std::make_unique<THandbuch>())
+    , sicherung(std::make_unique<Eingabesicherung>(
+          *Form1, Eingabesicherung::Projekt{Projektname, Speichervorschlag, bindung}))
 {
     // The icon of every window but the about box, decoded once and shared.
     QApplication::setWindowIcon(QPixmap::fromImage(Rohbild(QStringLiteral(":/roh/symbol_luvanto_64.rgba"))));
@@ -50,8 +52,11 @@ void Programm::Verbinden()
     };
     FeldlaengenBegrenzen(*Form1);
     QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(), [this] { Speichern1Click(); });
-    QObject::connect(Form1->NeueNutzungseinheit1, &QAction::triggered, Form1.get(),
-                     [this] { NeueNutzungseinheit1Click(*Form1, Projektname, bindung, Speichervorschlag); });
+    QObject::connect(Form1.get(), &TForm1::seiteWirdErsetzt, sicherung.get(), &Eingabesicherung::Vormerken);
+    QObject::connect(Form1.get(), &TForm1::seiteErsetzt, sicherung.get(), &Eingabesicherung::Ersetzt);
+    QObject::connect(Form1->NeueNutzungseinheit1, &QAction::triggered, Form1.get(), [this] {
+        sicherung->Ersetzen([this] { NeueNutzungseinheit1Click(*Form1, Projektname, bindung, Speichervorschlag); });
+    });
     QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(), [this] { ffnen1Click(); });
     // Refilled before showing: another program may have changed the list.
     QObject::connect(Form1->Zuletztverwendet1, &QMenu::aboutToShow, Form1.get(), [this] { ZuletztVermerken({}); });
@@ -91,8 +96,7 @@ void Programm::Verbinden()
                      [this] { Gebaeudeuebersicht1Click(); });
     Gebaeude->logo = [this] { return Form5->logo(); };
     QObject::connect(Gebaeude.get(), &TGebaeudeuebersicht::oeffnen, Form1.get(), [this](const QString &pfad) {
-        if (GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad))
-            ZuletztVermerken(pfad);
+        Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad); });
         Form1->activateWindow();
     });
 }
@@ -106,8 +110,18 @@ QPrinter &Programm::Drucker()
 
 void Programm::ProjektOeffnen(const QString &pfad)
 {
-    if (GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad, true))
-        ZuletztVermerken(pfad);
+    Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad, true); });
+}
+
+bool Programm::Oeffnend(const std::function<bool()> &befehl)
+{
+    bool geoeffnet = false;
+    sicherung->Ersetzen([&] { geoeffnet = befehl(); });
+    if (geoeffnet) {
+        ZuletztVermerken(Projektname);
+        sicherung->Gesichert();
+    }
+    return geoeffnet;
 }
 
 // Without a file of its own the unit is proposed under its object name in
@@ -120,16 +134,17 @@ void Programm::Speichern1Click()
         vorschlag = Objektvorschlag(Form1->Edit2->text(),
                                     !ordner.isEmpty() && QFileInfo(ordner).isDir() ? ordner : QDir::homePath());
     }
-    if (::Speichern1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), {}, vorschlag))
+    if (::Speichern1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), {}, vorschlag)) {
         ZuletztVermerken(Projektname);
+        sicherung->Gesichert();
+    }
 }
 
 // Starts in the folder of the project shown, else in the one used last.
 void Programm::ffnen1Click()
 {
     const QString ordner = Projektname.isEmpty() ? zuletzt.ordner() : QFileInfo(Projektname).absolutePath();
-    if (::ffnen1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), ordner))
-        ZuletztVermerken(Projektname);
+    Oeffnend([&] { return ::ffnen1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), ordner); });
 }
 
 void Programm::ZuletztOeffnen(const QString &pfad)
@@ -149,8 +164,7 @@ void Programm::ZuletztOeffnen(const QString &pfad)
         leiste->show();
         return;
     }
-    if (GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad))
-        ZuletztVermerken(pfad);
+    Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad); });
 }
 
 // Puts pfad (if any) on top of the list and refills the menu.

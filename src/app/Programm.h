@@ -11,6 +11,7 @@
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
 #include "project/Dateibindung.h"
+#include "project/Eingabesicherung.h"
 #include "project/TProjektdaten.h"
 #include "project/Zuletztliste.h"
 #include "reference/Handbuch.h"
@@ -23,6 +24,7 @@
 #include "workings/Rechenwegfenster.h"
 #include "building/Gebaeudeuebersicht.h"
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -51,6 +53,8 @@ public:
     std::unique_ptr<TRechenweg> Rechenwegfenster;
     std::unique_ptr<TGebaeudeuebersicht> Gebaeude;
     std::unique_ptr<THandbuch> Handbuch;
+    // Watches the main window; goes first, writing what is unsaved.
+    std::unique_ptr<Eingabesicherung> sicherung;
 
     // The application's one printer, with the choices of the print and
     // printer set-up dialogs, for every report until the program ends. It is
@@ -78,6 +82,8 @@ public:
 private:
     void Verbinden();
     void ZuletztVermerken(const QString &pfad);
+    // Runs a command that may open a project in place of the page.
+    bool Oeffnend(const std::function<bool()> &befehl);
 
     std::unique_ptr<QPrinter> drucker;
 };

@@ -83,6 +83,8 @@ void TForm1::FormCreate()
     Label30->setText(Versionstext);
     Button5->setText(WebAdresseHersteller);
     Button7->setText(WebAdresseHersteller);
+    // Shown only while there is a copy of unsaved input to offer.
+    Wiederherstellung->hide();
 }
 
 void TForm1::Gestalten()
@@ -555,14 +557,18 @@ void TForm1::Button2Click()
 
 void TForm1::Image7Click()
 {
+    emit seiteWirdErsetzt();
     Zuruecksetzen();
     Button1->click();
+    emit seiteErsetzt();
 }
 
 void TForm1::Neu1Click()
 {
+    emit seiteWirdErsetzt();
     Zuruecksetzen();
     Button1->click();
+    emit seiteErsetzt();
 }
 
 void TForm1::Image1Click() { Button6->click(); }

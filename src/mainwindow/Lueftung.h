@@ -118,6 +118,9 @@ public:
 signals:
     // A recalculation has finished, or the question flow wrote a verdict.
     void rechenwegGeaendert();
+    // Around the reset of "Neu" and the start image.
+    void seiteWirdErsetzt();
+    void seiteErsetzt();
 
 protected:
     bool event(QEvent *ereignis) override;

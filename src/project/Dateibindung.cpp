@@ -17,14 +17,20 @@ QByteArray Inhalt(const QString &pfad)
 
 void Dateibindung::binden(const QString &pfad)
 {
-    datei = QFileInfo(pfad).canonicalFilePath();
-    inhalt = Inhalt(pfad);
+    gebunden = QFileInfo(pfad).canonicalFilePath();
+    gehalten = Inhalt(pfad);
+}
+
+void Dateibindung::wiederherstellen(const QString &datei, const QByteArray &inhalt)
+{
+    gebunden = datei;
+    gehalten = datei.isEmpty() ? QByteArray() : inhalt;
 }
 
 void Dateibindung::loesen()
 {
-    datei.clear();
-    inhalt.clear();
+    gebunden.clear();
+    gehalten.clear();
 }
 
 bool Dateibindung::ohneFrage(const QString &pfad) const
@@ -32,5 +38,5 @@ bool Dateibindung::ohneFrage(const QString &pfad) const
     const QFileInfo info(pfad);
     if (!info.exists())
         return true;
-    return !datei.isEmpty() && info.canonicalFilePath() == datei && Inhalt(pfad) == inhalt;
+    return !gebunden.isEmpty() && info.canonicalFilePath() == gebunden && Inhalt(pfad) == gehalten;
 }

@@ -20,7 +20,14 @@ public:
     // file does not exist, or it is the bound file and holds what it held.
     bool ohneFrage(const QString &pfad) const;
 
+    // The bond as it stands, to be put back later, also by another run of
+    // the program: the file's canonical path (empty when loose) and the
+    // bytes it held.
+    const QString &datei() const { return gebunden; }
+    const QByteArray &inhalt() const { return gehalten; }
+    void wiederherstellen(const QString &datei, const QByteArray &inhalt);
+
 private:
-    QString datei;  // canonical path, empty when loose
-    QByteArray inhalt;
+    QString gebunden;  // canonical path, empty when loose
+    QByteArray gehalten;
 };

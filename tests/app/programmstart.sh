@@ -13,6 +13,7 @@ fi
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 cd "$arbeit"
+export XDG_DATA_HOME="$arbeit/daten"
 unset QT_QPA_PLATFORM
 "$programm" &
 pid=$!

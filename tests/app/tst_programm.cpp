@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QDialog>
@@ -20,6 +22,7 @@
 #include <QStatusBar>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -69,6 +72,9 @@ private slots:
     void deutscheDialogtexte();
     void speichernOeffnenUndNeu();
     void zuletztVerwendetNachNeustart();
+    void absturzVerliertNichts();
+    void verworfeneEingabenZurueck_data();
+    void verworfeneEingabenZurueck();
     void druckenOhneDrucker();
     void pdfUndVorschauOhneDrucker();
 
@@ -277,7 +283,9 @@ void TestProgramm::deutscheDialogtexte()
 
 namespace {
 
-// Answers the next file dialog with a path, as a user typing it would.
+// Answers the next file dialog with a path, as a user going to its folder
+// and typing its name would. (Typed as a whole path, the dialog would take
+// a file of the same name in the folder it shows.)
 void DateiWaehlen(const QString &pfad)
 {
     QTimer::singleShot(10, qApp, [pfad] {
@@ -286,7 +294,8 @@ void DateiWaehlen(const QString &pfad)
             return DateiWaehlen(pfad);
         auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
         QVERIFY(name);
-        name->setText(pfad);
+        dialog->setDirectory(QFileInfo(pfad).absolutePath());
+        name->setText(QFileInfo(pfad).fileName());
         QTest::keyClick(name, Qt::Key_Return);
     });
 }
@@ -430,5 +439,133 @@ void TestProgramm::pdfUndVorschauOhneDrucker()
     QCOMPARE(vorschauseiten, 1);
 }
 
-QTEST_MAIN(TestProgramm)
+// Typed into a unit and killed with SIGKILL before saving: the next
+// program offers the input and restores it. A copy that a running program
+// still writes is offered by no other; one that cannot be read is removed.
+void TestProgramm::absturzVerliertNichts()
+{
+    programm.reset();
+    const QDir kopien(Sicherungskopie::Standardordner());
+    QVERIFY(QDir(kopien).removeRecursively() && kopien.mkpath("."));
+    QFile kaputt(kopien.filePath("1-kaputt.kopie"));
+    QVERIFY(kaputt.open(QIODevice::WriteOnly) && kaputt.write("LKZKOPIE") == 8);
+    kaputt.close();
+
+    QProcess kind;
+    kind.start(QCoreApplication::applicationFilePath(), {"--eingeben-und-warten"});
+    QVERIFY(kind.waitForReadyRead(30000));
+    QCOMPARE(kind.readAll(), QByteArray("bereit\n"));
+    init();
+    QVERIFY(programm->Form1->Wiederherstellung->isHidden());
+    QVERIFY(!kaputt.exists());
+
+    kind.kill();
+    QVERIFY(kind.waitForFinished());
+    programm.reset();
+    init();
+    TForm1 &form = *programm->Form1;
+    QVERIFY(form.Wiederherstellung->isVisible());
+    static const QRegularExpression angebot(
+        R"(^Nicht gespeicherte Eingaben vom \d\d\.\d\d\.\d{4} \d\d:\d\d \(WE 7\) wiederherstellen$)");
+    QVERIFY2(angebot.match(form.Wiederherstellen1->toolTip()).hasMatch(), qPrintable(form.Wiederherstellen1->toolTip()));
+    QTest::mouseClick(form.Wiederherstellen1, Qt::LeftButton);
+    QVERIFY(form.Panel6->isHidden());
+    QCOMPARE(form.Edit2->text(), QStringLiteral("WE 7"));
+    QCOMPARE(form.Edit6->text(), QStringLiteral("125"));
+    // Now this program's own copy, until the work is saved.
+    const QStringList uebrig = kopien.entryList({"*.kopie"});
+    QCOMPARE(uebrig.size(), 1);
+    QVERIFY(!uebrig.first().startsWith(QString::number(kind.processId()) + "-"));
+    QTemporaryDir ordner;
+    DateiWaehlen(ordner.filePath("WE 7.lkz"));
+    form.Speichern1->trigger();
+    QCOMPARE(kopien.entryList({"*.kopie"}), QStringList());
+}
+
+void TestProgramm::verworfeneEingabenZurueck_data()
+{
+    QTest::addColumn<QString>("befehl");
+    QTest::addColumn<bool>("gespeichert");
+    QTest::newRow("Neu") << "Neu" << false;
+    QTest::newRow("Startbild") << "Startbild" << false;
+    QTest::newRow("Neue Nutzungseinheit") << "Nutzungseinheit" << false;
+    QTest::newRow("Öffnen") << "Öffnen" << false;
+    QTest::newRow("gespeichert, nichts verworfen") << "Neu" << true;
+}
+
+// Unsaved input replaced by a reset comes back once, with its project name.
+void TestProgramm::verworfeneEingabenZurueck()
+{
+    QFETCH(QString, befehl);
+    QFETCH(bool, gespeichert);
+    QTemporaryDir ordner;
+    const QString andere = ordner.filePath("Andere.lkz");
+    TForm1 &form = *programm->Form1;
+    QTest::mouseClick(form.Image7, Qt::LeftButton);
+    QTest::keyClicks(form.Edit2, "Andere");
+    DateiWaehlen(andere);
+    form.Speichern1->trigger();
+    form.Neu1->trigger();
+    QVERIFY(!form.VerworfeneEingaben1->isEnabled());
+
+    QTest::keyClicks(form.Edit2, "WE 3");
+    QTest::keyClicks(form.Edit6, "88");
+    if (gespeichert) {
+        DateiWaehlen(ordner.filePath("WE 3.lkz"));
+        form.Speichern1->trigger();
+    }
+    const QString projektname = programm->Projektname;
+    if (befehl == "Neu") {
+        form.Neu1->trigger();
+    } else if (befehl == "Startbild") {
+        form.Button2->click();
+        QTest::mouseClick(form.Image7, Qt::LeftButton);
+    } else if (befehl == "Nutzungseinheit") {
+        form.NeueNutzungseinheit1->trigger();
+    } else {
+        DateiWaehlen(andere);
+        form.ffnen1->trigger();
+    }
+    QCOMPARE(form.Edit6->text(), QString());
+    QCOMPARE(form.VerworfeneEingaben1->isEnabled(), !gespeichert);
+    if (gespeichert)
+        return;
+    form.VerworfeneEingaben1->trigger();
+    QCOMPARE(form.Edit2->text(), QStringLiteral("WE 3"));
+    QCOMPARE(form.Edit6->text(), QStringLiteral("88"));
+    QCOMPARE(programm->Projektname, projektname);
+    QVERIFY(!form.VerworfeneEingaben1->isEnabled());
+}
+
+namespace {
+
+// The other program of absturzVerliertNichts: types into a new unit, says
+// so once the copy of it is on disk, and waits to be killed.
+int EingebenUndWarten()
+{
+    Programm programm;
+    programm.Form1->show();
+    QTest::mouseClick(programm.Form1->Image7, Qt::LeftButton);
+    QTest::keyClicks(programm.Form1->Edit2, "WE 7");
+    QTest::keyClicks(programm.Form1->Edit6, "125");
+    const QDir kopien(Sicherungskopie::Standardordner());
+    while (kopien.entryList({QString::number(QCoreApplication::applicationPid()) + "-*.kopie"}).isEmpty())
+        QTest::qWait(50);
+    std::fputs("bereit\n", stdout);
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication anwendung(argc, argv);
+    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    if (QCoreApplication::arguments().contains(QLatin1String("--eingeben-und-warten")))
+        return EingebenUndWarten();
+    TestProgramm test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_programm.moc"

@@ -195,7 +195,8 @@ void TestHauptfenster::menue()
     for (QAction *a : menues[0]->menu()->actions())
         if (!a->isSeparator())
             programm << a->text();
-    QCOMPARE(programm, QStringList({"&Neu", "Neue &Nutzungseinheit", "Ö&ffnen", "&Zuletzt verwendet", "&Speichern", "Dr&uckereinstellung",
+    QCOMPARE(programm, QStringList({"&Neu", "Neue &Nutzungseinheit", "Ö&ffnen", "&Zuletzt verwendet", "&Speichern",
+                                    "Verworfene &Eingaben wiederherstellen", "Dr&uckereinstellung",
                                     "Ergebnis &drucken", "Ergebnis als &PDF speichern …", "Druck&vorschau",
                                     "&Rechenweg …", "&Gebäudeübersicht …", "&Beenden"}));
     QCOMPARE(form->Rechenweg1->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
@@ -419,7 +420,8 @@ void TestHauptfenster::texteNichtAbgeschnitten()
             fehler << label->objectName() + " ragt aus " + label->parentWidget()->objectName();
     }
     for (QAbstractButton *knopf : form->findChildren<QAbstractButton *>()) {
-        if (knopf->isHidden())
+        // The offer of unsaved input is laid out when it is shown.
+        if (knopf->isHidden() || (form->Wiederherstellung->isHidden() && form->Wiederherstellung->isAncestorOf(knopf)))
             continue;
         if (knopf->sizeHint().width() > knopf->width())
             fehler << QString("%1 (%2 > %3)").arg(knopf->objectName()).arg(knopf->sizeHint().width()).arg(knopf->width());

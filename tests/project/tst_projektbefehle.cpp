@@ -4,6 +4,7 @@
 // failure with its message and what stands afterwards.
 #include "Projektaufbau.h"
 #include "building/Nachrechnung.h"
+#include "project/Sicherungskopie.h"
 
 #include <QClipboard>
 
@@ -557,7 +558,7 @@ void TestProjektbefehle::neuBehaeltNamenUndTitel()
     QCOMPARE(abbrechen.vorschlag, pfad("erstes.lkz"));
 }
 
-enum class Dazwischen { Nichts, WiederGeoeffnet, Neu, NeueEinheit, AndereGeoeffnet, AnderesProgramm };
+enum class Dazwischen { Nichts, WiederGeoeffnet, Neu, NeueEinheit, AndereGeoeffnet, AnderesProgramm, Kopie, KopieGeaendert };
 
 void TestProjektbefehle::ersetzenFragen_data()
 {
@@ -571,6 +572,8 @@ void TestProjektbefehle::ersetzenFragen_data()
     QTest::newRow("nach Neue Nutzungseinheit") << Dazwischen::NeueEinheit << false << true;
     QTest::newRow("andere Einheit geöffnet") << Dazwischen::AndereGeoeffnet << false << true;
     QTest::newRow("von anderem Programm geändert") << Dazwischen::AnderesProgramm << false << true;
+    QTest::newRow("aus Kopie ungespeicherter Eingaben") << Dazwischen::Kopie << false << false;
+    QTest::newRow("aus Kopie, Datei inzwischen geändert") << Dazwischen::KopieGeaendert << false << true;
 }
 
 // Saving WE 1 again replaces its file at once; any other project saved onto
@@ -590,10 +593,20 @@ void TestProjektbefehle::ersetzenFragen()
     case Dazwischen::Neu: a.form.Neu1Click(); break;
     case Dazwischen::NeueEinheit: NeueNutzungseinheit1Click(a.form, a.Projektname, a.bindung, vorschlag); break;
     case Dazwischen::AndereGeoeffnet: oeffnen(a, "WE 2.lkz"); break;
-    case Dazwischen::AnderesProgramm: {
+    case Dazwischen::AnderesProgramm:
+    case Dazwischen::KopieGeaendert: {
+        const QByteArray kopie = StandZuBytes({QByteArray(TProjektdaten::Groesse, 0), a.Projektname, {}, a.bindung, {}});
         Projektaufbau b;
         b.form.Edit2->setText("WE 1 aus dem anderen Programm");
         speichern(b, "WE 1.lkz");
+        if (dazwischen == Dazwischen::KopieGeaendert)
+            a.bindung = StandAusBytes(kopie)->bindung;
+        break;
+    }
+    case Dazwischen::Kopie: {
+        const QByteArray kopie = StandZuBytes({QByteArray(TProjektdaten::Groesse, 0), a.Projektname, {}, a.bindung, {}});
+        a.bindung.loesen();
+        a.bindung = StandAusBytes(kopie)->bindung;
         break;
     }
     case Dazwischen::Nichts: break;

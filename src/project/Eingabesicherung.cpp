@@ -1,0 +1,184 @@
+#include "project/Eingabesicherung.h"
+
+#include "mainwindow/Lueftung.h"
+#include "project/Projektbefehle.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// The record "Speichern" would write for the page, without the remains of
+// earlier texts, so that equal pages give equal bytes.
+QByteArray Seitenstand(const TForm1 &form)
+{
+    TProjektdaten daten;
+    ProjektSichern(form, daten);
+    return QByteArray(reinterpret_cast<const char *>(daten.bytes().data()), qsizetype(daten.bytes().size()));
+}
+
+} // namespace
+
+Eingabesicherung::Eingabesicherung(TForm1 &f, Projekt p, const QString &ordner)
+    : form(f)
+    , projekt(p)
+    , kopie(ordner)
+    , gesichert(Seitenstand(f))
+{
+    zeitgeber.setSingleShot(true);
+    zeitgeber.setInterval(Verzoegerung);
+    connect(&zeitgeber, &QTimer::timeout, this, &Eingabesicherung::Sichern);
+    // Every input has a line edit (the combo boxes and the date theirs), or
+    // is a radio group.
+    for (QLineEdit *feld : form.findChildren<QLineEdit *>())
+        connect(feld, &QLineEdit::textChanged, this, &Eingabesicherung::Geaendert);
+    for (RadioGroup *gruppe : form.findChildren<RadioGroup *>())
+        connect(gruppe, &RadioGroup::geklickt, this, &Eingabesicherung::Geaendert);
+
+    connect(form.VerworfeneEingaben1, &QAction::triggered, this, &Eingabesicherung::VerworfeneEingaben1Click);
+    connect(form.Wiederherstellen1, &QPushButton::clicked, this, &Eingabesicherung::Wiederherstellen1Click);
+    connect(form.Verwerfen1, &QPushButton::clicked, this, &Eingabesicherung::Verwerfen1Click);
+    Anbieten();
+}
+
+Eingabesicherung::~Eingabesicherung()
+{
+    if (zeitgeber.isActive())
+        Sichern();
+}
+
+Eingabestand Eingabesicherung::Jetzt() const
+{
+    return {Seitenstand(form), projekt.Projektname, projekt.vorschlag, projekt.bindung, aenderung};
+}
+
+void Eingabesicherung::Geaendert()
+{
+    if (zeitgeber.isActive())
+        return;
+    aenderung = QDateTime::currentDateTime();
+    zeitgeber.start();
+}
+
+void Eingabesicherung::Sichern()
+{
+    zeitgeber.stop();
+    const Eingabestand stand = Jetzt();
+    if (stand.satz != gesichert)
+        kopie.schreiben(stand);
+    else
+        kopie.entfernen();
+}
+
+void Eingabesicherung::Gesichert()
+{
+    gesichert = Seitenstand(form);
+    Sichern();
+}
+
+void Eingabesicherung::Vormerken()
+{
+    vorgemerkt = Seite{Jetzt(), gesichert};
+}
+
+void Eingabesicherung::Ersetzt()
+{
+    if (!vorgemerkt)
+        return;
+    const Seite vorher = *std::exchange(vorgemerkt, std::nullopt);
+    const QByteArray jetzt = Seitenstand(form);
+    if (jetzt == vorher.stand.satz)
+        return;
+    if (vorher.stand.satz != vorher.gesichert) {
+        verworfen = vorher;
+        form.VerworfeneEingaben1->setEnabled(true);
+    }
+    gesichert = jetzt;
+    Sichern();
+}
+
+void Eingabesicherung::Ersetzen(const std::function<void()> &befehl)
+{
+    Vormerken();
+    befehl();
+    Ersetzt();
+}
+
+void Eingabesicherung::Laden(const Seite &seite)
+{
+    TProjektdaten daten;
+    std::memcpy(daten.bytes().data(), seite.stand.satz.constData(), TProjektdaten::Groesse);
+    ProjektLaden(form, daten);
+    projekt.Projektname = seite.stand.Projektname;
+    projekt.vorschlag = seite.stand.vorschlag;
+    projekt.bindung = seite.stand.bindung;
+    form.setWindowTitle(projekt.Projektname.isEmpty() ? form.Starttitel() : Fenstertitel(projekt.Projektname));
+    form.Button1->click();
+}
+
+// Once: the page replaced by it is what can be brought back next.
+void Eingabesicherung::VerworfeneEingaben1Click()
+{
+    if (!verworfen)
+        return;
+    const Seite ziel = *std::exchange(verworfen, std::nullopt);
+    form.VerworfeneEingaben1->setEnabled(false);
+    Ersetzen([&] { Laden(ziel); });
+    gesichert = ziel.gesichert;
+    aenderung = ziel.stand.zeit;
+    Sichern();
+}
+
+// The copy becomes this program's own before the one left behind goes.
+void Eingabesicherung::Wiederherstellen1Click()
+{
+    if (!angebot)
+        return;
+    const Seite ziel{*angebot, {}};
+    Ersetzen([&] { Laden(ziel); });
+    gesichert.clear();
+    aenderung = ziel.stand.zeit;
+    Sichern();
+    kopie.hinterlasseneEntfernen();
+    Anbieten();
+}
+
+void Eingabesicherung::Verwerfen1Click()
+{
+    kopie.hinterlasseneEntfernen();
+    Anbieten();
+}
+
+QString Eingabesicherung::Angebotstext(const Eingabestand &stand)
+{
+    QString objekt = stand.objekt().trimmed();
+    if (objekt.isEmpty())
+        objekt = QFileInfo(stand.Projektname).fileName();
+    if (objekt.isEmpty())
+        objekt = QStringLiteral("ohne Bezeichnung");
+    return QStringLiteral("Nicht gespeicherte Eingaben vom %1 (%2) wiederherstellen")
+        .arg(stand.zeit.toString(QStringLiteral("dd.MM.yyyy HH:mm")), objekt);
+}
+
+// The button takes two lines where one is too long, and a long name is
+// shortened in the middle.
+void Eingabesicherung::Anbieten()
+{
+    angebot = kopie.hinterlassene();
+    form.Wiederherstellung->setVisible(angebot.has_value());
+    if (!angebot)
+        return;
+    const QFontMetrics masse(form.Wiederherstellen1->font());
+    const int breite = form.Wiederherstellung->width() - 24;
+    QString text = Angebotstext(*angebot);
+    if (masse.horizontalAdvance(text) > breite) {
+        const qsizetype klammer = text.indexOf(QLatin1String(" ("));
+        const QString zweite = text.mid(klammer + 1);
+        text = text.left(klammer) + QLatin1Char('\n') + masse.elidedText(zweite, Qt::ElideMiddle, breite);
+    }
+    form.Wiederherstellen1->setText(text);
+    form.Wiederherstellen1->setToolTip(Angebotstext(*angebot));
+}
