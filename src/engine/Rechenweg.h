@@ -52,6 +52,7 @@ struct Rechenweg {
         ErhoehteAnforderungen, // the flow, after the run below
         Zurueckgesetzt,        // new, empty project
         Projektdatei,          // the texts stored in the opened project file
+        Wiederhergestellt,     // the texts of restored unsaved input
     };
 
     // --- bookkeeping ---

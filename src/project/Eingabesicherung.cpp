@@ -112,6 +112,7 @@ void Eingabesicherung::Laden(const Seite &seite)
     TProjektdaten daten;
     std::memcpy(daten.bytes().data(), seite.stand.satz.constData(), TProjektdaten::Groesse);
     ProjektLaden(form, daten);
+    form.UrteilVermerken(Rechenweg::Urteilsgeber::Wiederhergestellt);
     projekt.Projektname = seite.stand.Projektname;
     projekt.vorschlag = seite.stand.vorschlag;
     projekt.bindung = seite.stand.bindung;

@@ -364,17 +364,26 @@ std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w, const std::vecto
                   QString::fromUtf8(Urteilstexte::ErhoehteAnforderungenKommentar));
         break;
     case W::Urteilsgeber::Projektdatei:
+    case W::Urteilsgeber::Wiederhergestellt: {
+        const bool datei = w.urteilsgeber == W::Urteilsgeber::Projektdatei;
         z.gruppe(QStringLiteral("Herkunft"));
-        z.hinweis(QStringLiteral(
-            "Ergebnisse und Urteil auf der Arbeitsseite stammen aus der geöffneten Projektdatei: "
-            "gespeichert, nicht neu berechnet. Unten steht die Berechnung, die beim Öffnen mit den "
-            "Eingaben der Datei lief; jede Änderung einer Eingabe rechnet neu."));
+        z.hinweis(datei ? QStringLiteral(
+                              "Ergebnisse und Urteil auf der Arbeitsseite stammen aus der geöffneten Projektdatei: "
+                              "gespeichert, nicht neu berechnet. Unten steht die Berechnung, die beim Öffnen mit den "
+                              "Eingaben der Datei lief; jede Änderung einer Eingabe rechnet neu.")
+                        : QStringLiteral(
+                              "Ergebnisse und Urteil auf der Arbeitsseite sind die der wiederhergestellten, nicht "
+                              "gespeicherten Eingaben: übernommen, nicht neu berechnet. Unten steht die Berechnung, "
+                              "die beim Wiederherstellen mit diesen Eingaben lief; jede Änderung einer Eingabe "
+                              "rechnet neu."));
         if (gerechnet && w.mitBerechnung) {
             Berechnung(z, w);
-            z.gruppe(QStringLiteral("Ergebnis und Begründung der Berechnung beim Öffnen"));
+            z.gruppe(datei ? QStringLiteral("Ergebnis und Begründung der Berechnung beim Öffnen")
+                           : QStringLiteral("Ergebnis und Begründung der Berechnung beim Wiederherstellen"));
             Urteil(z, w);
         }
         break;
+    }
     case W::Urteilsgeber::Berechnung:
         Berechnung(z, w);
         z.gruppe(QStringLiteral("Ergebnis und Begründung"));

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QScreen>
 #include <QPushButton>
@@ -51,6 +52,8 @@ void TestFensterlage::init()
 void TestFensterlage::cleanup()
 {
     programm.reset();
+    // No test starts with the copy of unsaved input another one left.
+    QDir(Sicherungskopie::Standardordner()).removeRecursively();
 }
 
 void TestFensterlage::bleibtAmPlatz_data()

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -47,6 +48,8 @@ void TestKleinerBildschirm::init()
 void TestKleinerBildschirm::cleanup()
 {
     programm.reset();
+    // No test starts with the copy of unsaved input another one left.
+    QDir(Sicherungskopie::Standardordner()).removeRecursively();
 }
 
 void TestKleinerBildschirm::hauptfensterRollt()

@@ -7,7 +7,9 @@
 #include "project/Projektfeld.h"
 #include "windowkit/Version.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QProcess>
@@ -92,6 +94,8 @@ void TestProgramm::init()
 void TestProgramm::cleanup()
 {
     programm.reset();
+    // No test starts with the copy of unsaved input another one left.
+    QDir(Sicherungskopie::Standardordner()).removeRecursively();
 }
 
 void TestProgramm::nurDasHauptfensterIstSichtbar()
@@ -284,8 +288,9 @@ void TestProgramm::deutscheDialogtexte()
 namespace {
 
 // Answers the next file dialog with a path, as a user going to its folder
-// and typing its name would. (Typed as a whole path, the dialog would take
-// a file of the same name in the folder it shows.)
+// and typing its name would. The dialog takes a file selected in its list
+// over the typed name, and selects the proposed file itself once its folder
+// is read: the selection is cleared just before the name is confirmed.
 void DateiWaehlen(const QString &pfad)
 {
     QTimer::singleShot(10, qApp, [pfad] {
@@ -293,9 +298,11 @@ void DateiWaehlen(const QString &pfad)
         if (!dialog)
             return DateiWaehlen(pfad);
         auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-        QVERIFY(name);
+        auto *liste = dialog->findChild<QAbstractItemView *>("listView");
+        QVERIFY(name && liste);
         dialog->setDirectory(QFileInfo(pfad).absolutePath());
         name->setText(QFileInfo(pfad).fileName());
+        liste->clearSelection();
         QTest::keyClick(name, Qt::Key_Return);
     });
 }
@@ -446,7 +453,7 @@ void TestProgramm::absturzVerliertNichts()
 {
     programm.reset();
     const QDir kopien(Sicherungskopie::Standardordner());
-    QVERIFY(QDir(kopien).removeRecursively() && kopien.mkpath("."));
+    QVERIFY(kopien.mkpath("."));
     QFile kaputt(kopien.filePath("1-kaputt.kopie"));
     QVERIFY(kaputt.open(QIODevice::WriteOnly) && kaputt.write("LKZKOPIE") == 8);
     kaputt.close();

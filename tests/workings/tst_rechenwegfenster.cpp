@@ -235,6 +235,12 @@ void TestRechenwegfenster::fragenfluss_data()
                        "Formeln, Volumenströme in m³/h",
                        "Ergebnis und Begründung der Berechnung beim Öffnen", "Verfahren"}
         << QString(Urteilstexte::KeineMassnahme);
+    QTest::newRow("wiederhergestellte Eingaben")
+        << W::Urteilsgeber::Wiederhergestellt << true
+        << QStringList{"Herkunft", "Eingaben, wie gelesen", "Beiwerte",
+                       "Formeln, Volumenströme in m³/h",
+                       "Ergebnis und Begründung der Berechnung beim Wiederherstellen", "Verfahren"}
+        << QString(Urteilstexte::KeineMassnahme);
 }
 
 void TestRechenwegfenster::fragenfluss()
