@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -86,18 +85,8 @@ void Eingabesicherung::Vormerken()
 
 void Eingabesicherung::Ersetzt()
 {
-    if (!vorgemerkt)
-        return;
-    const Seite vorher = *std::exchange(vorgemerkt, std::nullopt);
-    const QByteArray jetzt = Seitenstand(form);
-    if (jetzt == vorher.stand.satz)
-        return;
-    if (vorher.stand.satz != vorher.gesichert) {
-        verworfen = vorher;
-        form.VerworfeneEingaben1->setEnabled(true);
-    }
-    gesichert = jetzt;
-    Sichern();
+    if (vorgemerkt)
+        Verbuchen(std::nullopt);
 }
 
 void Eingabesicherung::Ersetzen(const std::function<void()> &befehl)
@@ -107,42 +96,50 @@ void Eingabesicherung::Ersetzen(const std::function<void()> &befehl)
     Ersetzt();
 }
 
-void Eingabesicherung::Laden(const Seite &seite)
+// Unsaved input that the page held before it was replaced can be brought
+// back; the new page counts as saved as neu says, or as it stands.
+void Eingabesicherung::Verbuchen(const std::optional<QByteArray> &neu)
 {
-    TProjektdaten daten;
-    std::memcpy(daten.bytes().data(), seite.stand.satz.constData(), TProjektdaten::Groesse);
-    ProjektLaden(form, daten);
+    const Seite vorher = *std::exchange(vorgemerkt, std::nullopt);
+    const QByteArray jetzt = Seitenstand(form);
+    if (jetzt != vorher.stand.satz) {
+        if (vorher.stand.satz != vorher.gesichert)
+            verworfen = vorher;
+        gesichert = neu.value_or(jetzt);
+        Sichern();
+    }
+    form.VerworfeneEingaben1->setEnabled(verworfen.has_value());
+}
+
+// Bringing a page back is itself a reset of the page shown.
+void Eingabesicherung::Zurueckholen(const Seite &ziel)
+{
+    Vormerken();
+    ProjektLaden(form, ziel.stand.daten());
     form.UrteilVermerken(Rechenweg::Urteilsgeber::Wiederhergestellt);
-    projekt.Projektname = seite.stand.Projektname;
-    projekt.vorschlag = seite.stand.vorschlag;
-    projekt.bindung = seite.stand.bindung;
+    projekt.Projektname = ziel.stand.Projektname;
+    projekt.vorschlag = ziel.stand.vorschlag;
+    projekt.bindung = ziel.stand.bindung;
     form.setWindowTitle(projekt.Projektname.isEmpty() ? form.Starttitel() : Fenstertitel(projekt.Projektname));
     form.Button1->click();
+    aenderung = ziel.stand.zeit;
+    Verbuchen(ziel.gesichert);
 }
 
 // Once: the page replaced by it is what can be brought back next.
 void Eingabesicherung::VerworfeneEingaben1Click()
 {
-    if (!verworfen)
-        return;
-    const Seite ziel = *std::exchange(verworfen, std::nullopt);
-    form.VerworfeneEingaben1->setEnabled(false);
-    Ersetzen([&] { Laden(ziel); });
-    gesichert = ziel.gesichert;
-    aenderung = ziel.stand.zeit;
-    Sichern();
+    if (verworfen)
+        Zurueckholen(*std::exchange(verworfen, std::nullopt));
 }
 
-// The copy becomes this program's own before the one left behind goes.
+// The copy becomes this program's own before the one left behind goes;
+// what it was saved as is not known, so it counts as unsaved.
 void Eingabesicherung::Wiederherstellen1Click()
 {
     if (!angebot)
         return;
-    const Seite ziel{*angebot, {}};
-    Ersetzen([&] { Laden(ziel); });
-    gesichert.clear();
-    aenderung = ziel.stand.zeit;
-    Sichern();
+    Zurueckholen({*angebot, {}});
     kopie.hinterlasseneEntfernen();
     Anbieten();
 }

@@ -73,8 +73,8 @@ private:
     };
 
     Eingabestand Jetzt() const;
-    bool Ungesichert(const Eingabestand &stand) const;
-    void Laden(const Seite &seite);
+    void Verbuchen(const std::optional<QByteArray> &neu);
+    void Zurueckholen(const Seite &ziel);
     void Anbieten();
     void Geaendert();
 

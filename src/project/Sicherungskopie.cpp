@@ -1,7 +1,6 @@
 #include "project/Sicherungskopie.h"
 
 #include "fileio/SicheresSchreiben.h"
-#include "project/TProjektdaten.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -11,6 +10,7 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -31,11 +31,16 @@ std::unique_ptr<QLockFile> Sperren(const QString &pfad)
 
 } // namespace
 
-QString Eingabestand::objekt() const
+TProjektdaten Eingabestand::daten() const
 {
     TProjektdaten daten;
     std::memcpy(daten.bytes().data(), satz.constData(), std::min<std::size_t>(satz.size(), TProjektdaten::Groesse));
-    return daten.text(Projektfeld::Objektbezeichnung);
+    return daten;
+}
+
+QString Eingabestand::objekt() const
+{
+    return daten().text(Projektfeld::Objektbezeichnung);
 }
 
 QByteArray StandZuBytes(const Eingabestand &stand)

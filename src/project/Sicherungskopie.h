@@ -13,6 +13,7 @@
 // always whole: the one before or the one after.
 
 #include "project/Dateibindung.h"
+#include "project/TProjektdaten.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -32,7 +33,8 @@ struct Eingabestand {
     Dateibindung bindung;
     QDateTime zeit;  // when the copy was taken
 
-    // The object's designation in satz.
+    // satz as a project record, and the object's designation in it.
+    TProjektdaten daten() const;
     QString objekt() const;
 };
 

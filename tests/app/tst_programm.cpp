@@ -7,7 +7,6 @@
 #include "project/Projektfeld.h"
 #include "windowkit/Version.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -285,30 +284,6 @@ void TestProgramm::deutscheDialogtexte()
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Öffnen"));
 }
 
-namespace {
-
-// Answers the next file dialog with a path, as a user going to its folder
-// and typing its name would. The dialog takes a file selected in its list
-// over the typed name, and selects the proposed file itself once its folder
-// is read: the selection is cleared just before the name is confirmed.
-void DateiWaehlen(const QString &pfad)
-{
-    QTimer::singleShot(10, qApp, [pfad] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return DateiWaehlen(pfad);
-        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-        auto *liste = dialog->findChild<QAbstractItemView *>("listView");
-        QVERIFY(name && liste);
-        dialog->setDirectory(QFileInfo(pfad).absolutePath());
-        name->setText(QFileInfo(pfad).fileName());
-        liste->clearSelection();
-        QTest::keyClick(name, Qt::Key_Return);
-    });
-}
-
-} // namespace
-
 void TestProgramm::speichernOeffnenUndNeu()
 {
     QTemporaryDir ordner;
@@ -317,8 +292,9 @@ void TestProgramm::speichernOeffnenUndNeu()
     QTest::mouseClick(form.Image7, Qt::LeftButton);
     QTest::keyClicks(form.Edit2, "Haus Sonnenhang");
 
-    DateiWaehlen(pfad);
+    Dialogantwort speichern(pfad);
     form.Speichern1->trigger();
+    QVERIFY(speichern.gesehen);
     QCOMPARE(QFile(pfad).size(), 1109);
     QCOMPARE(programm->Projektname, pfad);
     QCOMPARE(programm->daten.text(Projektfeld::Objektbezeichnung), QStringLiteral("Haus Sonnenhang"));
@@ -332,8 +308,9 @@ void TestProgramm::speichernOeffnenUndNeu()
     QCOMPARE(form.Edit2->text(), QString());
 
     form.Button2->click();
-    DateiWaehlen(pfad);
+    Dialogantwort oeffnen(pfad);
     form.ffnen1->trigger();
+    QVERIFY(oeffnen.gesehen);
     QCOMPARE(form.Edit2->text(), QStringLiteral("Haus Sonnenhang"));
     QVERIFY(form.Panel6->isHidden());
 }
@@ -484,8 +461,9 @@ void TestProgramm::absturzVerliertNichts()
     QCOMPARE(uebrig.size(), 1);
     QVERIFY(!uebrig.first().startsWith(QString::number(kind.processId()) + "-"));
     QTemporaryDir ordner;
-    DateiWaehlen(ordner.filePath("WE 7.lkz"));
+    Dialogantwort speichern(ordner.filePath("WE 7.lkz"));
     form.Speichern1->trigger();
+    QVERIFY(speichern.gesehen && !speichern.nachgefragt);
     QCOMPARE(kopien.entryList({"*.kopie"}), QStringList());
 }
 
@@ -510,16 +488,18 @@ void TestProgramm::verworfeneEingabenZurueck()
     TForm1 &form = *programm->Form1;
     QTest::mouseClick(form.Image7, Qt::LeftButton);
     QTest::keyClicks(form.Edit2, "Andere");
-    DateiWaehlen(andere);
+    Dialogantwort speichern(andere);
     form.Speichern1->trigger();
+    QVERIFY(speichern.gesehen && !speichern.nachgefragt);
     form.Neu1->trigger();
     QVERIFY(!form.VerworfeneEingaben1->isEnabled());
 
     QTest::keyClicks(form.Edit2, "WE 3");
     QTest::keyClicks(form.Edit6, "88");
     if (gespeichert) {
-        DateiWaehlen(ordner.filePath("WE 3.lkz"));
+        Dialogantwort nochmals(ordner.filePath("WE 3.lkz"));
         form.Speichern1->trigger();
+        QVERIFY(nochmals.gesehen && !nochmals.nachgefragt);
     }
     const QString projektname = programm->Projektname;
     if (befehl == "Neu") {
@@ -530,8 +510,9 @@ void TestProgramm::verworfeneEingabenZurueck()
     } else if (befehl == "Nutzungseinheit") {
         form.NeueNutzungseinheit1->trigger();
     } else {
-        DateiWaehlen(andere);
+        Dialogantwort oeffnen(andere);
         form.ffnen1->trigger();
+        QVERIFY(oeffnen.gesehen);
     }
     QCOMPARE(form.Edit6->text(), QString());
     QCOMPARE(form.VerworfeneEingaben1->isEnabled(), !gespeichert);

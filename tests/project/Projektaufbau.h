@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QMessageBox>
@@ -177,6 +178,12 @@ private:
             return;
         }
         name->setText(eingabe);
+        // Saving, the dialog takes a file selected in its list over the
+        // typed name, and selects the proposed file itself once its folder
+        // is read.
+        auto *liste = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+        if (speichern && liste)
+            liste->clearSelection();
         annehmen->click();
         if (dialog->isVisible() && !nachgefragt) {
             abgewiesen = true;
