@@ -267,12 +267,16 @@ void TestProgramm::hauptfensterSchliessenBeendet()
             ++offen;
         }
     QVERIFY(offen >= 6);
+    // The watchdog lives on this stack, so it cannot fire into a later test.
+    QTimer wache;
+    wache.setSingleShot(true);
     bool zeitUm = false;
-    QTimer::singleShot(0, programm->Form1.get(), [this] { programm->Form1->Beenden1->trigger(); });
-    QTimer::singleShot(5000, qApp, [&] {
+    connect(&wache, &QTimer::timeout, qApp, [&] {
         zeitUm = true;
         QCoreApplication::quit();
     });
+    wache.start(5000);
+    QTimer::singleShot(0, programm->Form1.get(), [this] { programm->Form1->Beenden1->trigger(); });
     QCoreApplication::exec();
     QVERIFY(!zeitUm);
 }
