@@ -1,5 +1,6 @@
 #include "app/Befehlszeile.h"
 #include "app/Programm.h"
+#include "app/Signalende.h"
 #include "building/Gebaeudebefehle.h"
 #include "fileio/Dateiname.h"
 
@@ -82,6 +83,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("example.luvanto.lueftungskonzept"));
     DeutscheUebersetzungLaden();
 
+    // Ended by the system, the program still writes what is unsaved.
+    Signalende signalende;
     Programm programm;
     programm.Form1->show();
     if (!befehlszeile.pfad.isEmpty())

@@ -2,6 +2,7 @@
 #include "project/Projektaufbau.h"
 
 #include "Dialogantwort.h"
+#include "app/Signalende.h"
 #include "PdfPruefung.h"
 #include "report/Drucken.h"
 #include "project/Projektfeld.h"
@@ -73,6 +74,7 @@ private slots:
     void deutscheDialogtexte();
     void speichernOeffnenUndNeu();
     void zuletztVerwendetNachNeustart();
+    void absturzVerliertNichts_data();
     void absturzVerliertNichts();
     void verworfeneEingabenZurueck_data();
     void verworfeneEingabenZurueck();
@@ -427,11 +429,23 @@ void TestProgramm::pdfUndVorschauOhneDrucker()
     QCOMPARE(vorschauseiten, 1);
 }
 
-// Typed into a unit and killed with SIGKILL before saving: the next
-// program offers the input and restores it. A copy that a running program
-// still writes is offered by no other; one that cannot be read is removed.
+void TestProgramm::absturzVerliertNichts_data()
+{
+    QTest::addColumn<bool>("beenden");
+    QTest::addColumn<QString>("flaeche");
+    QTest::newRow("kill -9") << false << "125";
+    // Ended at once after one more keystroke: the pending input is written
+    // on the way out.
+    QTest::newRow("SIGTERM") << true << "1250";
+}
+
+// Typed into a unit and killed before saving: the next program offers the
+// input and restores it. A copy that a running program still writes is
+// offered by no other; one that cannot be read is removed.
 void TestProgramm::absturzVerliertNichts()
 {
+    QFETCH(bool, beenden);
+    QFETCH(QString, flaeche);
     programm.reset();
     const QDir kopien(Sicherungskopie::Standardordner());
     QVERIFY(kopien.mkpath("."));
@@ -440,15 +454,19 @@ void TestProgramm::absturzVerliertNichts()
     kaputt.close();
 
     QProcess kind;
-    kind.start(QCoreApplication::applicationFilePath(), {"--eingeben-und-warten"});
+    kind.start(QCoreApplication::applicationFilePath(), beenden ? QStringList{"--eingeben-und-warten", "--nachtippen"} : QStringList{"--eingeben-und-warten"});
     QVERIFY(kind.waitForReadyRead(30000));
     QCOMPARE(kind.readAll(), QByteArray("bereit\n"));
     init();
     QVERIFY(programm->Form1->Wiederherstellung->isHidden());
     QVERIFY(!kaputt.exists());
 
-    kind.kill();
+    if (beenden)
+        kind.terminate();
+    else
+        kind.kill();
     QVERIFY(kind.waitForFinished());
+    QCOMPARE(kind.exitStatus() == QProcess::NormalExit, beenden);
     programm.reset();
     init();
     TForm1 &form = *programm->Form1;
@@ -459,7 +477,7 @@ void TestProgramm::absturzVerliertNichts()
     QTest::mouseClick(form.Wiederherstellen1, Qt::LeftButton);
     QVERIFY(form.Panel6->isHidden());
     QCOMPARE(form.Edit2->text(), QStringLiteral("WE 7"));
-    QCOMPARE(form.Edit6->text(), QStringLiteral("125"));
+    QCOMPARE(form.Edit6->text(), flaeche);
     // Now this program's own copy, until the work is saved.
     const QStringList uebrig = kopien.entryList({"*.kopie"});
     QCOMPARE(uebrig.size(), 1);
@@ -532,9 +550,11 @@ void TestProgramm::verworfeneEingabenZurueck()
 namespace {
 
 // The other program of absturzVerliertNichts: types into a new unit, says
-// so once the copy of it is on disk, and waits to be killed.
+// so once the copy of it is on disk (and one more keystroke is pending, if
+// asked), and waits to be killed or ended.
 int EingebenUndWarten()
 {
+    Signalende signalende;
     Programm programm;
     programm.Form1->show();
     QTest::mouseClick(programm.Form1->Image7, Qt::LeftButton);
@@ -543,6 +563,8 @@ int EingebenUndWarten()
     const QDir kopien(Sicherungskopie::Standardordner());
     while (kopien.entryList({QString::number(QCoreApplication::applicationPid()) + "-*.kopie"}).isEmpty())
         QTest::qWait(50);
+    if (QCoreApplication::arguments().contains(QLatin1String("--nachtippen")))
+        QTest::keyClicks(programm.Form1->Edit6, "0");
     std::fputs("bereit\n", stdout);
     std::fflush(stdout);
     return QApplication::exec();

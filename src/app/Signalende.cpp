@@ -1,0 +1,56 @@
+#include "app/Signalende.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The write end for the handler; a signal handler can reach nothing else.
+volatile std::sig_atomic_t schreibende = -1;
+
+constexpr int Signale[] = {SIGTERM, SIGINT, SIGHUP};
+
+extern "C" void Angekommen(int)
+{
+    const char byte = 1;
+    // Nothing to do if the pipe is full: one byte already waits.
+    [[maybe_unused]] const ssize_t geschrieben = ::write(schreibende, &byte, 1);
+}
+
+} // namespace
+
+Signalende::Signalende(QObject *parent) : QObject(parent)
+{
+    if (schreibende != -1 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, paar) != 0)
+        return;  // one owner at a time; without a pair the defaults stay
+    schreibende = paar[1];
+    melder = new QSocketNotifier(paar[0], QSocketNotifier::Read, this);
+    connect(melder, &QSocketNotifier::activated, this, [this] {
+        char puffer[16];
+        while (::read(paar[0], puffer, sizeof puffer) > 0) {
+        }
+        // Every event loop ends, an open dialog's too, as if cancelled.
+        QCoreApplication::exit(0);
+    });
+    struct sigaction aktion = {};
+    aktion.sa_handler = Angekommen;
+    sigemptyset(&aktion.sa_mask);
+    aktion.sa_flags = SA_RESTART;
+    for (int signal : Signale)
+        ::sigaction(signal, &aktion, nullptr);
+}
+
+Signalende::~Signalende()
+{
+    if (paar[1] == -1)
+        return;
+    for (int signal : Signale)
+        std::signal(signal, SIG_DFL);
+    schreibende = -1;
+    ::close(paar[0]);
+    ::close(paar[1]);
+}
