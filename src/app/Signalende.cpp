@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -16,9 +17,11 @@ constexpr int Signale[] = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void Angekommen(int)
 {
+    const int fehler = errno;  // the interrupted code may be about to read it
     const char byte = 1;
     // Nothing to do if the pipe is full: one byte already waits.
     [[maybe_unused]] const ssize_t geschrieben = ::write(schreibende, &byte, 1);
+    errno = fehler;
 }
 
 } // namespace
@@ -28,7 +31,7 @@ Signalende::Signalende(QObject *parent) : QObject(parent)
     if (schreibende != -1 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, paar) != 0)
         return;  // one owner at a time; without a pair the defaults stay
     schreibende = paar[1];
-    melder = new QSocketNotifier(paar[0], QSocketNotifier::Read, this);
+    auto *melder = new QSocketNotifier(paar[0], QSocketNotifier::Read, this);
     connect(melder, &QSocketNotifier::activated, this, [this] {
         char puffer[16];
         while (::read(paar[0], puffer, sizeof puffer) > 0) {

@@ -10,8 +10,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-
 class Signalende : public QObject {
     Q_OBJECT
 public:
@@ -20,5 +18,4 @@ public:
 
 private:
     int paar[2] = {-1, -1};  // [0] read by the event loop, [1] written by the handler
-    QSocketNotifier *melder = nullptr;
 };

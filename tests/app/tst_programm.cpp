@@ -454,7 +454,10 @@ void TestProgramm::absturzVerliertNichts()
     kaputt.close();
 
     QProcess kind;
-    kind.start(QCoreApplication::applicationFilePath(), beenden ? QStringList{"--eingeben-und-warten", "--nachtippen"} : QStringList{"--eingeben-und-warten"});
+    QStringList modus{"--eingeben-und-warten"};
+    if (beenden)
+        modus << "--nachtippen";
+    kind.start(QCoreApplication::applicationFilePath(), modus);
     QVERIFY(kind.waitForReadyRead(30000));
     QCOMPARE(kind.readAll(), QByteArray("bereit\n"));
     init();
