@@ -5,6 +5,7 @@
 #include "fileio/Dateiname.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -87,7 +88,9 @@ int main(int argc, char *argv[])
     Signalende signalende;
     Programm programm;
     programm.Form1->show();
+    // Opened from within the event loop, so that a signal that comes while
+    // an error about the file is shown still ends the program.
     if (!befehlszeile.pfad.isEmpty())
-        programm.ProjektOeffnen(befehlszeile.pfad);
+        QTimer::singleShot(0, programm.Form1.get(), [&] { programm.ProjektOeffnen(befehlszeile.pfad); });
     return QApplication::exec();
 }
