@@ -10,7 +10,8 @@
 ;   -DDATEIEN=<Dateien.nsh>           the File commands of the folder
 ;   -DENTFERNEN=<Entfernen.nsh>       the matching Delete commands
 ;   -DZIEL=<the installer to write>
-Unicode true
+; 64-bit, as the program: Windows on x64 only, and Wine without its 32-bit part.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "${BAU}/resources/windows/Version.nsh"
 !include "MUI2.nsh"
@@ -27,6 +28,7 @@ VIAddVersionKey /LANG=1031 "CompanyName" "${HERSTELLER}"
 VIAddVersionKey /LANG=1031 "FileDescription" "${PROGRAMMNAME} – Installation"
 VIAddVersionKey /LANG=1031 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1031 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1031 "LegalCopyright" "© ${HERSTELLER}"
 
 !define UNINSTALL_SCHLUESSEL "Software\Microsoft\Windows\CurrentVersion\Uninstall\Luvanto"
 !define DATEITYP "Luvanto.Projekt"
