@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStatusBar>
@@ -211,4 +212,18 @@ void DeutscheUebersetzungLaden()
                            QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(uebersetzung);
+}
+
+void EinstellungenEinrichten()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("luvanto"));
+    const QString frueher = QSettings().fileName();
+    QCoreApplication::setOrganizationName(QStringLiteral("luvanto"));
+    const QString jetzt = QSettings().fileName();
+    // Earlier versions named no maker, and Qt filed the settings under a
+    // placeholder; they are copied once and left where they are.
+    if (frueher != jetzt && !QFileInfo::exists(jetzt) && QFileInfo(frueher).isFile()) {
+        QDir().mkpath(QFileInfo(jetzt).absolutePath());
+        QFile::copy(frueher, jetzt);
+    }
 }
