@@ -1,9 +1,9 @@
 #pragma once
 
 // Where the program keeps its settings (the recently used projects, the
-// last building folder). On POSIX systems (EinstellungsortPosix.cpp) Qt's
+// last building folder). On POSIX systems (Einstellungsort_posix.cpp) Qt's
 // own choice stands: a file under ~/.config. On Windows
-// (EinstellungsortWindows.cpp) they go into a file under %LOCALAPPDATA%,
+// (Einstellungsort_windows.cpp) they go into a file under %LOCALAPPDATA%,
 // beside the recovery copies, instead of the registry, so that they stay
 // with the user's files and nothing of the program is left in the
 // registry once it is uninstalled. CMake builds one of the two.

@@ -3,11 +3,11 @@
 // The command line and the text that the program writes for it, as the
 // system hands them over.
 //
-// POSIX (KonsolePosix.cpp): arguments are bytes, taken byte for byte, so
+// POSIX (Konsole_posix.cpp): arguments are bytes, taken byte for byte, so
 // that a file name that is no UTF-8 still names its file
 // (fileio/Dateiname.h); text goes out in the locale's encoding.
 //
-// Windows (KonsoleWindows.cpp): arguments are UTF-16, read from the
+// Windows (Konsole_windows.cpp): arguments are UTF-16, read from the
 // system's command line, not from the code-page bytes of argv; text goes
 // out as UTF-8, with the console switched to UTF-8, and byte for byte: no
 // "\r" is added to a "\n", so that `--pruefen` writes the same CSV as on

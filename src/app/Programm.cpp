@@ -4,11 +4,14 @@
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
 #include "fileio/Dateiname.h"
+#include "app/Druckmenue.h"
+#include "app/Projektmenue.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStatusBar>
@@ -46,7 +49,7 @@ Programm::~Programm() = default;
 void Programm::Verbinden()
 {
     // "Neu" and the start image: the page no longer belongs to its file.
-    Form1->projektdatenLeeren = [this] {
+    Form1->seite().projektdatenLeeren = [this] {
         daten.Leeren();
         bindung.loesen();
     };
@@ -87,7 +90,7 @@ void Programm::Verbinden()
                      [this] { Rechenweg1Click(); });
     QObject::connect(Form1.get(), &TForm1::rechenwegGeaendert, Rechenwegfenster.get(),
                      &TRechenweg::Aktualisieren);
-    Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(*Form1); };
+    Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(Form1->seite()); };
     Rechenwegfenster->hinweise = [this] { return Form1->hinweise(); };
     Rechenwegfenster->drucker = [this]() -> QPrinter & { return Drucker(); };
     Rechenwegfenster->projektpfad = [this] { return Projektname; };
@@ -209,4 +212,18 @@ void DeutscheUebersetzungLaden()
                            QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(uebersetzung);
+}
+
+void EinstellungenEinrichten()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("luvanto"));
+    const QString frueher = QSettings().fileName();
+    QCoreApplication::setOrganizationName(QStringLiteral("luvanto"));
+    const QString jetzt = QSettings().fileName();
+    // Earlier versions named no maker, and Qt filed the settings under a
+    // placeholder; they are copied once and left where they are.
+    if (frueher != jetzt && !QFileInfo::exists(jetzt) && QFileInfo(frueher).isFile()) {
+        QDir().mkpath(QFileInfo(jetzt).absolutePath());
+        QFile::copy(frueher, jetzt);
+    }
 }

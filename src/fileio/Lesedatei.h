@@ -3,8 +3,8 @@
 // A file opened for reading, as the project file and the logo are read: by
 // its name as the system holds it, only if it is a regular file, and never
 // waiting for a writer (a FIFO). Errors are errno values on every system.
-// LesedateiPosix.cpp opens the bytes of the name (fileio/Dateiname.h),
-// LesedateiWindows.cpp its UTF-16 letters; CMake builds one of them.
+// Lesedatei_posix.cpp opens the bytes of the name (fileio/Dateiname.h),
+// Lesedatei_windows.cpp its UTF-16 letters; CMake builds one of them.
 
 #include <QString>
 

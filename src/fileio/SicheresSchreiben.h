@@ -10,10 +10,10 @@
 // A temporary file that a crashed save left behind is removed by the next
 // save into its folder; one that a running save still holds stays.
 //
-// How the system is reached differs: SicheresSchreibenPosix.cpp (write,
+// How the system is reached differs: SicheresSchreiben_posix.cpp (write,
 // fdatasync, rename; symbolic links followed, permissions kept, in place as
 // a last resort where the folder refuses new files) and
-// SicheresSchreibenWindows.cpp (UTF-16 names, FlushFileBuffers,
+// SicheresSchreiben_windows.cpp (UTF-16 names, FlushFileBuffers,
 // ReplaceFileW or MoveFileExW with write-through; a file that another
 // program holds open is reported, never half written). CMake builds one of
 // them, and puts the matching fileio/Dateiaufrufe.h on the include path.
