@@ -168,9 +168,10 @@ std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *da
     std::optional<Schreibfehler> fehler = FuellenUndSchliessen(datei, daten, laenge, aufrufe.schreiben);
     if (!fehler && !Ersetzen(neu, ziel, vorhanden))
         fehler = Fehler(Schritt::Schliessen);
+    // The target keeps its own attributes; a new one is not hidden.
     if (fehler)
         DeleteFileW(Breit(neu));
-    else if (!vorhanden)
-        SetFileAttributesW(Breit(ziel), GetFileAttributesW(Breit(ziel)) & ~FILE_ATTRIBUTE_HIDDEN);
+    else
+        SetFileAttributesW(Breit(ziel), vorhanden ? attribute : GetFileAttributesW(Breit(ziel)) & ~FILE_ATTRIBUTE_HIDDEN);
     return fehler;
 }
