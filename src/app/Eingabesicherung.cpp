@@ -19,6 +19,16 @@ QByteArray Seitenstand(const TForm1 &form)
     return QByteArray(reinterpret_cast<const char *>(daten.bytes().data()), qsizetype(daten.bytes().size()));
 }
 
+// A leading "* " in the title while the page holds input that is not
+// saved, as desktop programs mark it.
+void TitelMarkieren(QWidget &fenster, bool ungesichert)
+{
+    const QString titel = fenster.windowTitle();
+    const bool markiert = titel.startsWith(QLatin1String("* "));
+    if (markiert != ungesichert)
+        fenster.setWindowTitle(ungesichert ? QStringLiteral("* ") + titel : titel.mid(2));
+}
+
 } // namespace
 
 Eingabesicherung::Eingabesicherung(TForm1 &f, Projekt p, const QString &ordner)
@@ -56,6 +66,7 @@ Eingabestand Eingabesicherung::Jetzt() const
 
 void Eingabesicherung::Geaendert()
 {
+    TitelMarkieren(form, Seitenstand(form) != gesichert);
     if (zeitgeber.isActive())
         return;
     aenderung = QDateTime::currentDateTime();
@@ -75,6 +86,7 @@ void Eingabesicherung::Sichern()
 void Eingabesicherung::Gesichert()
 {
     gesichert = Seitenstand(form);
+    TitelMarkieren(form, false);
     Sichern();
 }
 
@@ -108,6 +120,7 @@ void Eingabesicherung::Verbuchen(const std::optional<QByteArray> &neu)
         gesichert = neu.value_or(jetzt);
         Sichern();
     }
+    TitelMarkieren(form, jetzt != gesichert);
     form.VerworfeneEingaben1->setEnabled(verworfen.has_value());
 }
 

@@ -56,6 +56,13 @@ void Programm::Verbinden()
     FeldlaengenBegrenzen(*Form1);
     QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(), [this] { Speichern1Click(); });
     QObject::connect(Form1.get(), &TForm1::seiteWirdErsetzt, sicherung.get(), &Eingabesicherung::Vormerken);
+    // A new, empty project belongs to no file: the title and "Speichern"
+    // no longer name the one shown before.
+    QObject::connect(Form1.get(), &TForm1::seiteErsetzt, Form1.get(), [this] {
+        Projektname.clear();
+        Speichervorschlag.clear();
+        Form1->setWindowTitle(Form1->Starttitel());
+    });
     QObject::connect(Form1.get(), &TForm1::seiteErsetzt, sicherung.get(), &Eingabesicherung::Ersetzt);
     QObject::connect(Form1->NeueNutzungseinheit1, &QAction::triggered, Form1.get(), [this] {
         sicherung->Ersetzen([this] { NeueNutzungseinheit1Click(*Form1, Projektname, bindung, Speichervorschlag); });
@@ -127,15 +134,20 @@ bool Programm::Oeffnend(const std::function<bool()> &befehl)
     return geoeffnet;
 }
 
-// Without a file of its own the unit is proposed under its object name in
-// the folder used last.
+// Without a file of its own the unit is proposed under its object name,
+// beside the unit it was started from (Neue Nutzungseinheit) or in the
+// folder used last; a name that is taken counts up ("WE 3.lkz" → "WE 4.lkz").
+// A unit without an object name keeps the proposal it has.
 void Programm::Speichern1Click()
 {
     QString vorschlag = Speichervorschlag;
-    if (vorschlag.isEmpty()) {
-        const QString ordner = zuletzt.ordner();
-        vorschlag = Objektvorschlag(Form1->Edit2->text(),
-                                    !ordner.isEmpty() && QFileInfo(ordner).isDir() ? ordner : QDir::homePath());
+    if (Projektname.isEmpty()) {
+        QString ordner = Speichervorschlag.isEmpty() ? zuletzt.ordner() : QFileInfo(Speichervorschlag).absolutePath();
+        if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+            ordner = QDir::homePath();
+        const QString objekt = Objektvorschlag(Form1->Edit2->text(), ordner);
+        if (objekt != ordner || vorschlag.isEmpty())
+            vorschlag = objekt != ordner && QFileInfo::exists(objekt) ? NaechsterDateiname(objekt) : objekt;
     }
     if (::Speichern1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), {}, vorschlag)) {
         ZuletztVermerken(Projektname);

@@ -53,14 +53,20 @@ Dateiwahl Dateiwahl::Dialoge()
             OeffnendialogEinrichten(dialog, ordner);
             return DateidialogZeigen(dialog);
         },
-        ErsetzenFragen,
+        [](QWidget *eltern, const QString &pfad, bool fremdGeaendert) {
+            return ErsetzenFragen(eltern, pfad, fremdGeaendert);
+        },
     };
 }
 
-bool ErsetzenFragen(QWidget *eltern, const QString &pfad)
+bool ErsetzenFragen(QWidget *eltern, const QString &pfad, bool fremdGeaendert)
 {
+    const QString name = QFileInfo(NameZumZeigen(pfad)).fileName();
     QMessageBox frage(QMessageBox::Question, Programmtitel(),
-                      QStringLiteral("„%1“ gibt es schon. Ersetzen?").arg(QFileInfo(NameZumZeigen(pfad)).fileName()),
+                      fremdGeaendert ? QStringLiteral("„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. "
+                                                      "Überschreiben?")
+                                           .arg(name)
+                                     : QStringLiteral("„%1“ gibt es schon. Ersetzen?").arg(name),
                       QMessageBox::Yes | QMessageBox::No, eltern);
     frage.setObjectName(QStringLiteral("Ersetzenfrage"));
     frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));

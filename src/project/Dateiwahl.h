@@ -17,8 +17,10 @@ struct Dateiwahl {
     // The path to open, or nothing when the user cancels; the dialog
     // starts in ordner (none given: where Qt's dialog was last).
     std::function<std::optional<QString>(QWidget *eltern, const QString &ordner)> oeffnen;
-    // Whether the existing file at pfad may be replaced.
-    std::function<bool(QWidget *eltern, const QString &pfad)> ersetzen;
+    // Whether the existing file at pfad may be replaced; fremdGeaendert
+    // when it is the project's own file and another program changed it
+    // since it was opened or saved.
+    std::function<bool(QWidget *eltern, const QString &pfad, bool fremdGeaendert)> ersetzen;
 
     static Dateiwahl Dialoge();
 };
@@ -34,5 +36,7 @@ void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag);
 void OeffnendialogEinrichten(QFileDialog &dialog, const QString &ordner);
 
 // The question „WE 1.lkz“ gibt es schon. Ersetzen? with "Ja" and "Nein",
-// "Nein" the default; true for "Ja".
-bool ErsetzenFragen(QWidget *eltern, const QString &pfad);
+// "Nein" the default; true for "Ja". For the project's own file that another
+// program changed: „WE 1.lkz“ wurde seit dem Öffnen von einem anderen
+// Programm geändert. Überschreiben?
+bool ErsetzenFragen(QWidget *eltern, const QString &pfad, bool fremdGeaendert = false);
