@@ -165,7 +165,8 @@ QString Zelle(const Einheit &e, Spalte spalte)
     if (!e.projekt())
         return {};
     // As the opened unit shows it: the stored texts, results only where
-    // its answers lead to a calculation.
+    // its answers lead to a calculation; n50 as the page holds it after
+    // opening, where a default category writes its value.
     const TProjektdaten &g = e.gespeichert;
     const auto ergebnis = [&](F feld) { return e.mitBerechnung ? g.text(feld) : QString(); };
     switch (spalte) {
@@ -173,7 +174,7 @@ QString Zelle(const Einheit &e, Spalte spalte)
     case Spalte::Gebaeudetyp: return g.text(F::Gebaeudetyp);
     case Spalte::Gebaeudelage: return g.text(F::Gebaeudelage);
     case Spalte::Flaeche: return g.text(F::FlaecheNE);
-    case Spalte::N50: return g.text(F::MesswertN50);
+    case Spalte::N50: return e.nachgerechnet.text(F::MesswertN50);
     case Spalte::Waermeschutz: return ergebnis(F::ErgebnisWS);
     case Spalte::QvFS: return ergebnis(F::ErgebnisFS);
     case Spalte::QvInf: return ergebnis(F::ErgebnisI);
