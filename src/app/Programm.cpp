@@ -1,6 +1,7 @@
 #include "app/Programm.h"
 
 #include "windowkit/Nebenfenster.h"
+#include "windowkit/Statuszeile.h"
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
 #include "fileio/Dateiname.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStatusBar>
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QLibraryInfo>
@@ -152,16 +152,10 @@ void Programm::ZuletztOeffnen(const QString &pfad)
     if (!QFileInfo::exists(pfad)) {
         zuletzt.entfernen(pfad);
         ZuletztVermerken({});
-        // The bar shows only while it has something to say.
-        const bool neu = !Form1->findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly);
-        QStatusBar *leiste = Form1->statusBar();
-        if (neu)
-            QObject::connect(leiste, &QStatusBar::messageChanged, leiste,
-                             [leiste](const QString &text) { leiste->setVisible(!text.isEmpty()); });
-        leiste->showMessage(QStringLiteral("„%1“ gibt es nicht mehr und ist aus „Zuletzt verwendet“ entfernt.")
-                                .arg(QDir::toNativeSeparators(NameZumZeigen(pfad))),
-                            10000);
-        leiste->show();
+        StatusZeigen(*Form1,
+                     QStringLiteral("„%1“ gibt es nicht mehr und ist aus „Zuletzt verwendet“ entfernt.")
+                         .arg(QDir::toNativeSeparators(NameZumZeigen(pfad))),
+                     10000);
         return;
     }
     Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad); });

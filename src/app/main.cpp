@@ -3,6 +3,7 @@
 #include "app/Signalende.h"
 #include "building/Gebaeudebefehle.h"
 #include "fileio/Dateiname.h"
+#include "windowkit/Einstellungsdatei.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
     }
     const std::unique_ptr<QApplication> anwendung = Oberflaeche(nurName, argv);
     QApplication::setApplicationName(QStringLiteral("luvanto"));
+    if (const std::optional<QString> grund = EinstellungsdateiPruefen())
+        std::fprintf(stderr, "luvanto: %s\n", qUtf8Printable(*grund));
     // The installed menu entry, for desktops that match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.luvanto.lueftungskonzept"));
     DeutscheUebersetzungLaden();
