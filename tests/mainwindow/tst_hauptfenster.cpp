@@ -248,8 +248,8 @@ void TestHauptfenster::tabReihenfolge_data()
     QTest::addColumn<QString>("neubau");
     QTest::addColumn<QString>("messwert");
     QTest::addColumn<QStringList>("reihe");
-    // Tab steps through day, month and year of the date.
-    const QStringList objekt{"Edit2", "Edit1", "Edit4", "datum", "datum", "datum", "Edit7", "Edit3", "Edit9"};
+    // Tab leaves the date in one step.
+    const QStringList objekt{"Edit2", "Edit1", "Edit4", "datum", "Edit7", "Edit3", "Edit9"};
     const QStringList knoepfe{"Button2", "Button4", "Edit2"};
     QTest::newRow("unbeantwortet")
         << -1 << "ja" << "ja" << objekt + QStringList{"RadioGroup1_0", "RadioGroup3_0"} + knoepfe;
