@@ -4,6 +4,7 @@
 #include "building/Gebaeudebefehle.h"
 #include "fileio/Dateiname.h"
 #include "windowkit/Einstellungsdatei.h"
+#include "windowkit/Tooltipumbruch.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("luvanto"));
     if (const std::optional<QString> grund = EinstellungsdateiPruefen())
         std::fprintf(stderr, "luvanto: %s\n", qUtf8Printable(*grund));
+    Tooltipumbruch::Einrichten();
     // The installed menu entry, for desktops that match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.luvanto.lueftungskonzept"));
     DeutscheUebersetzungLaden();

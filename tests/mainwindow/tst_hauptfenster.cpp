@@ -1,10 +1,12 @@
 #include "mainwindow/Adressen.h"
 #include "mainwindow/Lueftung.h"
+#include "windowkit/Tooltipumbruch.h"
 #include "windowkit/Version.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include <QWheelEvent>
 #include <qtestspontaneevent.h>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <map>
@@ -59,6 +62,9 @@ private slots:
     void beendenSchliesst();
     void texteNichtAbgeschnitten();
     void startbilderGeladen();
+    void tooltipUmbruch_data();
+    void tooltipUmbruch();
+    void tooltipImFenster();
 
 private:
     void eingabenMachen();
@@ -436,6 +442,51 @@ void TestHauptfenster::startbilderGeladen()
         QVERIFY2(!bild->pixmap().isNull(), qPrintable(bild->objectName()));
         QCOMPARE(bild->pixmap().size(), bild->size());
     }
+}
+
+void TestHauptfenster::tooltipUmbruch_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("zeilen");
+    const QString a(30, 'a'), b(25, 'b'), c(10, 'c'), x(70, 'x');
+    QTest::newRow("kurz") << "Fläche der Nutzungseinheit" << QStringList{"Fläche der Nutzungseinheit"};
+    QTest::newRow("an Wortgrenzen") << a + " " + b + "  " + c << QStringList{a + " " + b, c};
+    QTest::newRow("genau 60") << a + " " + QString(29, 'b') + " " + c << QStringList{a + " " + QString(29, 'b'), c};
+    QTest::newRow("überlanges Wort") << "y " + x + " y" << QStringList{"y", x, "y"};
+    QTest::newRow("Zeilenumbruch bleibt") << "erste\nzweite" << QStringList{"erste", "zweite"};
+}
+
+void TestHauptfenster::tooltipUmbruch()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, zeilen);
+    QCOMPARE(Tooltipumbruch::Umbrechen(text).split(u'\n'), zeilen);
+}
+
+// Every long plain tooltip of the window shows in lines of at most 60
+// characters, whatever the screen's width.
+void TestHauptfenster::tooltipImFenster()
+{
+    Tooltipumbruch::Einrichten();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    int lange = 0;
+    for (QWidget *feld : form->findChildren<QWidget *>()) {
+        const QString text = feld->toolTip();
+        if (text.size() <= Tooltipumbruch::Zeichen || Qt::mightBeRichText(text) || !feld->isVisible())
+            continue;
+        ++lange;
+        QHelpEvent hilfe(QEvent::ToolTip, QPoint(2, 2), feld->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(feld, &hilfe);
+        QTRY_VERIFY(QToolTip::isVisible());
+        const QStringList zeilen = QToolTip::text().split(u'\n');
+        QVERIFY2(zeilen.size() > 1, qPrintable(feld->objectName()));
+        for (const QString &zeile : zeilen)
+            QVERIFY2(zeile.size() <= Tooltipumbruch::Zeichen, qPrintable(zeile));
+        QCOMPARE(zeilen.join(u' ').simplified(), text.simplified());
+        QToolTip::hideText();
+    }
+    QVERIFY(lange > 0);
 }
 
 QTEST_MAIN(TestHauptfenster)
