@@ -27,14 +27,16 @@ const QString Sperrendung = QStringLiteral(".sperre");
 // A copy holds a record, two names and a project file's bytes: far less.
 constexpr qsizetype Hoechstgroesse = 1 << 20;
 
-// The folder and the ones above it; 0, or errno of the first that fails.
-int OrdnerAnlegen(const QString &ordner)
+// The folder and the ones above it; 0, or errno of the first that fails,
+// with that one in stelle.
+int OrdnerAnlegen(const QString &ordner, QString &stelle)
 {
     const QByteArray pfad = QFile::encodeName(QDir::cleanPath(QDir(ordner).absolutePath()));
     for (qsizetype ende = 1; ende <= pfad.size(); ++ende) {
         if (ende < pfad.size() && pfad[ende] != '/')
             continue;
         const QByteArray teil = pfad.left(ende);
+        stelle = QFile::decodeName(teil);
         struct stat st {};
         if (::stat(teil.constData(), &st) == 0) {
             if (!S_ISDIR(st.st_mode))
@@ -46,14 +48,20 @@ int OrdnerAnlegen(const QString &ordner)
         if (::mkdir(teil.constData(), 0777) != 0 && errno != EEXIST)
             return errno;
     }
+    stelle.clear();
     return 0;
 }
 
-QString Hinweis(const QString &ordner, int fehlernummer)
+// stelle: the part of the folder's path that is no folder, for ENOTDIR.
+QString Hinweis(const QString &ordner, int fehlernummer, const QString &stelle = {})
 {
     QString grund;
     switch (fehlernummer) {
-    case ENOTDIR: grund = QStringLiteral("das ist kein Ordner"); break;
+    case ENOTDIR:
+        grund = stelle.isEmpty() || stelle == ordner
+                  ? QStringLiteral("das ist kein Ordner")
+                  : QStringLiteral("„%1“ ist kein Ordner").arg(QDir::toNativeSeparators(stelle));
+        break;
     case ENOENT: grund = QStringLiteral("den Ordner gibt es nicht mehr"); break;
     case EACCES:
     case EPERM: grund = QStringLiteral("keine Schreibberechtigung"); break;
@@ -163,9 +171,16 @@ Sicherungskopie::Sicherungskopie(const QString &o)
 {
     // Without its lock a copy would look left behind to every other
     // program: then there is none.
-    sperrfehler = OrdnerAnlegen(ordner);
-    if (sperrfehler == 0)
-        sperre = Sperrdatei::Anlegen(QDir(ordner).filePath(name + Sperrendung), sperrfehler);
+    QString stelle;
+    sperren(stelle);
+}
+
+int Sicherungskopie::sperren(QString &stelle)
+{
+    int fehler = OrdnerAnlegen(ordner, stelle);
+    if (fehler == 0)
+        sperre = Sperrdatei::Anlegen(QDir(ordner).filePath(name + Sperrendung), fehler);
+    return fehler;
 }
 
 // A copy left behind is claimed without its lock as well.
@@ -184,11 +199,10 @@ QString Sicherungskopie::datei() const
 std::optional<QString> Sicherungskopie::schreiben(const Eingabestand &stand)
 {
     if (!sperre.gehalten()) {
-        sperrfehler = OrdnerAnlegen(ordner);
-        if (sperrfehler == 0)
-            sperre = Sperrdatei::Anlegen(QDir(ordner).filePath(name + Sperrendung), sperrfehler);
+        QString stelle;
+        const int fehler = sperren(stelle);
         if (!sperre.gehalten())
-            return Hinweis(ordner, sperrfehler);
+            return Hinweis(ordner, fehler, stelle);
     }
     const QByteArray bytes = StandZuBytes(stand);
     if (const std::optional<Schreibfehler> fehler = SicherSchreiben(datei(), bytes.constData(), std::size_t(bytes.size())))

@@ -79,10 +79,13 @@ public:
     void hinterlasseneEntfernen();
 
 private:
+    // Creates the folder and takes this program's lock: 0, or errno, with
+    // the part of the path that failed in stelle.
+    int sperren(QString &stelle);
+
     QString ordner;
     QString name;
     Sperrdatei sperre;
-    int sperrfehler = 0;  // errno of creating the folder or the lock
     QString angeboteneDatei;
     Sperrdatei angebotsperre;
     QString angebotsrechner;

@@ -150,6 +150,7 @@ void TestStartdateien::keineKopieMoeglich_data()
     QTest::addColumn<QString>("art");
     QTest::addColumn<QString>("grund");
     QTest::newRow("kein Ordner") << "Datei" << "das ist kein Ordner";
+    QTest::newRow("Datei darüber") << "Datei darüber" << "/oben“ ist kein Ordner";
     QTest::newRow("nicht beschreibbar") << "schreibgeschützt" << "keine Schreibberechtigung";
 }
 
@@ -162,9 +163,13 @@ void TestStartdateien::keineKopieMoeglich()
     if (art == "schreibgeschützt" && ::geteuid() == 0)
         QSKIP("root may write anywhere");
     QTemporaryDir oben;
-    const QString ordner = oben.filePath("ungespeichert");
+    QString ordner = oben.filePath("ungespeichert");
     if (art == "Datei")
         QVERIFY(Schreiben(ordner, "x"));
+    else if (art == "Datei darüber") {
+        QVERIFY(Schreiben(oben.filePath("oben"), "x"));
+        ordner = oben.filePath("oben/ungespeichert");
+    }
     else
         QVERIFY(QDir(oben.path()).mkdir("ungespeichert") && ::chmod(QFile::encodeName(ordner).constData(), 0500) == 0);
 
@@ -177,7 +182,7 @@ void TestStartdateien::keineKopieMoeglich()
     form.Edit2->setText("WE 1");
     sicherung.Sichern();
     const QString meldung = form.statusBar()->currentMessage();
-    QVERIFY2(meldung.contains("„" + ordner + "“: " + grund), qPrintable(meldung));
+    QVERIFY2(meldung.contains("„" + ordner + "“: ") && meldung.contains(grund), qPrintable(meldung));
     QVERIFY(!form.statusBar()->isHidden());
     form.statusBar()->clearMessage();
     form.Edit2->setText("WE 2");
