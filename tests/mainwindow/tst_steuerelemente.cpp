@@ -257,9 +257,6 @@ void TestSteuerelemente::datumGetippt()
     auto *nachher = new QLineEdit(fenster.get());
     feld->setDisplayFormat("dd.MM.yyyy");
     feld->setDate(QDate(2009, 1, 1));
-    vorher->move(0, 260);
-    feld->move(100, 260);
-    nachher->move(250, 260);
     for (QWidget *w : {static_cast<QWidget *>(vorher), static_cast<QWidget *>(feld), static_cast<QWidget *>(nachher)})
         w->show();
     QWidget::setTabOrder(vorher, feld);
@@ -273,8 +270,6 @@ void TestSteuerelemente::datumGetippt()
     QTest::keyClick(feld, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), nachher);
     QCOMPARE(feld->date(), datum);
-    QTest::keyClick(nachher, Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), feld);
 }
 
 void TestSteuerelemente::bildfeldKlick()

@@ -299,8 +299,7 @@ void TestWindliste::suche_data()
     QTest::newRow("Kreis und heutiger Landkreis")
         << "Rostock" << QStringList{"Rostock – Rostock", "Landkreis Rostock 2011: Bad Doberan windstark, Güstrow windstark"};
     QTest::newRow("nicht genannt") << "Passau" << QStringList{};
-    QTest::newRow("Ort in einem Kreis der Liste") << "Norden" << QStringList{};
-    QTest::newRow("Postleitzahl") << "26506" << QStringList{};
+    QTest::newRow("Ort, Postleitzahl") << "Norden 26506" << QStringList{};
 }
 
 void TestWindliste::suche()
@@ -337,17 +336,6 @@ void TestWindliste::sucheImFenster_data()
                                << QStringList{"Heidekreis (seit 2011), gebildet aus:",
                                               "    Soltau-Fallingbostel – Fallingbostel: windstark"}
                                << "windstark";
-    QTest::newRow("nicht genannte frühere Kreise")
-        << "Wartburgkreis"
-        << QStringList{"Wartburgkreis (seit 2021), gebildet aus:", "    Wartburgkreis: windschwach (nicht in der Liste)",
-                       "    Eisenach; Stadt: windschwach (nicht in der Liste)"}
-        << "";
-    QTest::newRow("Teil eines Kreises")
-        << "Vorpommern Greifswald"
-        << QStringList{"Vorpommern-Greifswald (seit 2011), gebildet aus:", "    Ostvorpommern – Anklam: windstark",
-                       "    Uecker-Randow – Pasewalk: windstark", "    Greifswald – Greifswald: windstark",
-                       "    Demmin – Demmin (die Ämter Jarmen-Tutow und Peenetal/Loitz): windstark"}
-        << "";
 }
 
 // The rows the window shows; Enter in the search field with a single
@@ -363,25 +351,18 @@ void TestWindliste::sucheImFenster()
         gezeigt << fenster->ListeTreffer->item(i)->text();
     QCOMPARE(gezeigt, zeilen);
 
-    struct Frage {
-        bool offen = true;  // this row still waits for a question
-        QString knopf;
-    };
-    auto frage = std::make_shared<Frage>();
+    auto offen = std::make_shared<bool>(true);  // this row still waits for a question
     QString gewaehlt;
     connect(fenster.get(), &TWindeinstufung::lageGewaehlt, this, [&](const QString &l) { gewaehlt = l; });
     // A row that expects no question leaves its answer waiting: it must
     // not take the next row's question.
-    Beantworten<QMessageBox>([frage](QMessageBox *box) {
-        if (!frage->offen)
-            return;
-        frage->knopf = box->defaultButton()->text();
-        box->defaultButton()->click();
+    Beantworten<QMessageBox>([offen](QMessageBox *box) {
+        if (*offen)
+            box->defaultButton()->click();
     });
     QTest::keyClick(fenster->EditSuche, Qt::Key_Return);
-    frage->offen = false;
+    *offen = false;
     QCOMPARE(gewaehlt, lage);
-    QCOMPARE(frage->knopf, lage.isEmpty() ? QString() : QStringLiteral("Gebäudelage „%1“ übernehmen").arg(lage));
 }
 
 QTEST_MAIN(TestWindliste)
