@@ -183,7 +183,8 @@ int Sicherungskopie::sperren(QString &stelle)
     return fehler;
 }
 
-// A copy left behind is claimed without its lock as well.
+// The copy stays without its lock: a later program takes a missing lock as
+// a free one.
 Sicherungskopie::~Sicherungskopie()
 {
     sperre.entfernen();
