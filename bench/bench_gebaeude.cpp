@@ -45,7 +45,7 @@ void GebaeudeAnlegen(const QString &ordner, int anzahl)
     form.Edit1->setText(QStringLiteral("Lindenstraße 12"));
     form.RadioGroup1->setItemIndex(1);
     TProjektdaten vorlage;
-    ProjektSichern(form, vorlage);
+    ProjektSichern(form.seite(), vorlage);
     Nachrechnung nachrechnung;
     for (int i = 0; i < anzahl; ++i) {
         TProjektdaten d = vorlage;

@@ -2,6 +2,7 @@
 // whole menu commands (window to record to file, file to record to window
 // with the recalculations that loading runs), and the file steps alone.
 #include "mainwindow/Lueftung.h"
+#include "app/Projektmenue.h"
 #include "project/Projektbefehle.h"
 
 #include <QApplication>

@@ -5,6 +5,8 @@
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
 #include "fileio/Dateiname.h"
+#include "app/Druckmenue.h"
+#include "app/Projektmenue.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
 
@@ -46,7 +48,7 @@ Programm::~Programm() = default;
 void Programm::Verbinden()
 {
     // "Neu" and the start image: the page no longer belongs to its file.
-    Form1->projektdatenLeeren = [this] {
+    Form1->seite().projektdatenLeeren = [this] {
         daten.Leeren();
         bindung.loesen();
     };
@@ -87,7 +89,7 @@ void Programm::Verbinden()
                      [this] { Rechenweg1Click(); });
     QObject::connect(Form1.get(), &TForm1::rechenwegGeaendert, Rechenwegfenster.get(),
                      &TRechenweg::Aktualisieren);
-    Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(*Form1); };
+    Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(Form1->seite()); };
     Rechenwegfenster->hinweise = [this] { return Form1->hinweise(); };
     Rechenwegfenster->drucker = [this]() -> QPrinter & { return Drucker(); };
     Rechenwegfenster->projektpfad = [this] { return Projektname; };

@@ -11,7 +11,7 @@
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
 #include "project/Dateibindung.h"
-#include "project/Eingabesicherung.h"
+#include "app/Eingabesicherung.h"
 #include "project/TProjektdaten.h"
 #include "project/Zuletztliste.h"
 #include "reference/Handbuch.h"

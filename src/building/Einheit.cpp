@@ -1,7 +1,10 @@
 #include "building/Einheit.h"
 
 #include "building/Nachrechnung.h"
+#include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
+#include "fileio/Dateiname.h"
+#include "fileio/Ordnerliste.h"
 #include "project/Projektdatei.h"
 
 #include <QCollator>
@@ -50,16 +53,19 @@ Einheit EinheitLesen(const QString &pfad, Nachrechnung &nachrechnung)
         return einheit;
     }
     einheit.nachgerechnet = nachrechnung.nachrechnen(einheit.gespeichert);
-    einheit.urteil = nachrechnung.urteil();
-    einheit.hinweise = nachrechnung.hinweise().join(QStringLiteral(" · "));
-    einheit.pruefung = Pruefung(einheit.gespeichert, einheit.nachgerechnet);
+    einheit.mitBerechnung = !nachrechnung.nurUrteil();
+    einheit.urteil = einheit.gespeichert.text(F::Ergebnis);
+    QStringList hinweise;
+    for (const Pruefhinweis &h : nachrechnung.hinweise())
+        hinweise.append(QString::fromStdString(h.text));
+    einheit.hinweise = hinweise.join(QStringLiteral(" · "));
+    einheit.pruefung = Pruefung(einheit.gespeichert, einheit.nachgerechnet, nachrechnung.nurUrteil());
     return einheit;
 }
 
 QStringList Projektdateien(const QString &ordner)
 {
-    QStringList namen = QDir(ordner).entryList({QStringLiteral("*.lkz")},
-                                               QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList namen = Ordnereintraege(ordner, QStringLiteral(".lkz"));
     QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
     sortierung.setNumericMode(true);
     // Keys made once per name: comparing them is a fraction of comparing
@@ -67,16 +73,16 @@ QStringList Projektdateien(const QString &ordner)
     std::vector<std::pair<QCollatorSortKey, QString>> sortiert;
     sortiert.reserve(std::size_t(namen.size()));
     for (const QString &name : namen)
-        sortiert.emplace_back(sortierung.sortKey(name), name);
+        sortiert.emplace_back(sortierung.sortKey(NameZumZeigen(name)), name);
     std::sort(sortiert.begin(), sortiert.end(), [](const auto &a, const auto &b) {
         const int c = a.first.compare(b.first);
         return c != 0 ? c < 0 : a.second < b.second;
     });
     QStringList pfade;
     pfade.reserve(namen.size());
-    const QDir dir(ordner);
+    const QString vorne = QFileInfo(ordner).absoluteFilePath() + QLatin1Char('/');
     for (const auto &[schluessel, name] : sortiert)
-        pfade.append(dir.absoluteFilePath(name));
+        pfade.append(vorne + name);
     return pfade;
 }
 
@@ -114,29 +120,48 @@ QStringList Spaltennamen()
     return {QStringLiteral("Datei"),       QStringLiteral("Objektbezeichnung"), QStringLiteral("Gebäudetyp"),
             QStringLiteral("Gebäudelage"), QStringLiteral("Fläche m²"),         QStringLiteral("n50 1/h"),
             QStringLiteral("Wärmeschutz"), QStringLiteral("q_v,FS m³/h"),       QStringLiteral("q_v,Inf m³/h"),
-            QStringLiteral("Urteil"),      QStringLiteral("Prüfung"),           QStringLiteral("Hinweise")};
+            QStringLiteral("q_v,RL m³/h"), QStringLiteral("q_v,NL m³/h"),       QStringLiteral("Urteil"),
+            QStringLiteral("Prüfung"),     QStringLiteral("Hinweise")};
+}
+
+bool Zahlenspalte(Spalte spalte)
+{
+    switch (spalte) {
+    case Spalte::Flaeche:
+    case Spalte::N50:
+    case Spalte::QvFS:
+    case Spalte::QvInf:
+    case Spalte::QvRL:
+    case Spalte::QvNL: return true;
+    default: return false;
+    }
 }
 
 QString Zelle(const Einheit &e, Spalte spalte)
 {
     switch (spalte) {
-    case Spalte::Datei: return e.datei;
+    case Spalte::Datei: return NameZumZeigen(e.datei);
     case Spalte::Pruefung: return e.pruefung;
     case Spalte::Hinweise: return e.hinweise;
     default: break;
     }
     if (!e.projekt())
         return {};
-    const TProjektdaten &n = e.nachgerechnet;
+    // As the opened unit shows it: the stored texts, results only where
+    // its answers lead to a calculation.
+    const TProjektdaten &g = e.gespeichert;
+    const auto ergebnis = [&](F feld) { return e.mitBerechnung ? g.text(feld) : QString(); };
     switch (spalte) {
-    case Spalte::Objektbezeichnung: return n.text(F::Objektbezeichnung);
-    case Spalte::Gebaeudetyp: return n.text(F::Gebaeudetyp);
-    case Spalte::Gebaeudelage: return n.text(F::Gebaeudelage);
-    case Spalte::Flaeche: return n.text(F::FlaecheNE);
-    case Spalte::N50: return n.text(F::MesswertN50);
-    case Spalte::Waermeschutz: return n.text(F::ErgebnisWS);
-    case Spalte::QvFS: return n.text(F::ErgebnisFS);
-    case Spalte::QvInf: return n.text(F::ErgebnisI);
+    case Spalte::Objektbezeichnung: return g.text(F::Objektbezeichnung);
+    case Spalte::Gebaeudetyp: return g.text(F::Gebaeudetyp);
+    case Spalte::Gebaeudelage: return g.text(F::Gebaeudelage);
+    case Spalte::Flaeche: return g.text(F::FlaecheNE);
+    case Spalte::N50: return g.text(F::MesswertN50);
+    case Spalte::Waermeschutz: return ergebnis(F::ErgebnisWS);
+    case Spalte::QvFS: return ergebnis(F::ErgebnisFS);
+    case Spalte::QvInf: return ergebnis(F::ErgebnisI);
+    case Spalte::QvRL: return ergebnis(F::ErgebnisRL);
+    case Spalte::QvNL: return ergebnis(F::ErgebnisNL);
     case Spalte::Urteil: return e.urteil;
     default: return {};
     }
@@ -163,4 +188,25 @@ QString Summenzeile(const std::vector<Einheit> &einheiten)
     if (fremd > 0)
         zeile += QStringLiteral(" · %1 keine Projektdatei").arg(fremd);
     return zeile;
+}
+
+QString Summen(const std::vector<Einheit> &einheiten)
+{
+    qsizetype projekte = 0;
+    double flaeche = 0, rl = 0, nl = 0;
+    const auto zahl = [](const QString &text) { return TextZuZahl(text.toStdString()); };
+    for (const Einheit &e : einheiten) {
+        if (!e.projekt())
+            continue;
+        ++projekte;
+        flaeche += zahl(Zelle(e, Spalte::Flaeche));
+        rl += zahl(Zelle(e, Spalte::QvRL));
+        nl += zahl(Zelle(e, Spalte::QvNL));
+    }
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    const auto text = [&](double wert) { return deutsch.toString(wert, 'f', 1); };
+    return QStringLiteral("%1 %2 · Fläche %3 m² · Σ q_v,RL %4 m³/h · Σ q_v,NL %5 m³/h")
+        .arg(projekte)
+        .arg(projekte == 1 ? QStringLiteral("Nutzungseinheit") : QStringLiteral("Nutzungseinheiten"))
+        .arg(text(flaeche), text(rl), text(nl));
 }

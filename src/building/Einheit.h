@@ -2,7 +2,10 @@
 
 // One project file of a building's folder, read by the rules of "Öffnen"
 // and recomputed: a row of the overview, of its CSV file and of the
-// command line's table.
+// command line's table. A row shows the unit as "Öffnen" shows it, stored
+// results included, and its check names every value that the recomputation
+// gives otherwise, so no view of the unit holds a value that another does
+// not name.
 
 #include "project/TProjektdaten.h"
 
@@ -17,13 +20,14 @@ struct Einheit {
     QString fehler;  // why the file is no project; empty for a project
     TProjektdaten gespeichert;
     TProjektdaten nachgerechnet;
-    QString urteil;    // the recomputed verdict line as shown; empty when none is
+    bool mitBerechnung = false;  // the unit's answers lead to a calculation, whose results show
+    QString urteil;    // the verdict line as the opened unit shows it
     QString pruefung;  // "stimmt", "weicht ab: …" or "keine Projektdatei: …"
     QString hinweise;
 
     bool projekt() const { return fehler.isEmpty(); }
     bool weichtAb() const { return projekt() && pruefung != QLatin1String("stimmt"); }
-    // A measure is needed: the recomputed verdict asks for one.
+    // A measure is needed: the verdict asks for one.
     bool mitMassnahme() const;
 };
 
@@ -52,12 +56,20 @@ int Pruefcode(const std::vector<Einheit> &einheiten);
 QStringList Spaltennamen();
 enum class Spalte {
     Datei, Objektbezeichnung, Gebaeudetyp, Gebaeudelage, Flaeche, N50, Waermeschutz,
-    QvFS, QvInf, Urteil, Pruefung, Hinweise,
+    QvFS, QvInf, QvRL, QvNL, Urteil, Pruefung, Hinweise,
 };
-inline constexpr int Spaltenzahl = 12;
+inline constexpr int Spaltenzahl = 14;
+
+// Whether a column holds numbers, set to the right.
+bool Zahlenspalte(Spalte spalte);
 
 // The text of one cell.
 QString Zelle(const Einheit &einheit, Spalte spalte);
 
 // "12 Nutzungseinheiten · 7 mit Maßnahme · 1 weicht ab · 1 keine Projektdatei".
 QString Summenzeile(const std::vector<Einheit> &einheiten);
+
+// What a central system is sized from: "12 Nutzungseinheiten · Fläche
+// 845,0 m² · Σ q_v,RL 1 043,2 m³/h · Σ q_v,NL 1 490,4 m³/h", the sums of the
+// units whose results show.
+QString Summen(const std::vector<Einheit> &einheiten);

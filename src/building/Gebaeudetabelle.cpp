@@ -5,6 +5,13 @@
 
 #include <algorithm>
 
+Gebaeudetabelle::Gebaeudetabelle(QObject *eltern)
+    : QAbstractTableModel(eltern)
+    , sortierung(QLocale(QLocale::German, QLocale::Germany))
+{
+    sortierung.setNumericMode(true);
+}
+
 int Gebaeudetabelle::rowCount(const QModelIndex &eltern) const
 {
     return eltern.isValid() ? 0 : int(liste.size());
@@ -32,7 +39,7 @@ QVariant Gebaeudetabelle::data(const QModelIndex &index, int rolle) const
             return QBrush(QColor(0xb0, 0x00, 0x00));
         return {};
     case Qt::TextAlignmentRole:
-        if (spalte == Spalte::Flaeche || spalte == Spalte::N50 || spalte == Spalte::QvFS || spalte == Spalte::QvInf)
+        if (Zahlenspalte(spalte))
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -51,39 +58,67 @@ void Gebaeudetabelle::leeren()
 {
     beginResetModel();
     liste.clear();
+    zeilen.clear();
     endResetModel();
 }
 
-void Gebaeudetabelle::anhaengen(std::vector<Einheit> neue)
+bool Gebaeudetabelle::davor(const Einheit &a, const Einheit &b) const
 {
-    if (neue.empty())
-        return;
-    beginInsertRows({}, int(liste.size()), int(liste.size() + neue.size()) - 1);
-    std::move(neue.begin(), neue.end(), std::back_inserter(liste));
-    endInsertRows();
+    const int c = sortierung.compare(Zelle(a, Spalte::Datei), Zelle(b, Spalte::Datei));
+    return c != 0 ? c < 0 : a.pfad < b.pfad;
 }
 
-void Gebaeudetabelle::ersetzen(Einheit einheit)
+void Gebaeudetabelle::einfuegen(std::vector<Einheit> einheiten)
 {
-    const auto alt = std::find_if(liste.begin(), liste.end(), [&](const Einheit &e) { return e.pfad == einheit.pfad; });
-    if (alt == liste.end()) {
-        std::vector<Einheit> eine;
-        eine.push_back(std::move(einheit));
-        anhaengen(std::move(eine));
-        return;
+    // Read in the folder's order, most units belong at the end: they go in
+    // as one block; any other goes to its place.
+    std::vector<Einheit> hinten;
+    const auto anhaengen = [&] {
+        if (hinten.empty())
+            return;
+        beginInsertRows({}, int(liste.size()), int(liste.size() + hinten.size()) - 1);
+        for (Einheit &e : hinten) {
+            zeilen.insert(e.pfad, liste.size());
+            liste.push_back(std::move(e));
+        }
+        endInsertRows();
+        hinten.clear();
+    };
+    for (Einheit &e : einheiten) {
+        if (const auto alt = zeilen.constFind(e.pfad); alt != zeilen.constEnd()) {
+            const int zeile = int(*alt);
+            liste[*alt] = std::move(e);
+            emit dataChanged(index(zeile, 0), index(zeile, Spaltenzahl - 1));
+            continue;
+        }
+        const Einheit *letzte = !hinten.empty() ? &hinten.back() : liste.empty() ? nullptr : &liste.back();
+        if (!letzte || davor(*letzte, e)) {
+            hinten.push_back(std::move(e));
+            continue;
+        }
+        anhaengen();
+        const auto ort = std::upper_bound(liste.begin(), liste.end(), e,
+                                          [this](const Einheit &x, const Einheit &y) { return davor(x, y); });
+        const int zeile = int(ort - liste.begin());
+        beginInsertRows({}, zeile, zeile);
+        liste.insert(ort, std::move(e));
+        for (std::size_t i = std::size_t(zeile); i < liste.size(); ++i)
+            zeilen.insert(liste[i].pfad, i);
+        endInsertRows();
     }
-    *alt = std::move(einheit);
-    const int zeile = int(alt - liste.begin());
-    emit dataChanged(index(zeile, 0), index(zeile, Spaltenzahl - 1));
+    anhaengen();
 }
 
 void Gebaeudetabelle::entfernen(const QString &pfad)
 {
-    const auto alt = std::find_if(liste.begin(), liste.end(), [&](const Einheit &e) { return e.pfad == pfad; });
-    if (alt == liste.end())
+    const auto alt = zeilen.constFind(pfad);
+    if (alt == zeilen.constEnd())
         return;
-    const int zeile = int(alt - liste.begin());
-    beginRemoveRows({}, zeile, zeile);
-    liste.erase(alt);
+    const std::size_t zeile = *alt;
+    beginRemoveRows({}, int(zeile), int(zeile));
+    liste.erase(liste.begin() + std::ptrdiff_t(zeile));
+    zeilen.remove(pfad);
+    for (std::size_t i = zeile; i < liste.size(); ++i)
+        zeilen.insert(liste[i].pfad, i);
     endRemoveRows();
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-// The units of the overview as a Qt table model: one row per file, the
-// columns of the CSV table. The window sorts and filters it through a proxy.
+// The units of the overview as a Qt table model: one row per file in the
+// order of the names, numbers in order ("WE 2" before "WE 10"), the
+// columns of the CSV table. A unit read later is sorted in. The window
+// sorts and filters it through a proxy.
 
 #include "building/Einheit.h"
 
 #include <QAbstractTableModel>
+#include <QCollator>
+#include <QHash>
 
 #include <vector>
 
@@ -13,7 +17,7 @@ class Gebaeudetabelle : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit Gebaeudetabelle(QObject *eltern = nullptr);
 
     int rowCount(const QModelIndex &eltern = {}) const override;
     int columnCount(const QModelIndex &eltern = {}) const override;
@@ -22,11 +26,14 @@ public:
 
     const std::vector<Einheit> &einheiten() const { return liste; }
     void leeren();
-    void anhaengen(std::vector<Einheit> neue);
-    // Replaces the row of the same path, or appends it.
-    void ersetzen(Einheit einheit);
+    // Each unit replaces the row of the same path, or goes in at its place.
+    void einfuegen(std::vector<Einheit> einheiten);
     void entfernen(const QString &pfad);
 
 private:
+    bool davor(const Einheit &a, const Einheit &b) const;
+
     std::vector<Einheit> liste;
+    QHash<QString, std::size_t> zeilen;  // of each path
+    QCollator sortierung;
 };

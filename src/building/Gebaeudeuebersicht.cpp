@@ -2,7 +2,7 @@
 
 #include "building/Gebaeudecsv.h"
 #include "building/Gebaeudetabelle.h"
-#include "building/Nachrechnung.h"
+#include "building/Ordnerleser.h"
 #include "building/Sammelpdf.h"
 #include "fileio/SicheresSchreiben.h"
 #include "logo/Logodatei.h"
@@ -10,21 +10,17 @@
 #include "windowkit/Dateidialog.h"
 #include "windowkit/Fehleranzeige.h"
 #include "windowkit/Nebenfenster.h"
+#include "windowkit/Bildschirmplatz.h"
 #include "windowkit/Programmschrift.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QSettings>
 
 namespace {
-
-// One slice of reading between two events of the window; the first shows
-// a screenful of rows at once.
-constexpr qint64 ScheibeMs = 40;
-constexpr std::size_t ErsteZeilen = 50;
 
 QString OrdnerDialog(QWidget *eltern, const QString &start)
 {
@@ -53,6 +49,7 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , tabelle(new Gebaeudetabelle(this))
     , sicht(new QSortFilterProxyModel(this))
+    , leser(new Ordnerleser(this))
 {
     setFont(Programmschrift(11));
     setupUi(this);
@@ -68,9 +65,18 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(QWidget *parent)
     Tabelle->verticalHeader()->setDefaultSectionSize(Tabelle->fontMetrics().height() + 6);
     Fortschritt->hide();
     ordnerWaehlen = OrdnerDialog;
-    nachlauf.setSingleShot(true);
-    nachlauf.setInterval(200);
     NebenfensterEinrichten(this);
+    leser->gelesen = [this](std::vector<Einheit> einheiten) { Eingetroffen(std::move(einheiten)); };
+    leser->entfernt = [this](const QStringList &pfade) {
+        for (const QString &pfad : pfade)
+            tabelle->entfernen(pfad);
+        SummenZeigen();
+    };
+    leser->fortschritt = [this](int gelesen, int gesamt) {
+        Fortschritt->setRange(0, gesamt);
+        Fortschritt->setValue(gelesen);
+        Fortschritt->setVisible(gelesen < gesamt && gesamt > 1);
+    };
 
     connect(ButtonOrdner, &QPushButton::clicked, this, &TGebaeudeuebersicht::ButtonOrdnerClick);
     connect(ButtonCsv, &QPushButton::clicked, this, &TGebaeudeuebersicht::ButtonCsvClick);
@@ -83,8 +89,7 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(QWidget *parent)
     connect(Tabelle, &QTableView::activated, this, [this](const QModelIndex &index) {
         emit oeffnen(index.data(Qt::UserRole).toString());
     });
-    connect(&waechter, &QFileSystemWatcher::directoryChanged, &nachlauf, qOverload<>(&QTimer::start));
-    connect(&nachlauf, &QTimer::timeout, this, &TGebaeudeuebersicht::Einlesen);
+    connect(&waechter, &QFileSystemWatcher::directoryChanged, this, [this] { leser->nachsehen(); });
 }
 
 TGebaeudeuebersicht::~TGebaeudeuebersicht() = default;
@@ -98,94 +103,45 @@ void TGebaeudeuebersicht::OrdnerZeigen(const QString &ordner)
     waechter.addPath(aktuellerOrdner);
     QSettings().setValue(QStringLiteral("gebaeude/ordner"), aktuellerOrdner);
     tabelle->leeren();
-    staende.clear();
-    offen.clear();
-    Einlesen();
-}
-
-TGebaeudeuebersicht::Stand TGebaeudeuebersicht::StandVon(const QString &pfad)
-{
-    const QFileInfo info(pfad);
-    return {info.lastModified(), info.size()};
-}
-
-// Lists the folder and queues what is new or changed since it was read;
-// rows of files that are gone go at once.
-void TGebaeudeuebersicht::Einlesen()
-{
-    const QStringList dateien = Projektdateien(aktuellerOrdner);
-    QSet<QString> vorhanden(dateien.begin(), dateien.end());
-    for (const QString &pfad : staende.keys()) {
-        if (!vorhanden.contains(pfad)) {
-            staende.remove(pfad);
-            tabelle->entfernen(pfad);
-        }
-    }
-    if (staende.isEmpty() && tabelle->rowCount() == 0) {
-        // A folder shown anew: every file is read; what each was is noted
-        // as it is read.
-        offen = dateien;
-    } else {
-        const QSet<QString> wartend(offen.begin(), offen.end());
-        for (const QString &pfad : dateien) {
-            const auto alt = staende.constFind(pfad);
-            if ((alt != staende.constEnd() && *alt == StandVon(pfad)) || wartend.contains(pfad))
-                continue;
-            offen.append(pfad);
-        }
-    }
-    Fortschritt->setRange(0, int(offen.size()));
-    Fortschritt->setValue(0);
-    Fortschritt->setVisible(offen.size() > 1);
+    Fortschritt->hide();
     SummenZeigen();
-    if (!offen.isEmpty())
-        QTimer::singleShot(0, this, &TGebaeudeuebersicht::Weiterlesen);
+    leser->lesen(aktuellerOrdner);
 }
 
-void TGebaeudeuebersicht::Weiterlesen()
+bool TGebaeudeuebersicht::liestNoch() const
 {
-    if (offen.isEmpty())
-        return;
-    if (!nachrechnung) {
-        // Made in a turn of its own: it makes a main window once.
-        nachrechnung = std::make_unique<Nachrechnung>();
-        QTimer::singleShot(0, this, &TGebaeudeuebersicht::Weiterlesen);
-        return;
-    }
-    QElapsedTimer uhr;
-    uhr.start();
-    std::vector<Einheit> neue;
-    const bool ersteFuellung = tabelle->rowCount() == 0;
-    while (!offen.isEmpty() && uhr.elapsed() < ScheibeMs && !(ersteFuellung && neue.size() >= ErsteZeilen)) {
-        const QString pfad = offen.takeFirst();
-        const bool bekannt = staende.contains(pfad);
-        staende.insert(pfad, StandVon(pfad));
-        Einheit e = EinheitLesen(pfad, *nachrechnung);
-        if (bekannt)
-            tabelle->ersetzen(std::move(e));
-        else
-            neue.push_back(std::move(e));
-    }
-    tabelle->anhaengen(std::move(neue));
-    Fortschritt->setValue(Fortschritt->maximum() - int(offen.size()));
+    return leser->liestNoch();
+}
+
+void TGebaeudeuebersicht::Eingetroffen(std::vector<Einheit> einheiten)
+{
+    const bool erste = tabelle->rowCount() == 0;
+    tabelle->einfuegen(std::move(einheiten));
     SummenZeigen();
-    if (ersteFuellung)
+    if (erste)
         Spaltenbreiten();
-    if (offen.isEmpty()) {
-        Fortschritt->hide();
-        return;
-    }
-    QTimer::singleShot(0, this, &TGebaeudeuebersicht::Weiterlesen);
 }
 
-// Each column as wide as the rows read first need, a long verdict cut, so
-// that the check stays in sight.
+// Each column as wide as the rows read first need, a long verdict cut; the
+// window as wide as the columns up to the check, where the screen has room,
+// so that the verdict and the check are in sight.
 void TGebaeudeuebersicht::Spaltenbreiten()
 {
     Tabelle->resizeColumnsToContents();
     const int hoechstens = Tabelle->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28;
-    for (int s = 0; s < Spaltenzahl; ++s)
+    int bisPruefung = 0;
+    for (int s = 0; s < Spaltenzahl; ++s) {
         Tabelle->setColumnWidth(s, std::min(Tabelle->columnWidth(s), hoechstens));
+        if (s <= int(Spalte::Pruefung))
+            bisPruefung += Tabelle->columnWidth(s);
+    }
+    if (breiteGesetzt)
+        return;
+    breiteGesetzt = true;
+    const int rand = width() - Tabelle->viewport()->width();
+    const int breite = std::min(bisPruefung + rand + 24, Kundenplatz(this).width());
+    if (breite > width())
+        resize(breite, height());
 }
 
 void TGebaeudeuebersicht::SummenZeigen()
@@ -193,7 +149,21 @@ void TGebaeudeuebersicht::SummenZeigen()
     QString text = Summenzeile(tabelle->einheiten());
     if (sicht->rowCount() != tabelle->rowCount())
         text += QStringLiteral(" (%1 gezeigt)").arg(sicht->rowCount());
-    LabelSummen->setText(text);
+    const bool alle = sicht->rowCount() == tabelle->rowCount();
+    LabelSummen->setText(text + QLatin1Char('\n') + Summen(alle ? tabelle->einheiten() : gezeigteEinheiten()));
+}
+
+std::vector<Einheit> TGebaeudeuebersicht::frischGeprueft()
+{
+    QStringList pfade;
+    for (const Einheit &e : gezeigteEinheiten())
+        pfade.append(e.pfad);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::vector<Einheit> frisch = EinheitenLesen(pfade);
+    QApplication::restoreOverrideCursor();
+    tabelle->einfuegen(frisch);
+    SummenZeigen();
+    return frisch;
 }
 
 std::vector<Einheit> TGebaeudeuebersicht::gezeigteEinheiten() const
@@ -217,7 +187,7 @@ void TGebaeudeuebersicht::ButtonCsvClick()
     const std::optional<QString> pfad = CsvDialog(this, vorschlag);
     if (!pfad)
         return;
-    const QByteArray csv = GebaeudeCsv(gezeigteEinheiten(), true);
+    const QByteArray csv = GebaeudeCsv(frischGeprueft(), true);
     if (const std::optional<Schreibfehler> fehler = SicherSchreiben(*pfad, csv.constData(), std::size_t(csv.size())))
         FehlerAnzeigen(this, QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden. %2")
                                  .arg(QDir::toNativeSeparators(*pfad), Systemgrund(fehler->fehlernummer)));
@@ -225,11 +195,12 @@ void TGebaeudeuebersicht::ButtonCsvClick()
 
 void TGebaeudeuebersicht::ButtonPdfClick()
 {
-    const std::vector<Einheit> einheiten = gezeigteEinheiten();
     const QDate heute = QDate::currentDate();
-    const std::optional<QString> pfad = PdfSpeicherdialog(this, SammelPdfVorschlag(einheiten, heute, aktuellerOrdner));
+    const std::optional<QString> pfad =
+        PdfSpeicherdialog(this, SammelPdfVorschlag(gezeigteEinheiten(), heute, aktuellerOrdner));
     if (!pfad)
         return;
+    const std::vector<Einheit> einheiten = frischGeprueft();
     if (const std::optional<QString> fehler = SammelPdfSchreiben(*pfad, einheiten, logo ? logo() : LeeresLogo(), heute))
         FehlerAnzeigen(this, *fehler);
 }

@@ -6,30 +6,29 @@
 // double-click or Enter opens the unit in the main window. It follows the
 // folder: a file saved, changed, added or removed shows without a refresh.
 //
-// Files are read in slices of a few milliseconds between the events of the
-// window, so the first rows show at once, a large folder shows its progress
-// and the window stays responsive. Files that are no projects are listed
-// with the reason.
+// The files are listed and read on a thread of its own (Ordnerleser), so
+// the first rows show at once, a large folder shows its progress and the
+// window stays responsive; a file changed in place shows within a second or
+// two. Files that are no projects are listed with the reason. Below the
+// table stand the counts and what a central system is sized from.
 //
 // The table goes out as a CSV file or, with each unit's report page, as the
-// building's collective PDF, in the order shown.
+// building's collective PDF, in the order shown; every file is read and
+// checked again just before, so nothing goes out that was not checked as
+// it is on disk.
 
 #include "building/Einheit.h"
 #include "ui_Gebaeudeuebersicht.h"
 
-#include <QDateTime>
 #include <QFileSystemWatcher>
-#include <QHash>
 #include <QImage>
 #include <QSortFilterProxyModel>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class Gebaeudetabelle;
-class Nachrechnung;
+class Ordnerleser;
 
 class TGebaeudeuebersicht : public QWidget, public Ui::TGebaeudeuebersicht {
     Q_OBJECT
@@ -42,7 +41,7 @@ public:
     // folder as the one used last.
     void OrdnerZeigen(const QString &ordner);
     QString ordner() const { return aktuellerOrdner; }
-    bool liestNoch() const { return !offen.isEmpty(); }
+    bool liestNoch() const;
 
     // The units in the order shown, filtered as shown.
     std::vector<Einheit> gezeigteEinheiten() const;
@@ -60,24 +59,16 @@ private:
     void ButtonOrdnerClick();
     void ButtonCsvClick();
     void ButtonPdfClick();
-    void Einlesen();
-    void Weiterlesen();
+    void Eingetroffen(std::vector<Einheit> einheiten);
     void SummenZeigen();
     void Spaltenbreiten();
-
-    struct Stand {
-        QDateTime geaendert;
-        qint64 groesse = -1;
-        bool operator==(const Stand &) const = default;
-    };
-    static Stand StandVon(const QString &pfad);
+    // The units shown, each read and checked again as it is on disk now.
+    std::vector<Einheit> frischGeprueft();
 
     Gebaeudetabelle *tabelle;
     QSortFilterProxyModel *sicht;
-    std::unique_ptr<Nachrechnung> nachrechnung;
+    Ordnerleser *leser;
     QString aktuellerOrdner;
-    QStringList offen;           // files still to read
-    QHash<QString, Stand> staende;  // what each listed file was when read
+    bool breiteGesetzt = false;
     QFileSystemWatcher waechter;
-    QTimer nachlauf;             // gathers the folder's bursts of changes
 };

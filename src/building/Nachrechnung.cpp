@@ -1,9 +1,7 @@
 #include "building/Nachrechnung.h"
 
 #include "engine/Dezimaltext.h"
-#include "engine/Pruefhinweise.h"
 #include "engine/Speicherblatt.h"
-#include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
 
@@ -17,12 +15,6 @@ using S = Steuerelement;
 std::string Text(const TProjektdaten &d, F feld)
 {
     return d.text(feld).toStdString();
-}
-
-QList<QLabel *> Ergebnislabels(const TForm1 &form)
-{
-    return {form.Label26, form.Label27, form.Label28, form.Label38, form.Label39,
-            form.Label40, form.Label31, form.Label49, form.Label63};
 }
 
 // The slots that the recalculation and the question flow write.
@@ -40,25 +32,27 @@ const Rechenslot Rechenslots[] = {
 struct Ergebnisfeld {
     F feld;
     const char *name;
+    const char *einheit;  // of a flow; none for texts
 };
 
 const Ergebnisfeld Ergebnisfelder[] = {
-    {F::ErgebnisWS, "Wärmeschutz"}, {F::ErgebnisFS, "q_v,FS"},    {F::ErgebnisRL, "q_v,RL"},
-    {F::ErgebnisNL, "q_v,NL"},      {F::ErgebnisI, "q_v,Inf"},    {F::Ergebnis, "Urteil"},
-    {F::Kommentar1, "Kommentar 1"}, {F::Kommentar2, "Kommentar 2"},
+    {F::ErgebnisWS, "Wärmeschutz", nullptr}, {F::ErgebnisFS, "q_v,FS", "m³/h"},
+    {F::ErgebnisRL, "q_v,RL", "m³/h"},      {F::ErgebnisNL, "q_v,NL", "m³/h"},
+    {F::ErgebnisI, "q_v,Inf", "m³/h"},      {F::Ergebnis, "Urteil", nullptr},
+    {F::Kommentar1, "Kommentar 1", nullptr}, {F::Kommentar2, "Kommentar 2", nullptr},
 };
 
-} // namespace
-
-Nachrechnung::Nachrechnung()
-    : form(std::make_unique<TForm1>(fensterzustand))
-    , anfang(Speicherblatt::StandVon(*form))
+bool Verglichen(const Ergebnisfeld &e, bool nurUrteil)
 {
-    for (const QLabel *label : Ergebnislabels(*form))
-        anfangstexte.append(label->text());
+    return !nurUrteil || e.feld == F::Ergebnis || e.feld == F::Kommentar1 || e.feld == F::Kommentar2;
 }
 
-Nachrechnung::~Nachrechnung() = default;
+QString Leer(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("(leer)") : text;
+}
+
+} // namespace
 
 TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
 {
@@ -68,14 +62,17 @@ TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
     // recalculation keeps it only while there is infiltration. A unit whose
     // requirement was ticked last is entered that way too; the results of
     // the page's order stand unless those of that way are the stored ones.
-    if (d.text(F::AnforderungenSHE) != QLatin1String("0") && Pruefung(d, ergebnis) != QLatin1String("stimmt")) {
+    if (d.text(F::AnforderungenSHE) != QLatin1String("0")
+        && Pruefung(d, ergebnis, ohneBerechnung) != QLatin1String("stimmt")) {
         const QString ersteUrteil = urteilText;
-        const QStringList ersteHinweise = hinweisTexte;
+        const bool ersteOhne = ohneBerechnung;
+        std::vector<Pruefhinweis> ersteHinweise = hinweisListe;
         TProjektdaten zuletzt = eingeben(d, true);
-        if (Pruefung(d, zuletzt) == QLatin1String("stimmt"))
+        if (Pruefung(d, zuletzt, ohneBerechnung) == QLatin1String("stimmt"))
             return zuletzt;
         urteilText = ersteUrteil;
-        hinweisTexte = ersteHinweise;
+        ohneBerechnung = ersteOhne;
+        hinweisListe = std::move(ersteHinweise);
     }
     return ergebnis;
 }
@@ -87,7 +84,7 @@ TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZul
     Rechenzustand zustand;
     Rechenweg weg;
     zustand.weg = &weg;
-    Speicherblatt blatt(zustand, anfang);
+    Speicherblatt blatt(zustand);
     blatt.ablauf().FelderZuruecksetzen();
     blatt.ablauf().AnzeigeZuruecksetzen();
 
@@ -112,7 +109,7 @@ TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZul
         blatt.setzeText(S::Edit8, Text(d, F::MesswertN50));
         blatt.setzeText(S::Edit10, Text(d, F::DruckexponentN));
         if (blatt.sichtbar(S::ComboBox6))
-            blatt.waehlen(S::ComboBox6, Text(d, F::VorgabeKategorie));
+            blatt.waehlen(S::ComboBox6, GespeicherteKategorie(d.text(F::VorgabeKategorie)).toStdString());
     }
     if (blatt.sichtbar(S::Panel11) && anforderungZuletzt)
         klicken(S::RadioGroup3, F::AnforderungenSHE);
@@ -121,9 +118,8 @@ TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZul
     for (const Rechenslot &r : Rechenslots)
         ergebnis.setzeText(r.feld, QString::fromStdString(blatt.text(r.element)));
     urteilText = blatt.sichtbar(S::Label31) ? QString::fromStdString(blatt.text(S::Label31)) : QString();
-    hinweisTexte.clear();
-    for (const Pruefhinweis &h : Pruefhinweise(weg, blatt, QDate::currentDate().year()))
-        hinweisTexte.append(QString::fromStdString(h.text));
+    ohneBerechnung = !blatt.sichtbar(S::Panel2);
+    hinweisListe = Pruefhinweise(weg, blatt, QDate::currentDate().year());
     return ergebnis;
 }
 
@@ -132,28 +128,58 @@ QString Nachrechnung::urteil() const
     return urteilText;
 }
 
-Berichtswerte Nachrechnung::geoeffnet(const TProjektdaten &gespeichert)
+std::vector<Pruefhinweis> Nachrechnung::hinweiseBeimOeffnen(const TProjektdaten &gespeichert)
 {
-    // The window as freshly started, then "Öffnen".
-    fensterzustand = Rechenzustand{};
-    const QList<QLabel *> labels = Ergebnislabels(*form);
-    for (qsizetype i = 0; i < labels.size(); ++i)
-        labels[i]->setText(anfangstexte[i]);
-    form->Zuruecksetzen();
-    ProjektLaden(*form, gespeichert);
-    return BerichtswerteLesen(*form);
+    const TProjektdaten nachgerechnet = nachrechnen(gespeichert);
+    std::vector<Pruefhinweis> hinweise = Abweichungshinweise(gespeichert, nachgerechnet, ohneBerechnung);
+    hinweise.insert(hinweise.end(), hinweisListe.begin(), hinweisListe.end());
+    return hinweise;
 }
 
-QString Pruefung(const TProjektdaten &gespeichert, const TProjektdaten &nachgerechnet)
+// The page of a freshly started program, the start image's reset, then
+// "Öffnen".
+Berichtswerte Nachrechnung::geoeffnet(const TProjektdaten &gespeichert)
+{
+    Rechenzustand zustand;
+    Rechenweg weg;
+    zustand.weg = &weg;
+    Speicherblatt seite(zustand);
+    seite.Zuruecksetzen();
+    ProjektLaden(seite, gespeichert);
+    seite.hinweiseErsetzen(hinweiseBeimOeffnen(gespeichert));
+    return BerichtswerteLesen(seite);
+}
+
+std::vector<Pruefhinweis> Abweichungshinweise(const TProjektdaten &gespeichert, const TProjektdaten &nachgerechnet,
+                                              bool nurUrteil)
+{
+    std::vector<Pruefhinweis> hinweise;
+    for (const Ergebnisfeld &e : Ergebnisfelder) {
+        const QString alt = gespeichert.text(e.feld);
+        const QString neu = nachgerechnet.text(e.feld);
+        if (alt == neu || !Verglichen(e, nurUrteil))
+            continue;
+        const QString text = e.einheit ? QStringLiteral("%1: Gespeichert %2 %4, nachgerechnet %3 %4")
+                                             .arg(QString::fromUtf8(e.name), Leer(alt), Leer(neu),
+                                                  QString::fromUtf8(e.einheit))
+                                       : QStringLiteral("%1: Gespeichert „%2“, nachgerechnet „%3“")
+                                             .arg(QString::fromUtf8(e.name), Leer(alt), Leer(neu));
+        hinweise.push_back({(text + QStringLiteral(". Angezeigt und gedruckt wird der gespeicherte Wert."))
+                                .toStdString(),
+                            {}});
+    }
+    return hinweise;
+}
+
+QString Pruefung(const TProjektdaten &gespeichert, const TProjektdaten &nachgerechnet, bool nurUrteil)
 {
     QStringList abweichungen;
     for (const Ergebnisfeld &e : Ergebnisfelder) {
         const QString alt = gespeichert.text(e.feld);
         const QString neu = nachgerechnet.text(e.feld);
-        if (alt != neu)
+        if (alt != neu && Verglichen(e, nurUrteil))
             abweichungen.append(QStringLiteral("%1 gespeichert %2, nachgerechnet %3")
-                                    .arg(QString::fromUtf8(e.name), alt.isEmpty() ? QStringLiteral("(leer)") : alt,
-                                         neu.isEmpty() ? QStringLiteral("(leer)") : neu));
+                                    .arg(QString::fromUtf8(e.name), Leer(alt), Leer(neu)));
     }
     if (abweichungen.isEmpty())
         return QStringLiteral("stimmt");

@@ -49,6 +49,23 @@ QString Gekuerzt(const QString &text, int breite, int hoehe)
     return masse.elidedText(text, Qt::ElideRight, breite / faktor);
 }
 
+// A cell keeps to one line: control characters from a file become blanks.
+QString Einzeilig(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
+}
+
+void Seitenzahlen(Seitenliste &seiten)
+{
+    const int anzahl = int(seiten.size());
+    for (int i = 0; i < anzahl; ++i)
+        seiten[std::size_t(i)].push_back(Textelement(Rechts - 300, Fussrand + 50, Fusshoehe, false,
+                                                     QStringLiteral("Seite %1 von %2").arg(i + 1).arg(anzahl)));
+}
+
 QStringList Tabellenzeile(const Einheit &e)
 {
     if (!e.projekt())
@@ -83,7 +100,7 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
 
     seite.push_back(Textelement(Links, 200, Titelhoehe, true, QStringLiteral("Lüftungskonzept nach DIN 1946-6 – Gebäudeübersicht")));
     const Einheit *erste = ErsteEinheit(einheiten);
-    const auto wert = [&](F feld) { return erste ? erste->gespeichert.text(feld) : QString(); };
+    const auto wert = [&](F feld) { return erste ? Einzeilig(erste->gespeichert.text(feld)) : QString(); };
     seite.push_back(Textelement(Links, 350, Texthoehe, true, QStringLiteral("Objektdaten:")));
     seite.push_back(Textelement(Links, 400, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + wert(F::StrasseNr)));
     seite.push_back(Textelement(Links, 450, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + wert(F::PlzOrt)));
@@ -92,36 +109,47 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
     seite.push_back(Textelement(1150, 450, Texthoehe, false, QStringLiteral("Firmenname: ") + wert(F::Firmenname)));
     seite.push_back(Textelement(1150, 500, Texthoehe, false, QStringLiteral("Firmenadresse: ") + wert(F::Firmenadresse)));
     seite.push_back(Textelement(Links, 600, Texthoehe, false,
-                         QStringLiteral("Datum: ") + datum.toString(QStringLiteral("dd.MM.yy"))));
+                         QStringLiteral("Datum: ") + datum.toString(QStringLiteral("dd.MM.yyyy"))));
     seite.push_back(Textelement(Links, 750, Texthoehe, true, QStringLiteral("Zusammenfassung:")));
     seite.push_back(Textelement(Links, 800, Texthoehe, false, Summenzeile(einheiten)));
+    seite.push_back(Textelement(Links, 850, Texthoehe, false, Summen(einheiten)));
     seite.push_back(Textelement(Links, 1050, Texthoehe, true, QStringLiteral("Nutzungseinheiten:")));
     int unten = TabelleErsteSeite;
     kopf(unten);
-    for (const Einheit &e : einheiten) {
+    const auto naechsteZeile = [&] {
         unten += Zeilenabstand;
-        if (unten > Tabellenende) {
-            seiten.push_back(std::move(seite));
-            seite = {};
-            seite.push_back(Textelement(Links, 200, Texthoehe, true,
-                                 QStringLiteral("Gebäudeübersicht (Fortsetzung)")));
-            unten = TabelleFolgeseite;
-            kopf(unten);
-            unten += Zeilenabstand;
-        }
+        if (unten <= Tabellenende)
+            return;
+        seiten.push_back(std::move(seite));
+        seite = {};
+        seite.push_back(Textelement(Links, 200, Texthoehe, true, QStringLiteral("Gebäudeübersicht (Fortsetzung)")));
+        unten = TabelleFolgeseite;
+        kopf(unten);
+        unten += Zeilenabstand;
+    };
+    for (const Einheit &e : einheiten) {
+        naechsteZeile();
         const QStringList zellen = Tabellenzeile(e);
         for (std::size_t s = 0; s < std::size(Spalten); ++s)
             seite.push_back(Textelement(Spalten[s].links, unten, Tabellenhoehe, false,
-                                 Gekuerzt(zellen[qsizetype(s)], Spalten[s].breite - 10, Tabellenhoehe)));
+                                 Gekuerzt(Einzeilig(zellen[qsizetype(s)]), Spalten[s].breite - 10, Tabellenhoehe)));
+    }
+    // What the check found, in full, below the table: a unit's page shows
+    // its stored values and names the recomputed ones the same way.
+    for (const Einheit &e : einheiten) {
+        if (!e.weichtAb())
+            continue;
+        naechsteZeile();
+        seite.push_back(Textelement(Links, unten, Tabellenhoehe, false,
+                                    Gekuerzt(Einzeilig(e.datei + QStringLiteral(": ") + e.pruefung), Rechts - Links,
+                                             Tabellenhoehe)));
     }
     seiten.push_back(std::move(seite));
 
-    const int anzahl = int(seiten.size());
-    for (int i = 0; i < anzahl; ++i) {
-        auto &s = seiten[std::size_t(i)];
+    // Every text keeps to its room, as on the report page.
+    for (auto &s : seiten) {
         s.push_back(Textelement(Links, Fussrand, Fusshoehe, false, Fusszeile() + Versionstext));
-        s.push_back(Textelement(Rechts - 300, Fussrand + 50, Fusshoehe, false,
-                         QStringLiteral("Seite %1 von %2").arg(i + 1).arg(anzahl)));
+        RaeumeSetzen(s, Rechts);
     }
     return seiten;
 }
@@ -132,8 +160,9 @@ Seitenliste SammelSeiten(const std::vector<Einheit> &einheiten, Nachrechnung &na
     for (const Einheit &e : einheiten) {
         if (!e.projekt())
             continue;
-        seiten.push_back(Berichtsseite(nachrechnung.geoeffnet(e.gespeichert), datum));
+        seiten.push_back(Berichtsseite(nachrechnung.geoeffnet(e.gespeichert), datum, true));
     }
+    Seitenzahlen(seiten);
     return seiten;
 }
 

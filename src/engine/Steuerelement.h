@@ -1,7 +1,8 @@
 #pragma once
 
-// The controls of the main window that the recalculation and the question
-// flow read or write, under their designer names.
+// The controls of a unit's page that a project carries or that the
+// recalculation and the question flow read or write, under the designer
+// names of the main window's controls.
 enum class Steuerelement {
     ComboBox1,  // Gebäudetyp
     ComboBox2,  // Gebäudelage
@@ -31,6 +32,14 @@ enum class Steuerelement {
     Label57,
     Label58,
     Label62,      // subscript "50" of Label19
+    // The object data, which no rule reads and no handler follows.
+    Edit1,  // Straße, Nr.
+    Edit2,  // Objektbezeichnung
+    Edit3,  // Firmenname
+    Edit4,  // PLZ, Ort
+    Edit7,  // Bearbeiter
+    Edit9,  // Firmenadresse
+    datum,  // Bearbeitungsdatum, as yyyy-mm-dd
     Panel2,       // building data
     Panel3,       // air tightness
     Panel4,       // heat protection

@@ -17,10 +17,15 @@ Kombifeld::Kombifeld(QWidget *parent)
 
 void Kombifeld::setText(const QString &text)
 {
-    const QSignalBlocker stumm(this);
-    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    setEditText(text);
-    lineEdit()->setCursorPosition(0);
+    const bool anders = text != currentText();
+    {
+        const QSignalBlocker stumm(this);
+        setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        setEditText(text);
+        lineEdit()->setCursorPosition(0);
+    }
+    if (anders)
+        emit textGesetzt();
 }
 
 void Kombifeld::waehlen(const QString &text)

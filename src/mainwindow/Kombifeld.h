@@ -23,4 +23,7 @@ public:
 
 signals:
     void geaendert();
+    // Code has set another text: no handler runs, but whoever keeps the
+    // text elsewhere learns of it.
+    void textGesetzt();
 };

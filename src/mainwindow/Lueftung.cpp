@@ -1,6 +1,5 @@
 #include "mainwindow/Lueftung.h"
 
-#include "engine/Berechnen.h"
 #include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
 #include "mainwindow/Adressen.h"
@@ -63,9 +62,9 @@ void FeldlaengeBegrenzen(QWidget &fenster)
 
 TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     : QMainWindow(parent)
-    , zustand(z)
-    , ablauf(*this, z)
+    , blatt(std::make_unique<Speicherblatt>(z))
 {
+    blatt->hinweiseMitfuehren = true;
     // Set before the controls exist, so they inherit it instead of being
     // updated one by one.
     setFont(Programmschrift(11));
@@ -76,6 +75,13 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     Verbinden();
     FormCreate();
     FeldlaengeBegrenzen(*this);
+    for (std::size_t i = 0; i < Steuerelementanzahl; ++i)
+        Zeigen(Steuerelement(i));
+    blatt->geaendert = [this](Steuerelement element) { Zeigen(element); };
+    blatt->gerechnet = [this] {
+        HinweiseZeigen();
+        emit rechenwegGeaendert();
+    };
 }
 
 void TForm1::FormCreate()
@@ -253,15 +259,12 @@ void TForm1::HinweisfeldAnpassen()
 
 void TForm1::HinweiseZeigen()
 {
-    if (!zustand.weg)
+    if (blatt->hinweise() == gezeigteHinweise)
         return;
-    std::vector<Pruefhinweis> neu = Pruefhinweise(*zustand.weg, *this, QDate::currentDate().year());
-    if (neu == pruefhinweise)
-        return;
-    pruefhinweise = std::move(neu);
+    gezeigteHinweise = blatt->hinweise();
 
     QString text;
-    for (const Pruefhinweis &h : pruefhinweise)
+    for (const Pruefhinweis &h : gezeigteHinweise)
         text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("• ")
               + QString::fromStdString(h.text);
     if (text != hinweisfeld->text()) {
@@ -272,7 +275,7 @@ void TForm1::HinweiseZeigen()
     using S = Steuerelement;
     for (S element : {S::ComboBox1, S::ComboBox2, S::Edit6, S::ComboBox5, S::Edit8, S::Edit10, S::ComboBox6,
                       S::ComboBox7, S::Edit11, S::ComboBox8}) {
-        std::string hinweis = HinweiseZuFeld(pruefhinweise, element);
+        std::string hinweis = HinweiseZuFeld(gezeigteHinweise, element);
         auto [eintrag, neuerEintrag] = markierungen.try_emplace(element);
         Markierung &m = eintrag->second;
         QWidget *feld = steuerelement(element);
@@ -349,6 +352,17 @@ void TForm1::Verbinden()
     connect(RadioGroup1, &RadioGroup::geklickt, this, &TForm1::RadioGroup1Click);
     connect(RadioGroup2, &RadioGroup::geklickt, this, &TForm1::RadioGroup2Click);
     connect(RadioGroup3, &RadioGroup::geklickt, this, &TForm1::RadioGroup3Click);
+    // The object data have no handler of their own: they go into the page.
+    using S = Steuerelement;
+    for (auto [feld, element] : {std::pair{Edit1, S::Edit1}, std::pair{Edit2, S::Edit2}, std::pair{Edit3, S::Edit3},
+                                 std::pair{Edit4, S::Edit4}, std::pair{Edit7, S::Edit7}, std::pair{Edit9, S::Edit9}})
+        connect(feld, &QLineEdit::textChanged, this, [this, element = element] { Eingeben(element); });
+    connect(datum, &QDateEdit::dateChanged, this, [this] { Eingeben(S::datum); });
+    // A combo box's text set from code runs no handler; the page keeps it.
+    for (auto [kombi, element] : {std::pair{ComboBox1, S::ComboBox1}, std::pair{ComboBox2, S::ComboBox2},
+                                  std::pair{ComboBox5, S::ComboBox5}, std::pair{ComboBox6, S::ComboBox6},
+                                  std::pair{ComboBox7, S::ComboBox7}, std::pair{ComboBox8, S::ComboBox8}})
+        connect(kombi, &Kombifeld::textGesetzt, this, [this, element = element] { Eingeben(element); });
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -376,7 +390,7 @@ void TForm1::setzeFeldfarbe(QLineEdit *feld, const QColor &farbe)
     feld->setPalette(palette);
 }
 
-// --- Rechenblatt ---------------------------------------------------------
+// --- The page and its controls --------------------------------------------
 
 QWidget *TForm1::steuerelement(Steuerelement element) const
 {
@@ -414,6 +428,13 @@ QWidget *TForm1::steuerelement(Steuerelement element) const
     case S::Panel4: return Panel4;
     case S::Panel5: return Panel5;
     case S::Panel11: return Panel11;
+    case S::Edit1: return Edit1;
+    case S::Edit2: return Edit2;
+    case S::Edit3: return Edit3;
+    case S::Edit4: return Edit4;
+    case S::Edit7: return Edit7;
+    case S::Edit9: return Edit9;
+    case S::datum: return datum;
     case S::RadioGroup1: return RadioGroup1;
     case S::RadioGroup2: return RadioGroup2;
     case S::RadioGroup3: return RadioGroup3;
@@ -421,121 +442,115 @@ QWidget *TForm1::steuerelement(Steuerelement element) const
     return nullptr;
 }
 
-std::string TForm1::text(Steuerelement element) const
+void TForm1::Zeigen(Steuerelement element)
 {
+    using S = Steuerelement;
+    ++spiegelnd;
     QWidget *w = steuerelement(element);
-    if (auto *feld = qobject_cast<QLineEdit *>(w))
-        return feld->text().toStdString();
-    if (auto *kombi = qobject_cast<Kombifeld *>(w))
-        return kombi->text().toStdString();
-    return static_cast<QLabel *>(w)->text().toStdString();
+    const Speicherblatt &s = *blatt;
+    if (w->isHidden() == s.sichtbar(element))
+        w->setVisible(s.sichtbar(element));
+    if (element == S::RadioGroup1 || element == S::RadioGroup2 || element == S::RadioGroup3) {
+        static_cast<RadioGroup *>(w)->setItemIndex(s.radioIndex(element));
+    } else if (element == S::datum) {
+        const QDate tag = QDate::fromString(QString::fromStdString(s.text(element)), Qt::ISODate);
+        if (tag.isValid())
+            datum->setDate(tag);
+    } else if (HatText(element)) {
+        const QString neu = QString::fromStdString(s.text(element));
+        if (auto *feld = qobject_cast<QLineEdit *>(w)) {
+            if (feld->text() != neu) {
+                // A point turned into a comma keeps the cursor where the user types.
+                const int cursor = feld->cursorPosition();
+                const bool gleicheLaenge = feld->text().size() == neu.size();
+                feld->setText(neu);
+                if (gleicheLaenge)
+                    feld->setCursorPosition(cursor);
+            }
+            if (element == S::Edit8 || element == S::Edit10)
+                setzeFeldfarbe(feld, s.grau() ? Feldgrau : normaleFeldfarbe());
+        } else if (auto *kombi = qobject_cast<Kombifeld *>(w)) {
+            if (kombi->text() != neu)
+                kombi->setText(neu);
+        } else {
+            static_cast<QLabel *>(w)->setText(neu);
+        }
+    }
+    --spiegelnd;
 }
 
-void TForm1::setzeText(Steuerelement element, const std::string &text)
+// What the user typed, chose or clicked goes into the page, and the
+// control's handler runs there; what the window shows while it follows a
+// change of the page is the page's already.
+void TForm1::Eingeben(Steuerelement element)
 {
-    const QString neu = QString::fromStdString(text);
+    using S = Steuerelement;
+    if (spiegelnd)
+        return;
     QWidget *w = steuerelement(element);
-    if (auto *feld = qobject_cast<QLineEdit *>(w)) {
-        // A point turned into a comma keeps the cursor where the user types.
-        const int cursor = feld->cursorPosition();
-        const bool gleicheLaenge = feld->text().size() == neu.size();
-        feld->setText(neu);
-        if (gleicheLaenge)
-            feld->setCursorPosition(cursor);
+    if (auto *gruppe = qobject_cast<RadioGroup *>(w))
+        blatt->uebernehmen(element, gruppe->itemIndex());
+    else if (auto *kombi = qobject_cast<Kombifeld *>(w))
+        blatt->uebernehmen(element, kombi->text().toStdString());
+    else if (element == S::datum)
+        blatt->uebernehmen(element, datum->date().toString(Qt::ISODate).toStdString());
+    else
+        blatt->uebernehmen(element, static_cast<QLineEdit *>(w)->text().toStdString());
+}
+
+void TForm1::Behandeln(Steuerelement element)
+{
+    if (spiegelnd)
         return;
-    }
-    if (auto *kombi = qobject_cast<Kombifeld *>(w)) {
-        kombi->setText(neu);
-        return;
-    }
-    static_cast<QLabel *>(w)->setText(neu);
-}
-
-bool TForm1::sichtbar(Steuerelement element) const
-{
-    return !steuerelement(element)->isHidden();
-}
-
-void TForm1::setzeSichtbar(Steuerelement element, bool sichtbar)
-{
-    steuerelement(element)->setVisible(sichtbar);
-}
-
-int TForm1::radioIndex(Steuerelement gruppe) const
-{
-    return static_cast<RadioGroup *>(steuerelement(gruppe))->itemIndex();
-}
-
-void TForm1::setzeRadioIndex(Steuerelement gruppe, int index)
-{
-    static_cast<RadioGroup *>(steuerelement(gruppe))->setItemIndex(index);
-}
-
-void TForm1::setzeGrau(bool grau)
-{
-    const QColor farbe = grau ? Feldgrau : normaleFeldfarbe();
-    setzeFeldfarbe(Edit8, farbe);
-    setzeFeldfarbe(Edit10, farbe);
-}
-
-void TForm1::berechne()
-{
-    Berechnen();
-}
-
-void TForm1::urteilVermerken(Rechenweg::Urteilsgeber geber)
-{
-    UrteilVermerken(geber);
-}
-
-void TForm1::Berechnen()
-{
-    // Runs entered from inside a run are not announced: only the outermost
-    // one has finished when it returns.
-    ++rechentiefe;
-    ::Berechnen(*this, zustand);
-    if (--rechentiefe == 0) {
-        HinweiseZeigen();
-        emit rechenwegGeaendert();
+    Eingeben(element);
+    switch (element) {
+    case Steuerelement::RadioGroup1: blatt->ablauf().RadioGroup1Click(); break;
+    case Steuerelement::RadioGroup2: blatt->ablauf().RadioGroup2Click(); break;
+    case Steuerelement::RadioGroup3: blatt->ablauf().RadioGroup3Click(); break;
+    default: blatt->ablauf().Geaendert(element);
     }
 }
 
 void TForm1::UrteilVermerken(Rechenweg::Urteilsgeber geber)
 {
-    if (Rechenweg *weg = zustand.weg) {
-        weg->urteilsgeber = geber;
-        weg->fensterlos = RadioGroup1->itemIndex();
-        weg->weitere = RadioGroup2->itemIndex();
-        weg->mitBerechnung = !Panel2->isHidden();
-    }
-    HinweiseZeigen();
-    emit rechenwegGeaendert();
+    blatt->urteilVermerken(geber);
+}
+
+void TForm1::VomAnfangZeigen()
+{
+    for (QLineEdit *feld : findChildren<QLineEdit *>())
+        feld->setCursorPosition(0);
+}
+
+void TForm1::setzeFeldlaenge(Steuerelement feld, int laenge)
+{
+    static_cast<QLineEdit *>(steuerelement(feld))->setMaxLength(laenge);
 }
 
 // --- Question flow ---------------------------------------------------------
 
-void TForm1::Edit5Change() { ablauf.Geaendert(Steuerelement::Edit5); }
-void TForm1::Edit6Change() { ablauf.Geaendert(Steuerelement::Edit6); }
-void TForm1::Edit8Change() { ablauf.Geaendert(Steuerelement::Edit8); }
-void TForm1::Edit10Change() { ablauf.Geaendert(Steuerelement::Edit10); }
-void TForm1::Edit11Change() { ablauf.Geaendert(Steuerelement::Edit11); }
-void TForm1::ComboBox1Change() { ablauf.Geaendert(Steuerelement::ComboBox1); }
-void TForm1::ComboBox2Change() { ablauf.Geaendert(Steuerelement::ComboBox2); }
-void TForm1::ComboBox5Change() { ablauf.Geaendert(Steuerelement::ComboBox5); }
-void TForm1::ComboBox6Change() { ablauf.Geaendert(Steuerelement::ComboBox6); }
-void TForm1::ComboBox7Change() { ablauf.Geaendert(Steuerelement::ComboBox7); }
-void TForm1::RadioGroup1Click() { ablauf.RadioGroup1Click(); }
-void TForm1::RadioGroup2Click() { ablauf.RadioGroup2Click(); }
-void TForm1::RadioGroup3Click() { ablauf.RadioGroup3Click(); }
+void TForm1::Edit5Change() { Behandeln(Steuerelement::Edit5); }
+void TForm1::Edit6Change() { Behandeln(Steuerelement::Edit6); }
+void TForm1::Edit8Change() { Behandeln(Steuerelement::Edit8); }
+void TForm1::Edit10Change() { Behandeln(Steuerelement::Edit10); }
+void TForm1::Edit11Change() { Behandeln(Steuerelement::Edit11); }
+void TForm1::ComboBox1Change() { Behandeln(Steuerelement::ComboBox1); }
+void TForm1::ComboBox2Change() { Behandeln(Steuerelement::ComboBox2); }
+void TForm1::ComboBox5Change() { Behandeln(Steuerelement::ComboBox5); }
+void TForm1::ComboBox6Change() { Behandeln(Steuerelement::ComboBox6); }
+// Serves ComboBox7 and ComboBox8.
+void TForm1::ComboBox7Change()
+{
+    Eingeben(Steuerelement::ComboBox8);
+    Behandeln(Steuerelement::ComboBox7);
+}
+void TForm1::RadioGroup1Click() { Behandeln(Steuerelement::RadioGroup1); }
+void TForm1::RadioGroup2Click() { Behandeln(Steuerelement::RadioGroup2); }
+void TForm1::RadioGroup3Click() { Behandeln(Steuerelement::RadioGroup3); }
 
 void TForm1::Zuruecksetzen()
 {
-    for (QLineEdit *feld : {Edit1, Edit2, Edit3, Edit4, Edit7, Edit9})
-        feld->setText(QString());
-    ablauf.FelderZuruecksetzen();
-    if (projektdatenLeeren)
-        projektdatenLeeren();
-    ablauf.AnzeigeZuruecksetzen();
+    blatt->Zuruecksetzen();
 }
 
 // --- Start page and menu -------------------------------------------------

@@ -30,29 +30,34 @@
 // announces every finished recalculation and every verdict of the question
 // flow (rechenwegGeaendert), which the program passes to the Rechenweg.
 //
-// After each of them it checks the input (engine/Pruefhinweise.h): the
-// hints stand in amber below the verdict, where the window grows by their
-// height and shrinks back when there is nothing to say, and every input a
-// hint names gets an amber frame and the hint at the head of its tooltip.
+// The unit itself is the page (engine/Speicherblatt.h) that the window
+// owns and shows: every change of the page reaches its control, and every
+// input of the user goes into the page, whose handlers run the question
+// flow and the recalculation. Whatever else reads or writes the unit
+// (saving, opening, printing, the Rechenweg) works on the page.
+//
+// After each recalculation and verdict the page has checked the input
+// (engine/Pruefhinweise.h): the hints stand in amber below the verdict,
+// where the window grows by their height and shrinks back when there is
+// nothing to say, and every input a hint names gets an amber frame and the
+// hint at the head of its tooltip.
 
-#include "engine/Arbeitsblatt.h"
-#include "engine/Fragenablauf.h"
 #include "engine/Pruefhinweise.h"
 #include "engine/Rechenweg.h"
 #include "engine/Rechenzustand.h"
+#include "engine/Speicherblatt.h"
 #include "ui_Lueftung.h"
 
 #include <QColor>
 #include <QMainWindow>
 
-#include <functional>
-
 #include <map>
+#include <memory>
 
 class QFrame;
 class QScrollArea;
 
-class TForm1 : public QMainWindow, public Ui::TForm1, public Arbeitsblatt {
+class TForm1 : public QMainWindow, public Ui::TForm1 {
     Q_OBJECT
 
 public:
@@ -62,8 +67,16 @@ public:
     QColor normaleFeldfarbe() const;
     void setzeFeldfarbe(QLineEdit *feld, const QColor &farbe);
 
+    // The unit the window shows.
+    Speicherblatt &seite() { return *blatt; }
+    const Speicherblatt &seite() const { return *blatt; }
+
     // Returns the work page to the state of a new, empty project.
     void Zuruecksetzen();
+    // After a project was put on the page: long texts from their beginning.
+    void VomAnfangZeigen();
+    // Caps what an edit field of the page takes from the user.
+    void setzeFeldlaenge(Steuerelement feld, int laenge);
 
     // The caption the window starts with.
     const QString &Starttitel() const { return starttitel; }
@@ -72,20 +85,7 @@ public:
     // announces it; a completed recalculation is announced the same way.
     void UrteilVermerken(Rechenweg::Urteilsgeber geber);
     // The hints on the input as they stand, for the report and the Rechenweg.
-    const std::vector<Pruefhinweis> &hinweise() const { return pruefhinweise; }
-    // Empties the project record during the reset; set by the program.
-    std::function<void()> projektdatenLeeren;
-
-    // Arbeitsblatt
-    std::string text(Steuerelement element) const override;
-    void setzeText(Steuerelement element, const std::string &text) override;
-    bool sichtbar(Steuerelement element) const override;
-    void setzeSichtbar(Steuerelement element, bool sichtbar) override;
-    int radioIndex(Steuerelement gruppe) const override;
-    void setzeRadioIndex(Steuerelement gruppe, int index) override;
-    void setzeGrau(bool grau) override;
-    void berechne() override;
-    void urteilVermerken(Rechenweg::Urteilsgeber geber) override;
+    const std::vector<Pruefhinweis> &hinweise() const { return blatt->hinweise(); }
 
     // Handlers of the work page.
     void Edit5Change();
@@ -133,15 +133,18 @@ private:
     void Einpassen();
     void UrteilFesthalten(bool fest);
     void SeiteAnpassen();
-    void Berechnen();
     QWidget *steuerelement(Steuerelement element) const;
+    // The page's control into its widget; the widget's value into the page;
+    // that and the control's handler on the page.
+    void Zeigen(Steuerelement element);
+    void Eingeben(Steuerelement element);
+    void Behandeln(Steuerelement element);
     void HinweiseZeigen();
     void HinweisfeldAnpassen();
 
-    Rechenzustand &zustand;
-    Fragenablauf ablauf;
+    std::unique_ptr<Speicherblatt> blatt;
+    int spiegelnd = 0;  // a change of the page is being shown
     QString starttitel;
-    int rechentiefe = 0;
     bool eingepasst = false;
     QSize entwurfsflaeche;  // of the client area, as designed
     QPoint urteilsort;      // of Panel8 on Panel1, as designed
@@ -150,7 +153,7 @@ private:
     bool urteilFest = false;
     QLabel *hinweisfeld = nullptr;  // below the verdict, hidden while empty
     int hinweishoehe = 0;           // the room it takes
-    std::vector<Pruefhinweis> pruefhinweise;
+    std::vector<Pruefhinweis> gezeigteHinweise;
     struct Markierung {
         QFrame *rahmen = nullptr;
         QString tooltip;  // the field's own, without a hint

@@ -102,9 +102,9 @@ QString Berichtstitel(const QString &objekt)
     return objekt.isEmpty() ? titel : titel + QStringLiteral(" – ") + objekt;
 }
 
-std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatum)
+std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatum, bool langesJahr)
 {
-    const QString datum = druckdatum.toString(QStringLiteral("dd.MM.yy"));
+    const QString datum = druckdatum.toString(langesJahr ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM.yy"));
     const QString nein = QStringLiteral("nein");
     const bool voll = VolleBewertung(w);
     Seite s;

@@ -67,8 +67,9 @@ using Seitenliste = std::vector<std::vector<Seitenelement>>;
 // on the same line, less a gap, or else up to the right margin rechterRand.
 void RaeumeSetzen(std::vector<Seitenelement> &seite, int rechterRand);
 
-// The page for the given values, printed on the given day.
-std::vector<Seitenelement> Berichtsseite(const Berichtswerte &werte, QDate druckdatum);
+// The page for the given values, printed on the given day; its dates with
+// two-digit years, or with four where a longer document asks for them.
+std::vector<Seitenelement> Berichtsseite(const Berichtswerte &werte, QDate druckdatum, bool langesJahr = false);
 
 // The fixed footer text, which the version caption follows.
 QString Fusszeile();

@@ -1,45 +1,47 @@
 #include "report/Drucken.h"
 
 #include "windowkit/Fehleranzeige.h"
-#include "mainwindow/Lueftung.h"
+#include "windowkit/Version.h"
 #include "report/Druckauftrag.h"
 #include "report/PdfExport.h"
 
 #include <QDate>
 #include <QPrinter>
 
-Berichtswerte BerichtswerteLesen(const TForm1 &f)
+Berichtswerte BerichtswerteLesen(const Speicherblatt &seite)
 {
+    using S = Steuerelement;
+    const auto t = [&](S element) { return QString::fromStdString(seite.text(element)); };
     Berichtswerte w;
-    w.Edit1 = f.Edit1->text();
-    w.Edit2 = f.Edit2->text();
-    w.Edit3 = f.Edit3->text();
-    w.Edit4 = f.Edit4->text();
-    w.Edit6 = f.Edit6->text();
-    w.Edit7 = f.Edit7->text();
-    w.Edit8 = f.Edit8->text();
-    w.Edit9 = f.Edit9->text();
-    w.Edit10 = f.Edit10->text();
-    w.Edit11 = f.Edit11->text();
-    w.ComboBox1 = f.ComboBox1->text();
-    w.ComboBox2 = f.ComboBox2->text();
-    w.ComboBox5 = f.ComboBox5->text();
-    w.ComboBox6 = f.ComboBox6->text();
-    w.ComboBox7 = f.ComboBox7->text();
-    w.ComboBox8 = f.ComboBox8->text();
-    w.Label26 = f.Label26->text();
-    w.Label27 = f.Label27->text();
-    w.Label28 = f.Label28->text();
-    w.Label38 = f.Label38->text();
-    w.Label39 = f.Label39->text();
-    w.Label31 = f.Label31->text();
-    w.Label49 = f.Label49->text();
-    w.Label63 = f.Label63->text();
-    w.Label30 = f.Label30->text();
-    w.RadioGroup1 = f.RadioGroup1->itemIndex();
-    w.RadioGroup2 = f.RadioGroup2->itemIndex();
-    w.RadioGroup3 = f.RadioGroup3->itemIndex();
-    for (const Pruefhinweis &h : f.hinweise())
+    w.Edit1 = t(S::Edit1);
+    w.Edit2 = t(S::Edit2);
+    w.Edit3 = t(S::Edit3);
+    w.Edit4 = t(S::Edit4);
+    w.Edit6 = t(S::Edit6);
+    w.Edit7 = t(S::Edit7);
+    w.Edit8 = t(S::Edit8);
+    w.Edit9 = t(S::Edit9);
+    w.Edit10 = t(S::Edit10);
+    w.Edit11 = t(S::Edit11);
+    w.ComboBox1 = t(S::ComboBox1);
+    w.ComboBox2 = t(S::ComboBox2);
+    w.ComboBox5 = t(S::ComboBox5);
+    w.ComboBox6 = t(S::ComboBox6);
+    w.ComboBox7 = t(S::ComboBox7);
+    w.ComboBox8 = t(S::ComboBox8);
+    w.Label26 = t(S::Label26);
+    w.Label27 = t(S::Label27);
+    w.Label28 = t(S::Label28);
+    w.Label38 = t(S::Label38);
+    w.Label39 = t(S::Label39);
+    w.Label31 = t(S::Label31);
+    w.Label49 = t(S::Label49);
+    w.Label63 = t(S::Label63);
+    w.Label30 = Versionstext;
+    w.RadioGroup1 = seite.radioIndex(S::RadioGroup1);
+    w.RadioGroup2 = seite.radioIndex(S::RadioGroup2);
+    w.RadioGroup3 = seite.radioIndex(S::RadioGroup3);
+    for (const Pruefhinweis &h : seite.hinweise())
         w.Hinweise.append(QString::fromStdString(h.text));
     return w;
 }
@@ -70,33 +72,3 @@ void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seit
         FehlerAnzeigen(eltern, *fehler);
 }
 
-void Drucken1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
-{
-    const Berichtswerte werte = BerichtswerteLesen(form);
-    SeitenMitDialogDrucken(&form, drucker, {Berichtsseite(werte, QDate::currentDate())}, logo,
-                           Berichtstitel(werte.Edit2));
-}
-
-void PdfSpeichern1Click(TForm1 &form, const QImage &logo, const QString &projektname)
-{
-    const QDate heute = QDate::currentDate();
-    const Berichtswerte werte = BerichtswerteLesen(form);
-    SeitenAlsPdfSpeichern(&form, PdfVorschlag(QStringLiteral("Lüftungskonzept"), werte.Edit2, heute, projektname),
-                          {Berichtsseite(werte, heute)}, logo, Berichtstitel(werte.Edit2));
-}
-
-void Druckvorschau1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
-{
-    const Berichtswerte werte = BerichtswerteLesen(form);
-    DruckvorschauZeigen(&form, drucker, {Berichtsseite(werte, QDate::currentDate())}, logo,
-                        Berichtstitel(werte.Edit2));
-}
-
-void Druckereinstellung1Click(TForm1 &form, QPrinter &drucker)
-{
-    if (const auto fehler = DruckerPruefen(drucker)) {
-        FehlerAnzeigen(&form, *fehler);
-        return;
-    }
-    DruckereinstellungZeigen(&form, drucker);
-}

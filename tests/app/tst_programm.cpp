@@ -204,7 +204,7 @@ void TestProgramm::windlisteAendertNichts()
     QTest::mouseClick(programm->Form1->Image7, Qt::LeftButton);
     programm->Form1->RadioGroup1->setItemIndex(1);
     const QString lage = programm->Form1->ComboBox2->text();
-    programm->Form1->Label27->setText("unberührt");
+    programm->Form1->seite().setzeText(Steuerelement::Label27, "unberührt");
     programm->Form1->Button3->click();
     QVERIFY(programm->Windeinstufung->isVisible());
     QCOMPARE(programm->Form1->ComboBox2->text(), lage);
@@ -218,7 +218,7 @@ void TestProgramm::windlisteUebernimmtWindstark()
     TForm1 &form = *programm->Form1;
     QTest::mouseClick(form.Image7, Qt::LeftButton);
     form.RadioGroup1->setItemIndex(1);
-    form.Label27->setText("unberührt");
+    form.seite().setzeText(Steuerelement::Label27, "unberührt");
     form.Button3->click();
     TWindeinstufung &liste = *programm->Windeinstufung;
     QTest::keyClicks(liste.EditSuche, "LK aurich");
@@ -251,7 +251,7 @@ void TestProgramm::hinweiseUnterDemUrteil()
     QVERIFY(form.height() > hoehe);
     QVERIFY(form.Edit10->toolTip().startsWith(QStringLiteral("Hinweis: Druckexponent n ist leer")));
     QVERIFY(form.findChild<QFrame *>(QStringLiteral("Edit10Hinweis"))->isVisible());
-    QVERIFY(BerichtswerteLesen(form).Hinweise.join(u' ').contains(QStringLiteral("Mit 0,667")));
+    QVERIFY(BerichtswerteLesen(form.seite()).Hinweise.join(u' ').contains(QStringLiteral("Mit 0,667")));
     QTest::keyClicks(form.Edit10, "0,667");
     QVERIFY(feld->isHidden());
     QCOMPARE(form.height(), hoehe);

@@ -37,6 +37,15 @@ void Wohnung(TForm1 &f, const QString &name, const QString &flaeche)
     f.Edit10->setText(QStringLiteral("0,667"));
 }
 
+// All words of a page, in the order pdftotext gives them.
+QString Seitentext(const PdfSeite &seite)
+{
+    QStringList woerter;
+    for (const PdfWort &w : seite.woerter)
+        woerter << w.text;
+    return woerter.join(QLatin1Char(' '));
+}
+
 QByteArray Lesen(const QString &pfad)
 {
     QFile datei(pfad);
@@ -95,6 +104,12 @@ void TestGebaeude::pruefung_data()
     // the start stays.
     QTest::newRow("alter Beiwert") << "Windstark"
                                    << "weicht ab: q_v,Inf gespeichert 20,9, nachgerechnet 13,1";
+    // The category longer than its slot, picked from the list: the check
+    // picks it as "Öffnen" reads it back.
+    QTest::newRow("gekürzte Kategorie") << "Kategorie" << "stimmt";
+    // Area and n50 typed, then windowless rooms: the results stay in the
+    // file, hidden, and only the verdict counts.
+    QTest::newRow("fensterlos nach Eingaben") << "fensterlos" << "stimmt";
     QTest::newRow("zu kurz") << "kurz" << "keine Projektdatei: falsche Länge (500 Bytes statt 1109)";
     QTest::newRow("Ordner") << "Ordner" << "keine Projektdatei: ein Ordner";
 }
@@ -106,6 +121,12 @@ void TestGebaeude::pruefung()
     Wohnung(a->form, QStringLiteral("WE 1"), QStringLiteral("45"));
     if (art == QLatin1String("Windstark"))
         Waehlen(a->form.ComboBox2, art);
+    if (art == QLatin1String("Kategorie")) {
+        Waehlen(a->form.ComboBox5, QStringLiteral("nein"));
+        Waehlen(a->form.ComboBox6, QStringLiteral("freie Lüftung bei Modernisierung in MFH als eingeschossige NE"));
+    }
+    if (art == QLatin1String("fensterlos"))
+        a->form.RadioGroup1->setItemIndex(0);
     speichern(QStringLiteral("WE 1.lkz"));
     if (art == QLatin1String("bearbeitet")) {
         a->daten.setzeText(F::ErgebnisI, QStringLiteral("96,9"));
@@ -121,6 +142,14 @@ void TestGebaeude::pruefung()
     QCOMPARE(einheiten.size(), std::size_t(1));
     QCOMPARE(einheiten[0].pruefung, erwartet);
     QCOMPARE(Pruefcode(einheiten), erwartet == QLatin1String("stimmt") ? 0 : 1);
+    // Opened, the unit names what the check found, and nothing else is
+    // said as a fact about it.
+    if (einheiten[0].projekt()) {
+        const QStringList hinweise = Nachrechnung().geoeffnet(einheiten[0].gespeichert).Hinweise;
+        QCOMPARE(hinweise.join(QLatin1Char(' ')).contains(QStringLiteral("nachgerechnet")), einheiten[0].weichtAb());
+    }
+    if (art == QLatin1String("fensterlos"))
+        QCOMPARE(Zelle(einheiten[0], Spalte::QvInf), QString());
 }
 
 void TestGebaeude::csv()
@@ -130,11 +159,11 @@ void TestGebaeude::csv()
     const QByteArray csv = GebaeudeCsv(EinheitenLesen({pfad(QStringLiteral("WE 1.lkz"))}), true);
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"
                            "Datei;Objektbezeichnung;Gebäudetyp;Gebäudelage;Fläche m²;n50 1/h;Wärmeschutz;"
-                           "q_v,FS m³/h;q_v,Inf m³/h;Urteil;Prüfung;Hinweise\r\n"));
+                           "q_v,FS m³/h;q_v,Inf m³/h;q_v,RL m³/h;q_v,NL m³/h;Urteil;Prüfung;Hinweise\r\n"));
     const QString zeile = QString::fromUtf8(csv.split('\n').at(1));
     const QString bisHinweise =
         QStringLiteral("WE 1.lkz;\"WE \"\"1\"\"; links\";MFH als eingeschossige Nutzungseinheit;windstark;45;2;"
-                       "hoch;20,9;20,9;Lüftungstechnische Maßnahme zur Sicherstellung des "
+                       "hoch;20,9;20,9;48,8;69,7;Lüftungstechnische Maßnahme zur Sicherstellung des "
                        "Außenluftvolumenstroms für den Feuchteschutz erforderlich!;stimmt;");
     QCOMPARE(zeile.left(bisHinweise.size()), bisHinweise);
     // The close call of 20,9 against 20,9 in the hints column.
@@ -239,6 +268,10 @@ void TestGebaeude::sammelPdf()
         Wohnung(a->form, QStringLiteral("WE %1").arg(i), QString::number(40 + i));
         speichern(QStringLiteral("WE %1.lkz").arg(i));
     }
+    // One stored result edited: the cover and the unit's page show the
+    // stored value, and both name the recomputed one.
+    a->daten.setzeText(F::ErgebnisI, QStringLiteral("39,4"));
+    QVERIFY(ProjektdateiSchreiben(pfad(QStringLiteral("WE 3.lkz")), a->daten).gelungen());
     QVERIFY(QFile(pfad(QStringLiteral("WE 4.lkz"))).open(QIODevice::WriteOnly));
     QCOMPARE(SammelPdfVorschlag(EinheitenLesen(Projektdateien(ordner->path())), QDate(2026, 12, 8), ordner->path()),
              pfad(QStringLiteral("Lüftungskonzept Lindenstraße 12 2026-12-08.pdf")));
@@ -249,6 +282,13 @@ void TestGebaeude::sammelPdf()
     QCOMPARE(programm.exitCode(), 1);
     const std::vector<PdfSeite> seiten = PdfLesen(pfad(QStringLiteral("haus.pdf")));
     QCOMPARE(seiten.size(), std::size_t(4));
+    for (std::size_t i = 0; i < seiten.size(); ++i)
+        QVERIFY(Seitentext(seiten[i]).contains(QStringLiteral("Seite %1 von 4").arg(i + 1)));
+    QVERIFY(Seitentext(seiten[0]).contains(QStringLiteral("39,4 ja weicht ab")));
+    QVERIFY(Seitentext(seiten[0]).contains(QStringLiteral("WE 3.lkz: weicht ab: q_v,Inf gespeichert 39,4, nachgerechnet 19,9")));
+    QVERIFY(Seitentext(seiten[3]).contains(QStringLiteral("Infiltration in m³/h: 39,4")));
+    QVERIFY(Seitentext(seiten[3]).contains(QStringLiteral("Gespeichert 39,4 m³/h, nachgerechnet")));
+    QVERIFY(Seitentext(seiten[0]).contains(QStringLiteral("Datum: %1").arg(QDate::currentDate().toString("dd.MM.yyyy"))));
     QVERIFY(Lesen(pfad(QStringLiteral("haus.pdf"))).contains("pdfaid:part=\"1\""));
 }
 
@@ -260,7 +300,9 @@ void TestGebaeude::uebersichtFolgtDemOrdner()
     TGebaeudeuebersicht fenster;
     fenster.OrdnerZeigen(ordner->path());
     QTRY_VERIFY(!fenster.liestNoch());
-    QCOMPARE(fenster.LabelSummen->text(), QStringLiteral("1 Nutzungseinheit · 1 mit Maßnahme · 0 weichen ab"));
+    QCOMPARE(fenster.LabelSummen->text(), QStringLiteral("1 Nutzungseinheit · 1 mit Maßnahme · 0 weichen ab\n"
+                                                         "1 Nutzungseinheit · Fläche 45,0 m² · Σ q_v,RL 48,8 m³/h · "
+                                                         "Σ q_v,NL 69,7 m³/h"));
 
     QVERIFY(QFile(pfad(QStringLiteral("WE 2.lkz"))).open(QIODevice::WriteOnly));
     a->form.Edit6->setText(QStringLiteral("90"));
@@ -268,12 +310,26 @@ void TestGebaeude::uebersichtFolgtDemOrdner()
     // WE 1 overwritten with the larger flat, its infiltration edited.
     a->daten.setzeText(F::ErgebnisI, QStringLiteral("1,0"));
     QVERIFY(ProjektdateiSchreiben(pfad(QStringLiteral("WE 1.lkz")), a->daten).gelungen());
-    QTRY_COMPARE(fenster.LabelSummen->text(),
+    QTRY_COMPARE(fenster.LabelSummen->text().section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("2 Nutzungseinheiten · 0 mit Maßnahme · 1 weicht ab · 1 keine Projektdatei"));
     QCOMPARE(fenster.Tabelle->model()->index(2, int(Spalte::Flaeche)).data().toString(), QStringLiteral("90"));
 
     QVERIFY(QFile::remove(pfad(QStringLiteral("WE 2.lkz"))));
     QTRY_COMPARE(fenster.Tabelle->model()->rowCount(), 2);
+
+    // A file rewritten in place, which no watch of the folder reports.
+    QFile we3(pfad(QStringLiteral("WE 3.lkz")));
+    QVERIFY(we3.open(QIODevice::ReadWrite));
+    QVERIFY(we3.seek(qint64(TProjektdaten::lage(F::ErgebnisI).offset)));
+    QVERIFY(we3.write(QByteArray("\x04" "12,3")) == 5);
+    we3.close();
+    QTRY_VERIFY(fenster.Tabelle->model()->index(1, int(Spalte::Pruefung)).data().toString().contains("12,3"));
+
+    // A unit saved later goes in at its place in the order of names.
+    a->form.Edit6->setText(QStringLiteral("60"));
+    speichern(QStringLiteral("WE 2.lkz"));
+    QTRY_COMPARE(fenster.Tabelle->model()->rowCount(), 3);
+    QCOMPARE(fenster.Tabelle->model()->index(1, int(Spalte::Datei)).data().toString(), QStringLiteral("WE 2.lkz"));
 }
 
 void TestGebaeude::neueNutzungseinheit()

@@ -425,7 +425,7 @@ void TestFragenablauf::neuNachAnderenAntworten()
 void TestFragenablauf::projektdatenWerdenBeimNeuGeleert()
 {
     QStringList ablauf;
-    form->projektdatenLeeren = [&] {
+    form->seite().projektdatenLeeren = [&] {
         ablauf << QString("geleert, Gruppe 1: %1").arg(form->RadioGroup1->itemIndex());
     };
     Klicken(form->RadioGroup1, 0);

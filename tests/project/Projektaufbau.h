@@ -7,6 +7,7 @@
 
 #include "windowkit/Fehleranzeige.h"
 #include "mainwindow/Lueftung.h"
+#include "app/Projektmenue.h"
 #include "project/Projektbefehle.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@
 struct Projektaufbau {
     Projektaufbau()
     {
-        form.projektdatenLeeren = [this] {
+        form.seite().projektdatenLeeren = [this] {
             daten.Leeren();
             bindung.loesen();
         };

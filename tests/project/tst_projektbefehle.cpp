@@ -384,8 +384,8 @@ void TestProjektbefehle::gekuerzteTexte()
     const QString objekt = QString("Mehrfamilienhaus mit Tiefgarage und Läden");  // 41
     a.form.Edit2->setText(objekt + "abcd");
     a.form.ComboBox6->setText(KategorieMFH);
-    a.form.Label31->setText(QString(118, QLatin1Char('u')) + "äß");
-    a.form.Label49->setText(QString(125, QLatin1Char('k')));
+    a.form.seite().setzeText(Steuerelement::Label31, (QString(118, QLatin1Char('u')) + "äß").toStdString());
+    a.form.seite().setzeText(Steuerelement::Label49, std::string(125, 'k'));
     speichern(a, "lang.lkz");
 
     const QByteArray datei = dateiinhalt(pfad("lang.lkz"));

@@ -43,14 +43,14 @@ void Eingeben(TForm1 &f)
     f.Edit11->setText("1980");
     f.Edit8->setText("3,0");
     f.Edit10->setText("0,667");
-    f.Label26->setText("niedrig");
-    f.Label27->setText("31,7");
-    f.Label38->setText("73,9");
-    f.Label39->setText("105,6");
-    f.Label28->setText("17,5");
-    f.Label31->setText(Urteil);
-    f.Label49->setText(Kommentar);
-    f.Label63->setText(QString());
+    f.seite().setzeText(Steuerelement::Label26, "niedrig");
+    f.seite().setzeText(Steuerelement::Label27, "31,7");
+    f.seite().setzeText(Steuerelement::Label38, "73,9");
+    f.seite().setzeText(Steuerelement::Label39, "105,6");
+    f.seite().setzeText(Steuerelement::Label28, "17,5");
+    f.seite().setzeText(Steuerelement::Label31, QString(Urteil).toStdString());
+    f.seite().setzeText(Steuerelement::Label49, QString(Kommentar).toStdString());
+    f.seite().setzeText(Steuerelement::Label63, "");
 }
 
 // The file as the layout describes it. All characters used lie in the range

@@ -8,6 +8,7 @@
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
 #include "report/Bericht.h"
+#include "app/Druckmenue.h"
 #include "report/Drucken.h"
 
 #include <QComboBox>
@@ -178,7 +179,7 @@ void TestDruckCups::druckdialogBestaetigtEineA4Seite()
     const QMarginsF rand = drucker->pageLayout().marginsPoints();
     const double x0 = rand.left() * 254 / 72;
     const double y0 = rand.top() * 254 / 72;
-    const auto seite = Berichtsseite(BerichtswerteLesen(*form), heute);
+    const auto seite = Berichtsseite(BerichtswerteLesen(form->seite()), heute);
     int gefunden = 0;
     for (const Seitenelement &e : seite) {
         if (e.art != Seitenelement::Art::Text || e.text.trimmed().isEmpty())

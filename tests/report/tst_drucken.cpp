@@ -8,6 +8,7 @@
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
 #include "report/Druckauftrag.h"
+#include "app/Druckmenue.h"
 #include "report/Drucken.h"
 #include "logo/Logodatei.h"
 #include "windowkit/Version.h"
@@ -76,10 +77,11 @@ void TestDrucken::werteAusDemHauptfenster()
     f.Edit11->setText(QStringLiteral("1980"));
     f.RadioGroup3->setItemIndex(2);
     // The verdict label hidden on screen still prints its text.
-    f.Label49->setText(QStringLiteral("versteckter Kommentar"));
-    f.Label49->setVisible(false);
+    f.seite().setzeText(Steuerelement::Label49, "versteckter Kommentar");
+    f.seite().setzeSichtbar(Steuerelement::Label49, false);
+    QVERIFY(f.Label49->isHidden());
 
-    const Berichtswerte w = BerichtswerteLesen(f);
+    const Berichtswerte w = BerichtswerteLesen(f.seite());
     QCOMPARE(w.Edit2, QStringLiteral("Haus am See"));
     QCOMPARE(w.Edit1, QStringLiteral("Seeweg 1"));
     QCOMPARE(w.Edit4, QStringLiteral("34117 Kassel"));
@@ -150,7 +152,7 @@ void TestDrucken::eineSeiteImPdf()
     drucker->setOutputFileName(pdfPfad(QStringLiteral("bericht.pdf")));
     drucker->setPageMargins(QMarginsF(5, 7, 5, 7), QPageLayout::Millimeter);
     form->Edit2->setText(QStringLiteral("Haus am See"));
-    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    const auto seite = Berichtsseite(BerichtswerteLesen(form->seite()), QDate(2026, 12, 7));
     QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), Berichtstitel(form->Edit2->text())));
     QCOMPARE(drucker->printerState(), QPrinter::Idle);
     QCOMPARE(PdfTitel(pdfPfad(QStringLiteral("bericht.pdf"))), QStringLiteral("Lüftungskonzept – Haus am See"));
@@ -169,7 +171,7 @@ void TestDrucken::eineSeiteImPdf()
 
 void TestDrucken::zweimalGedrucktGleich()
 {
-    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    const auto seite = Berichtsseite(BerichtswerteLesen(form->seite()), QDate(2026, 12, 7));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("eins.pdf")));
     QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString()));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("zwei.pdf")));
@@ -181,7 +183,7 @@ void TestDrucken::zweimalGedrucktGleich()
 
 void TestDrucken::ungueltigesLogoBeginntKeinDokument()
 {
-    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    const auto seite = Berichtsseite(BerichtswerteLesen(form->seite()), QDate(2026, 12, 7));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("ohne.pdf")));
     QCOMPARE(SeitenDrucken(*drucker, {seite}, QImage(), QString()), std::optional<QString>(QStringLiteral("Bitmap ist ungültig")));
     QVERIFY(!QFile::exists(pdfPfad(QStringLiteral("ohne.pdf"))));
@@ -192,7 +194,7 @@ void TestDrucken::ungueltigesLogoBeginntKeinDokument()
 
 void TestDrucken::fehlerBeimBeginnenLaesstDruckerFrei()
 {
-    const auto seite = Berichtsseite(BerichtswerteLesen(*form), QDate(2026, 12, 7));
+    const auto seite = Berichtsseite(BerichtswerteLesen(form->seite()), QDate(2026, 12, 7));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("fehlt/bericht.pdf")));
     const auto fehler = SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString());
     QCOMPARE(fehler, std::optional<QString>(QStringLiteral("Druckauftrag kann nicht begonnen werden")));

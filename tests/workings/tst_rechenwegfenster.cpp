@@ -488,8 +488,8 @@ void TestRechenwegfenster::fensterFolgtDenTasten()
                              + Urteilstexte::AusreichendZeile2));
 
     // An opened project shows its stored verdict: the Rechenweg says so.
-    ProjektSichern(f, p.daten);
-    ProjektLaden(f, p.daten);
+    ProjektSichern(f.seite(), p.daten);
+    ProjektLaden(f.seite(), p.daten);
     QVERIFY(LabelMit(&r, QStringLiteral("\nHerkunft")));
 }
 

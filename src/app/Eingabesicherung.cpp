@@ -1,4 +1,4 @@
-#include "project/Eingabesicherung.h"
+#include "app/Eingabesicherung.h"
 
 #include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
@@ -16,7 +16,7 @@ namespace {
 QByteArray Seitenstand(const TForm1 &form)
 {
     TProjektdaten daten;
-    ProjektSichern(form, daten);
+    ProjektSichern(form.seite(), daten);
     return QByteArray(reinterpret_cast<const char *>(daten.bytes().data()), qsizetype(daten.bytes().size()));
 }
 
@@ -122,8 +122,9 @@ void Eingabesicherung::Verbuchen(const std::optional<QByteArray> &neu)
 void Eingabesicherung::Zurueckholen(const Seite &ziel)
 {
     Vormerken();
-    ProjektLaden(form, ziel.stand.daten());
-    form.UrteilVermerken(Rechenweg::Urteilsgeber::Wiederhergestellt);
+    // The copy keeps the date the user had set.
+    ProjektLaden(form.seite(), ziel.stand.daten(), true, Rechenweg::Urteilsgeber::Wiederhergestellt);
+    form.VomAnfangZeigen();
     projekt.Projektname = ziel.stand.Projektname;
     projekt.vorschlag = ziel.stand.vorschlag;
     projekt.bindung = ziel.stand.bindung;
