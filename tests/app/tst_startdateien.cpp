@@ -2,7 +2,7 @@
 // of unsaved input left behind, with locks of every kind; a folder where
 // no copy can be written; a settings file that is no file.
 #include "mainwindow/Lueftung.h"
-#include "project/Eingabesicherung.h"
+#include "app/Eingabesicherung.h"
 #include "project/Sicherungskopie.h"
 #include "windowkit/Einstellungsdatei.h"
 
