@@ -7,8 +7,9 @@
 // leaves in one step.
 //
 // QDateEdit moves on to the month by itself once two digits of the day are
-// typed, and a dot typed then moved on once more, to the year: "15.03.2026"
-// became 15.01. of the year before. A dot (or comma, slash or hyphen) typed
+// typed, and a dot typed then moved on once more, to the year, where the
+// rest of "15.03.2026" went astray: the field kept 15.01. and its old year.
+// A dot (or comma, slash or hyphen) typed
 // while the field has just moved on is taken as the separator it already
 // passed; one typed within a part still moves on. Tab and Shift+Tab go to
 // the next and previous field instead of stepping through day, month and
