@@ -1,6 +1,7 @@
 #include "app/Programm.h"
 
 #include "windowkit/Nebenfenster.h"
+#include "windowkit/Einstellungsdatei.h"
 #include "windowkit/Statuszeile.h"
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QCoreApplication>
@@ -20,6 +22,8 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QTranslator>
+
+#include <cstdio>
 
 Programm::Programm()
     : Form1(std::make_unique<TForm1>(zustand))
@@ -205,4 +209,21 @@ void DeutscheUebersetzungLaden()
                            QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(uebersetzung);
+}
+
+void EinstellungenEinrichten()
+{
+    // The names without QSettings, which would read a FIFO there forever.
+    QCoreApplication::setApplicationName(QStringLiteral("luvanto"));
+    const QString frueher = Einstellungsdateien().constFirst();
+    QCoreApplication::setOrganizationName(QStringLiteral("luvanto"));
+    const QString jetzt = Einstellungsdateien().constFirst();
+    // Earlier versions named no maker, and Qt filed the settings under a
+    // placeholder; they are copied once and left where they are.
+    if (frueher != jetzt && !QFileInfo::exists(jetzt) && QFileInfo(frueher).isFile()) {
+        QDir().mkpath(QFileInfo(jetzt).absolutePath());
+        QFile::copy(frueher, jetzt);
+    }
+    if (const std::optional<QString> grund = EinstellungsdateiPruefen())
+        std::fprintf(stderr, "luvanto: %s\n", qUtf8Printable(*grund));
 }

@@ -91,3 +91,8 @@ private:
 // German texts for Qt's own dialogs and buttons, whatever the system
 // locale; call once after the application object exists.
 void DeutscheUebersetzungLaden();
+
+// The program's settings under its own name ("luvanto/luvanto.conf" in the
+// user's configuration folder), taken over once from where earlier versions
+// kept them; call once after the application object exists.
+void EinstellungenEinrichten();

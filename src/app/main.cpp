@@ -3,7 +3,6 @@
 #include "app/Signalende.h"
 #include "building/Gebaeudebefehle.h"
 #include "fileio/Dateiname.h"
-#include "windowkit/Einstellungsdatei.h"
 #include "windowkit/Tooltipumbruch.h"
 
 #include <QApplication>
@@ -70,20 +69,21 @@ int main(int argc, char *argv[])
     }
 
     int nurName = 1;
-    if (befehlszeile.art == Befehlszeile::Art::Pruefen || befehlszeile.art == Befehlszeile::Art::SammelPdf) {
-        // No window is shown: the hidden main window that recomputes the
-        // units needs no display.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication anwendung(nurName, argv);
+    if (befehlszeile.art == Befehlszeile::Art::Pruefen) {
+        // The check recomputes on pages in memory: no window system at all.
+        QCoreApplication anwendung(nurName, argv);
         DeutscheUebersetzungLaden();
-        if (befehlszeile.art == Befehlszeile::Art::Pruefen)
-            return PruefenAusgeben(befehlszeile.pfade, stdout);
+        return PruefenAusgeben(befehlszeile.pfade, stdout);
+    }
+    if (befehlszeile.art == Befehlszeile::Art::SammelPdf) {
+        // Painting needs fonts and pictures, but no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication anwendung(nurName, argv);
+        DeutscheUebersetzungLaden();
         return SammelPdfAusgeben(befehlszeile.pfade, befehlszeile.ziel);
     }
     const std::unique_ptr<QApplication> anwendung = Oberflaeche(nurName, argv);
-    QApplication::setApplicationName(QStringLiteral("luvanto"));
-    if (const std::optional<QString> grund = EinstellungsdateiPruefen())
-        std::fprintf(stderr, "luvanto: %s\n", qUtf8Printable(*grund));
+    EinstellungenEinrichten();
     Tooltipumbruch::Einrichten();
     // The installed menu entry, for desktops that match windows to it by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.luvanto.lueftungskonzept"));

@@ -231,9 +231,11 @@ QString Vergleich(const QString &links, double a, const char *zeichen, const QSt
     return links + u' ' + x + u' ' + QString::fromUtf8(zeichen) + u' ' + rechts + u' ' + y;
 }
 
-void Urteil(Zeilen &z, const W &w)
+// The rounded results of the run; what the page shows are they, unless the
+// page holds stored results (seitenwert names them then).
+void Urteil(Zeilen &z, const W &w, const QString &seitenwert = QStringLiteral("Angezeigt (gerundet)"))
 {
-    z.eintrag(QStringLiteral("Angezeigt (gerundet)"),
+    z.eintrag(seitenwert,
               QStringLiteral("q_v,FS ") + QString::fromStdString(ZahlZuText(w.qFS, 1))
                   + QStringLiteral(" · q_v,Inf ") + QString::fromStdString(ZahlZuText(w.qInf, 1))
                   + QStringLiteral(" · q_v,RL ") + QString::fromStdString(ZahlZuText(w.qRL, 1))
@@ -369,18 +371,21 @@ std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w, const std::vecto
         z.gruppe(QStringLiteral("Herkunft"));
         z.hinweis(datei ? QStringLiteral(
                               "Ergebnisse und Urteil auf der Arbeitsseite stammen aus der geöffneten Projektdatei: "
-                              "gespeichert, nicht neu berechnet. Unten steht die Berechnung, die beim Öffnen mit den "
-                              "Eingaben der Datei lief; jede Änderung einer Eingabe rechnet neu.")
+                              "gespeichert, nicht neu berechnet; angezeigt und gedruckt werden die gespeicherten "
+                              "Werte. Unten steht die Berechnung, die beim Öffnen mit den Eingaben der Datei lief; "
+                              "weicht sie ab, nennen die Hinweise beide Werte. Jede Änderung einer Eingabe rechnet "
+                              "neu.")
                         : QStringLiteral(
                               "Ergebnisse und Urteil auf der Arbeitsseite sind die der wiederhergestellten, nicht "
-                              "gespeicherten Eingaben: übernommen, nicht neu berechnet. Unten steht die Berechnung, "
-                              "die beim Wiederherstellen mit diesen Eingaben lief; jede Änderung einer Eingabe "
-                              "rechnet neu."));
+                              "gespeicherten Eingaben: übernommen, nicht neu berechnet; angezeigt und gedruckt "
+                              "werden die übernommenen Werte. Unten steht die Berechnung, die beim Wiederherstellen "
+                              "mit diesen Eingaben lief; jede Änderung einer Eingabe rechnet neu."));
         if (gerechnet && w.mitBerechnung) {
             Berechnung(z, w);
             z.gruppe(datei ? QStringLiteral("Ergebnis und Begründung der Berechnung beim Öffnen")
                            : QStringLiteral("Ergebnis und Begründung der Berechnung beim Wiederherstellen"));
-            Urteil(z, w);
+            Urteil(z, w, datei ? QStringLiteral("Berechnet beim Öffnen (gerundet)")
+                               : QStringLiteral("Berechnet beim Wiederherstellen (gerundet)"));
         }
         break;
     }

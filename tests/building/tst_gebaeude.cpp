@@ -7,9 +7,12 @@
 #include "building/Gebaeudeuebersicht.h"
 #include "building/Nachrechnung.h"
 #include "building/Sammelpdf.h"
+#include "fileio/Dateiname.h"
 #include "project/Projektaufbau.h"
 
 #include <QProcess>
+
+#include <cstdio>
 
 namespace {
 
@@ -68,6 +71,7 @@ private slots:
     void befehlszeile();
     void sammelPdf();
     void uebersichtFolgtDemOrdner();
+    void nameOhneUtf8();
     void neueNutzungseinheit();
     void naechsterDateiname_data();
     void naechsterDateiname();
@@ -332,6 +336,21 @@ void TestGebaeude::uebersichtFolgtDemOrdner()
     speichern(QStringLiteral("WE 2.lkz"));
     QTRY_COMPARE(fenster.Tabelle->model()->rowCount(), 3);
     QCOMPARE(fenster.Tabelle->model()->index(1, int(Spalte::Datei)).data().toString(), QStringLiteral("WE 2.lkz"));
+}
+
+// A file from an old archive whose name holds a Latin-1 byte is listed
+// and checked like any other, its name shown with the letter.
+void TestGebaeude::nameOhneUtf8()
+{
+    Wohnung(a->form, QStringLiteral("WE 1"), QStringLiteral("45"));
+    speichern(QStringLiteral("WE 1.lkz"));
+    const QString latin1 = NameAusBytes(QFile::encodeName(ordner->path()) + "/B\xfcro.lkz");
+    QVERIFY(ProjektdateiSchreiben(latin1, a->daten).gelungen());
+    const std::vector<Einheit> einheiten = EinheitenLesen(Projektdateien(ordner->path()));
+    QCOMPARE(std::remove(NameAlsBytes(latin1).constData()), 0);
+    QCOMPARE(einheiten.size(), std::size_t(2));
+    QCOMPARE(Zelle(einheiten[0], Spalte::Datei), QStringLiteral("Büro.lkz"));
+    QCOMPARE(einheiten[0].pruefung, QStringLiteral("stimmt"));
 }
 
 void TestGebaeude::neueNutzungseinheit()

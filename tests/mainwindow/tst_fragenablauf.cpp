@@ -3,6 +3,7 @@
 #include "engine/Urteilstexte.h"
 #include "mainwindow/Lueftung.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +22,43 @@ const QString Ausreichend1 = Urteilstexte::AusreichendZeile1;
 const QString Ausreichend2 = Urteilstexte::AusreichendZeile2;
 const QString Erhoeht = Urteilstexte::ErhoehteAnforderungen;
 const QString ErhoehtKommentar = Urteilstexte::ErhoehteAnforderungenKommentar;
+
+// The designer names of the page's controls, in the order of Steuerelement.
+const char *const Namen[] = {
+    "ComboBox1", "ComboBox2", "ComboBox5", "ComboBox6", "ComboBox7", "ComboBox8", "Edit6", "Edit8",
+    "Edit10", "Edit11", "Label21", "Label26", "Label27", "Label28", "Label29", "Label31",
+    "Label38", "Label39", "Label40", "Label49", "Label63", "Edit5", "Label19", "Label50",
+    "Label57", "Label58", "Label62", "Edit1", "Edit2", "Edit3", "Edit4", "Edit7",
+    "Edit9", "datum", "Panel2", "Panel3", "Panel4", "Panel5", "Panel11", "RadioGroup1",
+    "RadioGroup2", "RadioGroup3",
+};
+static_assert(std::size(Namen) == Steuerelementanzahl);
+
+// What a form's widgets show, in the terms of the page.
+Speicherblatt::Stand Widgetstand(const QWidget &fenster, bool mitGrau)
+{
+    Speicherblatt::Stand stand;
+    for (std::size_t i = 0; i < Steuerelementanzahl; ++i) {
+        auto *w = fenster.findChild<QWidget *>(QString::fromLatin1(Namen[i]));
+        stand.sichtbar[i] = !w->isHidden();
+        if (auto *feld = qobject_cast<QLineEdit *>(w))
+            stand.texte[i] = feld->text().toStdString();
+        else if (auto *kombi = qobject_cast<Kombifeld *>(w))
+            stand.texte[i] = kombi->text().toStdString();
+        else if (auto *label = qobject_cast<QLabel *>(w))
+            stand.texte[i] = label->text().toStdString();
+        else if (auto *tag = qobject_cast<QDateEdit *>(w))
+            stand.texte[i] = tag->date().toString(Qt::ISODate).toStdString();
+        else if (auto *gruppe = qobject_cast<RadioGroup *>(w))
+            (i == std::size_t(Steuerelement::RadioGroup1)   ? stand.radio1
+             : i == std::size_t(Steuerelement::RadioGroup2) ? stand.radio2
+                                                            : stand.radio3) = gruppe->itemIndex();
+    }
+    if (mitGrau)
+        stand.grau = fenster.findChild<QLineEdit *>(QStringLiteral("Edit8"))->palette().color(QPalette::Base)
+                     == TForm1::Feldgrau;
+    return stand;
+}
 
 } // namespace
 
@@ -48,6 +86,7 @@ private slots:
     void neuLeertDieSeite();
     void neuNachAnderenAntworten();
     void projektdatenWerdenBeimNeuGeleert();
+    void fensterZeigtDieSeite();
 
 private:
     void seiteBetreten();
@@ -435,3 +474,53 @@ void TestFragenablauf::projektdatenWerdenBeimNeuGeleert()
 
 QTEST_MAIN(TestFragenablauf)
 #include "tst_fragenablauf.moc"
+
+// The window is a view of its page: the form as designed starts as a new
+// page does, and whatever the user does, every control shows what the page
+// holds.
+void TestFragenablauf::fensterZeigtDieSeite()
+{
+    QMainWindow entwurf;
+    Ui::TForm1 ui;
+    ui.setupUi(&entwurf);
+    QCOMPARE(Widgetstand(entwurf, false), Speicherblatt::Anfangsstand());
+
+    QRandomGenerator zufall(1946);
+    const auto eines = [&](const QStringList &liste) { return liste.at(zufall.bounded(int(liste.size()))); };
+    const QStringList zahlen{"", "45", "1.5", "2,0", "0,667", "1980", "abc", "120,5"};
+    for (int schritt = 0; schritt < 120; ++schritt) {
+        QList<RadioGroup *> gruppen;
+        for (RadioGroup *g : {form->RadioGroup1, form->RadioGroup2, form->RadioGroup3})
+            if (g->isVisible())
+                gruppen << g;
+        QList<Kombifeld *> kombis;
+        for (Kombifeld *k : {form->ComboBox1, form->ComboBox2, form->ComboBox5, form->ComboBox6, form->ComboBox7,
+                             form->ComboBox8})
+            if (k->isVisible())
+                kombis << k;
+        QList<QLineEdit *> felder;
+        for (QLineEdit *f : {form->Edit6, form->Edit8, form->Edit10, form->Edit11, form->Edit2})
+            if (f->isVisible())
+                felder << f;
+        switch (zufall.bounded(3)) {
+        case 0:
+            if (!gruppen.isEmpty()) {
+                RadioGroup *g = gruppen.at(zufall.bounded(int(gruppen.size())));
+                Klicken(g, zufall.bounded(int(g->items().size())));
+            }
+            break;
+        case 1:
+            if (!kombis.isEmpty()) {
+                Kombifeld *k = kombis.at(zufall.bounded(int(kombis.size())));
+                Waehlen(k, k->itemText(zufall.bounded(k->count())));
+            }
+            break;
+        default:
+            if (!felder.isEmpty())
+                Tippen(felder.at(zufall.bounded(int(felder.size()))), eines(zahlen));
+        }
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(Widgetstand(*form, true), form->seite().stand());
+    }
+}
