@@ -1,6 +1,8 @@
 #include "app/Programm.h"
 
 #include "windowkit/Nebenfenster.h"
+#include "windowkit/Einstellungsdatei.h"
+#include "windowkit/Statuszeile.h"
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
 #include "fileio/Dateiname.h"
@@ -14,13 +16,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStatusBar>
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QTranslator>
+
+#include <cstdio>
 
 Programm::Programm()
     : Form1(std::make_unique<TForm1>(zustand))
@@ -167,16 +170,10 @@ void Programm::ZuletztOeffnen(const QString &pfad)
     if (!QFileInfo::exists(pfad)) {
         zuletzt.entfernen(pfad);
         ZuletztVermerken({});
-        // The bar shows only while it has something to say.
-        const bool neu = !Form1->findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly);
-        QStatusBar *leiste = Form1->statusBar();
-        if (neu)
-            QObject::connect(leiste, &QStatusBar::messageChanged, leiste,
-                             [leiste](const QString &text) { leiste->setVisible(!text.isEmpty()); });
-        leiste->showMessage(QStringLiteral("„%1“ gibt es nicht mehr und ist aus „Zuletzt verwendet“ entfernt.")
-                                .arg(QDir::toNativeSeparators(NameZumZeigen(pfad))),
-                            10000);
-        leiste->show();
+        StatusZeigen(*Form1,
+                     QStringLiteral("„%1“ gibt es nicht mehr und ist aus „Zuletzt verwendet“ entfernt.")
+                         .arg(QDir::toNativeSeparators(NameZumZeigen(pfad))),
+                     10000);
         return;
     }
     Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad); });
@@ -228,14 +225,17 @@ void DeutscheUebersetzungLaden()
 
 void EinstellungenEinrichten()
 {
+    // The names without QSettings, which would read a FIFO there forever.
     QCoreApplication::setApplicationName(QStringLiteral("luvanto"));
-    const QString frueher = QSettings().fileName();
+    const QString frueher = Einstellungsdateien().constFirst();
     QCoreApplication::setOrganizationName(QStringLiteral("luvanto"));
-    const QString jetzt = QSettings().fileName();
+    const QString jetzt = Einstellungsdateien().constFirst();
     // Earlier versions named no maker, and Qt filed the settings under a
     // placeholder; they are copied once and left where they are.
     if (frueher != jetzt && !QFileInfo::exists(jetzt) && QFileInfo(frueher).isFile()) {
         QDir().mkpath(QFileInfo(jetzt).absolutePath());
         QFile::copy(frueher, jetzt);
     }
+    if (const std::optional<QString> grund = EinstellungsdateiPruefen())
+        std::fprintf(stderr, "luvanto: %s\n", qUtf8Printable(*grund));
 }

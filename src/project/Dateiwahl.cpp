@@ -40,13 +40,22 @@ void OeffnendialogEinrichten(QFileDialog &dialog, const QString &ordner)
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
 }
 
+QString MitProjektendung(const QString &pfad)
+{
+    const QString endung = QStringLiteral(".lkz");
+    return pfad.endsWith(endung, Qt::CaseInsensitive) ? pfad : pfad + endung;
+}
+
 Dateiwahl Dateiwahl::Dialoge()
 {
     return {
-        [](QWidget *eltern, const QString &vorschlag) {
+        [](QWidget *eltern, const QString &vorschlag) -> std::optional<QString> {
             QFileDialog dialog(eltern);
             SpeicherdialogEinrichten(dialog, vorschlag);
-            return DateidialogZeigen(dialog);
+            const std::optional<QString> pfad = DateidialogZeigen(dialog);
+            if (!pfad)
+                return std::nullopt;
+            return MitProjektendung(*pfad);
         },
         [](QWidget *eltern, const QString &ordner) {
             QFileDialog dialog(eltern);
