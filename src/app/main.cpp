@@ -1,8 +1,9 @@
 #include "app/Befehlszeile.h"
+#include "app/Einstellungsort.h"
+#include "app/Konsole.h"
 #include "app/Programm.h"
 #include "app/Signalende.h"
 #include "building/Gebaeudebefehle.h"
-#include "fileio/Dateiname.h"
 #include "windowkit/Tooltipumbruch.h"
 
 #include <QApplication>
@@ -46,8 +47,10 @@ int main(int argc, char *argv[])
 {
     // The command line is read before the window system is reached: help,
     // version and wrong calls are answered without a display, and Qt gets
-    // nothing but the program's name to read. Arguments are taken byte for
-    // byte, so that a file name that is no UTF-8 still names its file.
+    // nothing but the program's name to read. Arguments are taken as the
+    // system holds them (app/Konsole.h).
+    KonsoleEinrichten();
+    EinstellungsortWaehlen();
     Befehlszeile befehlszeile;
     if (argc > 1) {
         // Qt's help names the program by the name it was started with.
@@ -56,15 +59,12 @@ int main(int argc, char *argv[])
         int eins = 1;
         QCoreApplication lesen(eins, nurName);
         DeutscheUebersetzungLaden();
-        QStringList argumente;
-        for (int i = 0; i < argc; ++i)
-            argumente << NameAusBytes(QByteArray(argv[i]));
-        befehlszeile = Befehlszeile::Lesen(argumente);
+        befehlszeile = Befehlszeile::Lesen(Befehlszeilenargumente(argc, argv));
     }
     if (befehlszeile.art == Befehlszeile::Art::Hilfe || befehlszeile.art == Befehlszeile::Art::Version
         || befehlszeile.art == Befehlszeile::Art::Fehler) {
         std::FILE *ziel = befehlszeile.art == Befehlszeile::Art::Fehler ? stderr : stdout;
-        std::fputs(befehlszeile.text.toLocal8Bit().constData(), ziel);
+        std::fputs(Konsolentext(befehlszeile.text).constData(), ziel);
         return befehlszeile.Rueckgabewert();
     }
 

@@ -1,49 +1,36 @@
 #pragma once
 
 // Replacing a file without ever destroying the one it replaces; used for
-// project files and for "Logo.bmp".
+// project files, the recovery copies, PDFs and "Logo.bmp".
 //
-// The new content goes into a new file beside the target, is flushed to disk
-// and only then renamed over the target, so a failure at any point leaves
-// the old file whole and removes the new one. A symbolic link is followed:
-// the file it points to is replaced and the link stays. A replaced file
-// keeps its permissions; a new one gets the usual ones of the process
-// (umask). A target that is a folder, a FIFO, a device or a socket is never
-// written to. Only where the folder refuses the new file (a folder the user
-// may not write to, holding a file he may write) is the target written in
-// place, as a last resort: the new length is reserved on the disk first, and
-// where that fails the file stays untouched; only a failure of the disk
-// itself part way can then leave it damaged.
+// The new content goes into a new hidden file ".luvanto-…" beside the
+// target, is flushed to disk and only then put in the target's place in one
+// step, so a failure at any point leaves the old file whole and removes the
+// new one. A target that is a folder or no regular file is never written to.
+// A temporary file that a crashed save left behind is removed by the next
+// save into its folder; one that a running save still holds stays.
+//
+// How the system is reached differs: SicheresSchreiben_posix.cpp (write,
+// fdatasync, rename; symbolic links followed, permissions kept, in place as
+// a last resort where the folder refuses new files) and
+// SicheresSchreiben_windows.cpp (UTF-16 names, FlushFileBuffers,
+// ReplaceFileW or MoveFileExW with write-through; a file that another
+// program holds open is reported, never half written). CMake builds one of
+// them, and puts the matching fileio/Dateiaufrufe.h on the include path.
+
+#include "fileio/Dateiaufrufe.h"
 
 #include <QString>
-
-#include <fcntl.h>
-#include <sys/types.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <optional>
 
-// The C library's write(), open() and posix_fallocate(); tests pass ones
-// that fail.
-using Schreibaufruf = ssize_t (*)(int fd, const void *puffer, std::size_t anzahl);
-using Oeffnungsaufruf = int (*)(const char *pfad, int flags, mode_t modus);
-using Reservierungsaufruf = int (*)(int fd, off_t anfang, off_t laenge);
-
-struct Dateiaufrufe {
-    Dateiaufrufe() = default;
-    // A write call alone: every other call is the real one.
-    Dateiaufrufe(Schreibaufruf s) : schreiben(s) {}
-
-    Schreibaufruf schreiben = ::write;
-    Oeffnungsaufruf oeffnen = [](const char *pfad, int flags, mode_t modus) { return ::open(pfad, flags, modus); };
-    Reservierungsaufruf reservieren = ::posix_fallocate;
-};
-
 struct Schreibfehler {
     enum class Schritt { Erstellen, Schreiben, Schliessen };
     Schritt schritt;
-    int fehlernummer;  // errno; ENOSPC when a write made no progress
+    // An errno value, on every system: ENOSPC when a write made no
+    // progress, ETXTBSY when another program holds the file.
+    int fehlernummer;
 };
 
 // Writes laenge bytes as the only content of the file at pfad, replacing any

@@ -3,6 +3,7 @@
 #include "fileio/Bildgrenze.h"
 #include "fileio/Dateiname.h"
 #include "fileio/JpegBild.h"
+#include "fileio/Lesedatei.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -10,10 +11,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
@@ -36,34 +33,24 @@ QString NichtGeladen(const QString &dateiname, const QString &grund)
 // is read, and only up to the limit of a picture file.
 std::optional<QByteArray> DateiLesen(const QString &dateiname, QString &fehler)
 {
-    // O_NONBLOCK: opening a FIFO must not wait for a writer.
-    const int fd = ::open(NameAlsBytes(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        fehler = NichtGeoeffnet(dateiname, errno);
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        fehler = NichtGeoeffnet(dateiname, EACCES);
+    Lesedatei datei(dateiname);
+    if (datei.fehler()) {
+        fehler = NichtGeoeffnet(dateiname, datei.fehler() == EISDIR ? EACCES : datei.fehler());
         return std::nullopt;
     }
     const QString zuGross = NichtGeladen(
         dateiname, QStringLiteral("Die Datei ist größer als %1 MB").arg(GroessteBilddatei >> 20));
-    if (info.st_size > GroessteBilddatei) {
-        ::close(fd);
+    if (datei.groesse() > GroessteBilddatei) {
         fehler = zuGross;
         return std::nullopt;
     }
 
     // The file may grow while it is read; it is never read past the limit.
     QByteArray inhalt;
-    inhalt.reserve(qsizetype(info.st_size));
+    inhalt.reserve(qsizetype(datei.groesse()));
     char puffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, puffer, sizeof puffer);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const qint64 n = datei.lesen(puffer, sizeof puffer);
         if (n < 0) {
             fehler = NichtGeoeffnet(dateiname, errno);
             break;
@@ -76,7 +63,6 @@ std::optional<QByteArray> DateiLesen(const QString &dateiname, QString &fehler)
         }
         inhalt.append(puffer, qsizetype(n));
     }
-    ::close(fd);
     if (!fehler.isEmpty())
         return std::nullopt;
     return inhalt;
@@ -216,6 +202,8 @@ QString Systemgrund(int fehlernummer)
         return QStringLiteral("Zugriff verweigert");
     case EISDIR:
         return QStringLiteral("Ist ein Verzeichnis");
+    case ETXTBSY:
+        return QStringLiteral("Die Datei wird von einem anderen Programm verwendet");
     case ENOTDIR:
         return QStringLiteral("Ist kein Verzeichnis");
     case EROFS:

@@ -1,12 +1,8 @@
 #include "project/Projektdatei.h"
 
-#include "fileio/Dateiname.h"
+#include "fileio/Lesedatei.h"
 
 #include <QString>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,15 +12,9 @@ namespace {
 using Art = Dateiergebnis::Art;
 using Schritt = Dateiergebnis::Schritt;
 
-bool ordnerVorhanden(const QString &pfad)
-{
-    struct stat info {};
-    return ::stat(OrdnerAlsBytes(pfad).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 Dateiergebnis systemfehler(Schritt schritt, int code, const QString &pfad)
 {
-    return Dateiergebnis::ausSystemcode(schritt, code, ordnerVorhanden(pfad));
+    return Dateiergebnis::ausSystemcode(schritt, code, OrdnerDerDateiVorhanden(pfad));
 }
 
 Schritt AlsSchritt(Schreibfehler::Schritt schritt)
@@ -52,25 +42,16 @@ Dateiergebnis ProjektdateiSchreiben(const QString &pfad, const TProjektdaten &da
 
 Dateiergebnis ProjektdateiLesen(const QString &pfad, TProjektdaten &daten)
 {
-    // O_NONBLOCK: opening a FIFO must not wait for a writer.
-    const QByteArray name = NameAlsBytes(pfad);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return systemfehler(Schritt::Oeffnen, errno, pfad);
-
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return {Art::ZugriffVerweigert, Schritt::Oeffnen, S_ISDIR(info.st_mode) ? EISDIR : EACCES};
-    }
+    Lesedatei datei(pfad);
+    if (datei.fehler())
+        return systemfehler(Schritt::Oeffnen, datei.fehler(), pfad);
 
     TProjektdaten::Bytes puffer{};
     std::size_t gelesen = 0;
     Dateiergebnis ergebnis;
     while (gelesen < puffer.size()) {
-        const ssize_t n = ::read(fd, puffer.data() + gelesen, puffer.size() - gelesen);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const qint64 n = datei.lesen(reinterpret_cast<char *>(puffer.data()) + gelesen,
+                                     qint64(puffer.size() - gelesen));
         if (n < 0) {
             ergebnis = systemfehler(Schritt::Lesen, errno, pfad);
             break;
@@ -81,8 +62,8 @@ Dateiergebnis ProjektdateiLesen(const QString &pfad, TProjektdaten &daten)
     }
     std::copy_n(puffer.begin(), gelesen, daten.bytes().begin());
 
-    if (::close(fd) != 0 && ergebnis.gelungen())
-        ergebnis = systemfehler(Schritt::Schliessen, errno, pfad);
+    if (const int grund = datei.schliessen(); grund != 0 && ergebnis.gelungen())
+        ergebnis = systemfehler(Schritt::Schliessen, grund, pfad);
     if (ergebnis.gelungen() && gelesen < puffer.size())
         ergebnis = {Art::HinterDateiende, Schritt::Lesen};
     return ergebnis;

@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -129,6 +130,8 @@ private slots:
     void langeDatei();
     void schreibgeschuetzteDatei();
     void zuVieleDateien();
+    void liegengebliebeneDateien_data();
+    void liegengebliebeneDateien();
 
 private:
     QString pfad(const QString &name) const { return ordner->filePath(name); }
@@ -437,6 +440,42 @@ void TestProjektdatei::zuVieleDateien()
     QCOMPARE(schreiben.schritt(), Schritt::Erstellen);
     QCOMPARE(alsBytes(daten), QByteArray(1109, '\0'));
     QCOMPARE(dateien(), QStringList{"a.lkz"});
+}
+
+void TestProjektdatei::liegengebliebeneDateien_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("alter");  // seconds since the last write
+    QTest::addColumn<bool>("gesperrt");  // locked by a running save
+    QTest::addColumn<bool>("bleibt");
+    QTest::newRow("von einem Absturz") << ".luvanto-1x2y3z" << 3600 << false << false;
+    QTest::newRow("von einem laufenden Speichern") << ".luvanto-1x2y3z" << 3600 << true << true;
+    QTest::newRow("eben angelegt, noch ohne Sperre") << ".luvanto-1x2y3z" << 5 << false << true;
+    QTest::newRow("fremder Name") << ".luvanto-notizen.txt" << 3600 << false << true;
+}
+
+// A save clears the temporary files that crashed saves left in its folder,
+// and only those: a running save keeps its file locked until the file has
+// taken the target's place.
+void TestProjektdatei::liegengebliebeneDateien()
+{
+    QFETCH(QString, name);
+    QFETCH(int, alter);
+    QFETCH(bool, gesperrt);
+    QFETCH(bool, bleibt);
+    anlegen(pfad(name), QByteArray(100, 'x'));
+    const QDateTime zeit = QDateTime::currentDateTime().addSecs(-alter);
+    QFile datei(pfad(name));
+    QVERIFY(datei.open(QIODevice::ReadWrite));
+    QVERIFY(datei.setFileTime(zeit, QFileDevice::FileModificationTime));
+    if (gesperrt)
+        QCOMPARE(::flock(datei.handle(), LOCK_EX | LOCK_NB), 0);
+
+    QVERIFY(ProjektdateiSchreiben(pfad("a.lkz"), beispiel()).gelungen());
+
+    datei.close();
+    QCOMPARE(QFileInfo::exists(pfad(name)), bleibt);
+    QCOMPARE(inhalt(pfad("a.lkz")), alsBytes(beispiel()));
 }
 
 QTEST_GUILESS_MAIN(TestProjektdatei)

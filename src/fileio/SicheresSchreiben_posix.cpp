@@ -5,10 +5,14 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstring>
+#include <ctime>
 #include <tuple>
 
 namespace {
@@ -25,17 +29,69 @@ QString Ziel(const QString &pfad)
     return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
 }
 
+constexpr char Vorsilbe[] = ".luvanto-";
+
+// A name that NeueDateiDaneben gives: the prefix and a 32-bit number in
+// base 36.
+bool IstTemporaererName(const char *name)
+{
+    const std::size_t laenge = std::strlen(name);
+    const std::size_t vorsilbe = sizeof Vorsilbe - 1;
+    if (laenge <= vorsilbe || laenge > vorsilbe + 7 || std::strncmp(name, Vorsilbe, vorsilbe) != 0)
+        return false;
+    for (const char *c = name + vorsilbe; *c; ++c)
+        if (!((*c >= '0' && *c <= '9') || (*c >= 'a' && *c <= 'z')))
+            return false;
+    return true;
+}
+
+// Removes the temporary files that a save ended by a crash left in the
+// folder. A running save holds a lock on its file until the file has taken
+// the target's place, and the kernel lets go of it when the process ends,
+// however it ends; a file younger than a minute may be one that its writer
+// has created and not yet locked.
+void LiegengebliebeneEntfernen(const QByteArray &ordner)
+{
+    DIR *verzeichnis = ::opendir(ordner.constData());
+    if (!verzeichnis)
+        return;
+    const std::time_t grenze = std::time(nullptr) - 60;
+    while (const dirent *eintrag = ::readdir(verzeichnis)) {
+        if (!IstTemporaererName(eintrag->d_name))
+            continue;
+        const QByteArray name = ordner + '/' + eintrag->d_name;
+        const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < grenze
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(name.constData());
+        ::close(fd);
+    }
+    ::closedir(verzeichnis);
+}
+
 // Creates a new, empty file in the folder of ziel under a short name that
 // nobody else uses (short, so that a target name at the file system's limit
-// still leaves room for it); -1 with errno on failure.
-int NeueDateiDaneben(const QString &ziel, const Dateiaufrufe &aufrufe, QByteArray &name)
+// still leaves room for it), and locks it through a second descriptor,
+// sperre, that stays open until the file has taken the target's place; -1
+// with errno on failure.
+int NeueDateiDaneben(const QString &ziel, const Dateiaufrufe &aufrufe, QByteArray &name, int &sperre)
 {
     const QByteArray ordner = OrdnerAlsBytes(ziel);
+    LiegengebliebeneEntfernen(ordner);
     for (int versuch = 0; versuch < 100; ++versuch) {
-        name = ordner + "/.luvanto-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        name = ordner + '/' + Vorsilbe + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         const int fd = aufrufe.oeffnen(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd >= 0) {
+            sperre = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+            if (sperre >= 0)
+                ::flock(sperre, LOCK_EX | LOCK_NB);
+        }
+        return fd;
     }
     return -1;
 }
@@ -125,7 +181,8 @@ std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *da
         return Schreibfehler{Schritt::Erstellen, errno};
 
     QByteArray neuName;
-    const int fd = NeueDateiDaneben(ziel, aufrufe, neuName);
+    int sperre = -1;
+    const int fd = NeueDateiDaneben(ziel, aufrufe, neuName, sperre);
     if (fd < 0) {
         const int grund = errno;
         if (vorhanden && (grund == EACCES || grund == EPERM))
@@ -144,5 +201,7 @@ std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *da
         fehler = Schreibfehler{Schritt::Schliessen, errno};
     if (fehler)
         ::unlink(neuName.constData());
+    if (sperre >= 0)
+        ::close(sperre);
     return fehler;
 }

@@ -13,6 +13,11 @@ namespace {
 // The write end for the handler; a signal handler can reach nothing else.
 volatile std::sig_atomic_t schreibende = -1;
 
+// [0] read by the event loop, [1] written by the handler; of the one
+// object that owns the signals.
+int paar[2] = {-1, -1};
+const Signalende *besitzer = nullptr;
+
 constexpr int Signale[] = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void Angekommen(int)
@@ -30,9 +35,10 @@ Signalende::Signalende(QObject *parent) : QObject(parent)
 {
     if (schreibende != -1 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, paar) != 0)
         return;  // one owner at a time; without a pair the defaults stay
+    besitzer = this;
     schreibende = paar[1];
     auto *melder = new QSocketNotifier(paar[0], QSocketNotifier::Read, this);
-    connect(melder, &QSocketNotifier::activated, this, [this] {
+    connect(melder, &QSocketNotifier::activated, this, [] {
         char puffer[16];
         while (::read(paar[0], puffer, sizeof puffer) > 0) {
         }
@@ -49,11 +55,13 @@ Signalende::Signalende(QObject *parent) : QObject(parent)
 
 Signalende::~Signalende()
 {
-    if (paar[1] == -1)
+    if (besitzer != this)
         return;
+    besitzer = nullptr;
     for (int signal : Signale)
         std::signal(signal, SIG_DFL);
     schreibende = -1;
     ::close(paar[0]);
     ::close(paar[1]);
+    paar[0] = paar[1] = -1;
 }
