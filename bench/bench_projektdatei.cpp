@@ -25,7 +25,7 @@ private:
         const QString ziel = pfad;
         return {[ziel](QWidget *, const QString &) { return std::optional<QString>(ziel); },
                 [ziel](QWidget *, const QString &) { return std::optional<QString>(ziel); },
-                [](QWidget *, const QString &) { return true; }};
+                [](QWidget *, const QString &, bool) { return true; }};
     }
 
     QTemporaryDir ordner;

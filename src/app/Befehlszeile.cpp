@@ -1,5 +1,7 @@
 #include "app/Befehlszeile.h"
 
+#include "fileio/Dateiname.h"
+#include "project/TProjektdaten.h"
 #include "windowkit/Fehleranzeige.h"
 #include "windowkit/Version.h"
 
@@ -7,15 +9,69 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <optional>
+#include <string_view>
+
 namespace {
 
 Befehlszeile Fehler(const QString &programm, const QString &grund)
 {
     Befehlszeile b;
     b.art = Befehlszeile::Art::Fehler;
-    b.text = QStringLiteral("%1: %2\nAufruf: %1 [PROJEKT.lkz]\nMehr mit: %1 --help\n")
+    b.text = QStringLiteral("%1: %2\n"
+                            "Aufruf: %1 [PROJEKT.lkz]\n"
+                            "        %1 --pruefen PFAD…\n"
+                            "        %1 --pdf ZIEL.pdf PFAD…\n"
+                            "Mehr mit: %1 --help\n")
                  .arg(programm, grund);
     return b;
+}
+
+// Both names lead to the same file, by name or through links.
+bool DieselbeDatei(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(NameAlsBytes(a).constData(), &sa) == 0 && ::stat(NameAlsBytes(b).constData(), &sb) == 0
+        && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// An existing file that is not a PDF and has a project's length: a target
+// typed in the place of an input.
+bool Projektdatei(const QString &pfad)
+{
+    struct stat st {};
+    if (::stat(NameAlsBytes(pfad).constData(), &st) != 0 || !S_ISREG(st.st_mode)
+        || std::size_t(st.st_size) != TProjektdaten::Groesse)
+        return false;
+    char anfang[5] = {};
+    const int fd = ::open(NameAlsBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const bool pdf = fd >= 0 && ::read(fd, anfang, sizeof anfang) == ssize_t(sizeof anfang)
+                  && std::string_view(anfang, sizeof anfang) == "%PDF-";
+    if (fd >= 0)
+        ::close(fd);
+    return !pdf;
+}
+
+// Why the PDF must not be written to ziel; nothing when it may.
+std::optional<QString> ZielVerweigert(const QString &ziel, const QStringList &pfade)
+{
+    const QString name = NameZumZeigen(ziel);
+    if (!ziel.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return QStringLiteral("Das Ziel „%1“ endet nicht auf .pdf. Aufruf: --pdf ZIEL.pdf PFAD…").arg(name);
+    for (const QString &p : pfade) {
+        if (DieselbeDatei(ziel, p))
+            return QStringLiteral("Das Ziel „%1“ ist zugleich eine der Projektdateien.").arg(name);
+    }
+    if (Projektdatei(ziel))
+        return QStringLiteral("Das Ziel „%1“ ist eine vorhandene Projektdatei und wird nicht überschrieben.").arg(name);
+    return std::nullopt;
 }
 
 } // namespace
@@ -81,6 +137,8 @@ Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
             if (parser.value(pdf).isEmpty())
                 return Fehler(programm, QStringLiteral("Der Name der PDF-Datei ist leer."));
             b.ziel = QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(pdf)));
+            if (const std::optional<QString> grund = ZielVerweigert(b.ziel, b.pfade))
+                return Fehler(programm, *grund);
         }
         return b;
     }

@@ -2,6 +2,7 @@
 
 #include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
+#include "windowkit/Statuszeile.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -17,6 +18,16 @@ QByteArray Seitenstand(const TForm1 &form)
     TProjektdaten daten;
     ProjektSichern(form.seite(), daten);
     return QByteArray(reinterpret_cast<const char *>(daten.bytes().data()), qsizetype(daten.bytes().size()));
+}
+
+// A leading "* " in the title while the page holds input that is not
+// saved, as desktop programs mark it.
+void TitelMarkieren(QWidget &fenster, bool ungesichert)
+{
+    const QString titel = fenster.windowTitle();
+    const bool markiert = titel.startsWith(QLatin1String("* "));
+    if (markiert != ungesichert)
+        fenster.setWindowTitle(ungesichert ? QStringLiteral("* ") + titel : titel.mid(2));
 }
 
 } // namespace
@@ -56,6 +67,7 @@ Eingabestand Eingabesicherung::Jetzt() const
 
 void Eingabesicherung::Geaendert()
 {
+    TitelMarkieren(form, Seitenstand(form) != gesichert);
     if (zeitgeber.isActive())
         return;
     aenderung = QDateTime::currentDateTime();
@@ -66,15 +78,22 @@ void Eingabesicherung::Sichern()
 {
     zeitgeber.stop();
     const Eingabestand stand = Jetzt();
-    if (stand.satz != gesichert)
-        kopie.schreiben(stand);
-    else
+    if (stand.satz == gesichert) {
         kopie.entfernen();
+        return;
+    }
+    // Said once: every change would say it again.
+    const std::optional<QString> fehler = kopie.schreiben(stand);
+    if (fehler && !kopieFehlerGezeigt) {
+        kopieFehlerGezeigt = true;
+        StatusZeigen(form, *fehler);
+    }
 }
 
 void Eingabesicherung::Gesichert()
 {
     gesichert = Seitenstand(form);
+    TitelMarkieren(form, false);
     Sichern();
 }
 
@@ -108,6 +127,7 @@ void Eingabesicherung::Verbuchen(const std::optional<QByteArray> &neu)
         gesichert = neu.value_or(jetzt);
         Sichern();
     }
+    TitelMarkieren(form, jetzt != gesichert);
     form.VerworfeneEingaben1->setEnabled(verworfen.has_value());
 }
 
@@ -151,19 +171,26 @@ void Eingabesicherung::Verwerfen1Click()
     Anbieten();
 }
 
-QString Eingabesicherung::Angebotstext(const Eingabestand &stand)
+QString Eingabesicherung::Angebotstext(const Eingabestand &stand, const QString &rechner)
 {
     QString objekt = stand.objekt().trimmed();
     if (objekt.isEmpty())
         objekt = QFileInfo(stand.Projektname).fileName();
     if (objekt.isEmpty())
         objekt = QStringLiteral("ohne Bezeichnung");
-    return QStringLiteral("Nicht gespeicherte Eingaben vom %1 (%2) wiederherstellen")
-        .arg(stand.zeit.toString(QStringLiteral("dd.MM.yyyy HH:mm")), objekt);
+    const QString text = QStringLiteral("Nicht gespeicherte Eingaben vom %1 (%2) wiederherstellen")
+                             .arg(stand.zeit.toString(QStringLiteral("dd.MM.yyyy HH:mm")), objekt);
+    return rechner.isEmpty() ? text : text + QStringLiteral("\n") + Rechnerhinweis(rechner);
+}
+
+QString Eingabesicherung::Rechnerhinweis(const QString &rechner)
+{
+    return QStringLiteral("Hinterlassen auf dem Rechner „%1“").arg(rechner);
 }
 
 // The button takes two lines where one is too long, and a long name is
-// shortened in the middle.
+// shortened in the middle. A copy from another machine says so on a line
+// of its own.
 void Eingabesicherung::Anbieten()
 {
     angebot = kopie.hinterlassene();
@@ -178,6 +205,9 @@ void Eingabesicherung::Anbieten()
         const QString zweite = text.mid(klammer + 1);
         text = text.left(klammer) + QLatin1Char('\n') + masse.elidedText(zweite, Qt::ElideMiddle, breite);
     }
+    const QString rechner = kopie.angebotenVonRechner();
+    if (!rechner.isEmpty())
+        text += QLatin1Char('\n') + masse.elidedText(Rechnerhinweis(rechner), Qt::ElideRight, breite);
     form.Wiederherstellen1->setText(text);
-    form.Wiederherstellen1->setToolTip(Angebotstext(*angebot));
+    form.Wiederherstellen1->setToolTip(Angebotstext(*angebot, rechner));
 }

@@ -17,6 +17,10 @@
 // the page, so whatever unsaved input stands there can be brought back in
 // turn. A restored project keeps its name and the bond to its file: when
 // the file was changed meanwhile, "Speichern" asks before replacing it.
+//
+// When no copy can be written (the folder is none, may not be written, or
+// the disk is full), the main window's status bar says so once, naming the
+// folder and the reason: the user then knows to save.
 
 #include "project/Dateibindung.h"
 #include "project/Sicherungskopie.h"
@@ -63,8 +67,10 @@ public:
     // Writes the copy now, or removes it when nothing is unsaved.
     void Sichern();
 
-    // The text of the offer's button for a copy.
-    static QString Angebotstext(const Eingabestand &stand);
+    // The text of the offer's button for a copy, left on rechner when that
+    // was another machine.
+    static QString Angebotstext(const Eingabestand &stand, const QString &rechner = {});
+    static QString Rechnerhinweis(const QString &rechner);
 
 private:
     struct Seite {
@@ -87,4 +93,5 @@ private:
     std::optional<Seite> vorgemerkt;
     std::optional<Seite> verworfen;
     std::optional<Eingabestand> angebot;
+    bool kopieFehlerGezeigt = false;
 };

@@ -1,6 +1,8 @@
 #include "app/Programm.h"
 
 #include "windowkit/Nebenfenster.h"
+#include "windowkit/Einstellungsdatei.h"
+#include "windowkit/Statuszeile.h"
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
 #include "fileio/Dateiname.h"
@@ -14,13 +16,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStatusBar>
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QTranslator>
+
+#include <cstdio>
 
 Programm::Programm()
     : Form1(std::make_unique<TForm1>(zustand))
@@ -56,6 +59,13 @@ void Programm::Verbinden()
     FeldlaengenBegrenzen(*Form1);
     QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(), [this] { Speichern1Click(); });
     QObject::connect(Form1.get(), &TForm1::seiteWirdErsetzt, sicherung.get(), &Eingabesicherung::Vormerken);
+    // A new, empty project belongs to no file: the title and "Speichern"
+    // no longer name the one shown before.
+    QObject::connect(Form1.get(), &TForm1::seiteErsetzt, Form1.get(), [this] {
+        Projektname.clear();
+        Speichervorschlag.clear();
+        Form1->setWindowTitle(Form1->Starttitel());
+    });
     QObject::connect(Form1.get(), &TForm1::seiteErsetzt, sicherung.get(), &Eingabesicherung::Ersetzt);
     QObject::connect(Form1->NeueNutzungseinheit1, &QAction::triggered, Form1.get(), [this] {
         sicherung->Ersetzen([this] { NeueNutzungseinheit1Click(*Form1, Projektname, bindung, Speichervorschlag); });
@@ -127,15 +137,20 @@ bool Programm::Oeffnend(const std::function<bool()> &befehl)
     return geoeffnet;
 }
 
-// Without a file of its own the unit is proposed under its object name in
-// the folder used last.
+// Without a file of its own the unit is proposed under its object name,
+// beside the unit it was started from (Neue Nutzungseinheit) or in the
+// folder used last; a name that is taken counts up ("WE 3.lkz" → "WE 4.lkz").
+// A unit without an object name keeps the proposal it has.
 void Programm::Speichern1Click()
 {
     QString vorschlag = Speichervorschlag;
-    if (vorschlag.isEmpty()) {
-        const QString ordner = zuletzt.ordner();
-        vorschlag = Objektvorschlag(Form1->Edit2->text(),
-                                    !ordner.isEmpty() && QFileInfo(ordner).isDir() ? ordner : QDir::homePath());
+    if (Projektname.isEmpty()) {
+        QString ordner = Speichervorschlag.isEmpty() ? zuletzt.ordner() : QFileInfo(Speichervorschlag).absolutePath();
+        if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+            ordner = QDir::homePath();
+        const QString objekt = Objektvorschlag(Form1->Edit2->text(), ordner);
+        if (objekt != ordner || vorschlag.isEmpty())
+            vorschlag = objekt != ordner && QFileInfo::exists(objekt) ? NaechsterDateiname(objekt) : objekt;
     }
     if (::Speichern1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), {}, vorschlag)) {
         ZuletztVermerken(Projektname);
@@ -155,16 +170,10 @@ void Programm::ZuletztOeffnen(const QString &pfad)
     if (!QFileInfo::exists(pfad)) {
         zuletzt.entfernen(pfad);
         ZuletztVermerken({});
-        // The bar shows only while it has something to say.
-        const bool neu = !Form1->findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly);
-        QStatusBar *leiste = Form1->statusBar();
-        if (neu)
-            QObject::connect(leiste, &QStatusBar::messageChanged, leiste,
-                             [leiste](const QString &text) { leiste->setVisible(!text.isEmpty()); });
-        leiste->showMessage(QStringLiteral("„%1“ gibt es nicht mehr und ist aus „Zuletzt verwendet“ entfernt.")
-                                .arg(QDir::toNativeSeparators(NameZumZeigen(pfad))),
-                            10000);
-        leiste->show();
+        StatusZeigen(*Form1,
+                     QStringLiteral("„%1“ gibt es nicht mehr und ist aus „Zuletzt verwendet“ entfernt.")
+                         .arg(QDir::toNativeSeparators(NameZumZeigen(pfad))),
+                     10000);
         return;
     }
     Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad); });
@@ -216,14 +225,17 @@ void DeutscheUebersetzungLaden()
 
 void EinstellungenEinrichten()
 {
+    // The names without QSettings, which would read a FIFO there forever.
     QCoreApplication::setApplicationName(QStringLiteral("luvanto"));
-    const QString frueher = QSettings().fileName();
+    const QString frueher = Einstellungsdateien().constFirst();
     QCoreApplication::setOrganizationName(QStringLiteral("luvanto"));
-    const QString jetzt = QSettings().fileName();
+    const QString jetzt = Einstellungsdateien().constFirst();
     // Earlier versions named no maker, and Qt filed the settings under a
     // placeholder; they are copied once and left where they are.
     if (frueher != jetzt && !QFileInfo::exists(jetzt) && QFileInfo(frueher).isFile()) {
         QDir().mkpath(QFileInfo(jetzt).absolutePath());
         QFile::copy(frueher, jetzt);
     }
+    if (const std::optional<QString> grund = EinstellungsdateiPruefen())
+        std::fprintf(stderr, "luvanto: %s\n", qUtf8Printable(*grund));
 }

@@ -21,7 +21,8 @@ bool Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, D
     ProjektSichern(form.seite(), daten);
     QString angebot = Projektname.isEmpty() ? vorschlag : Projektname;
     std::optional<QString> pfad;
-    while ((pfad = wahl.speichern(&form, angebot)) && !bindung.ohneFrage(*pfad) && !wahl.ersetzen(&form, *pfad))
+    while ((pfad = wahl.speichern(&form, angebot)) && !bindung.ohneFrage(*pfad)
+           && !wahl.ersetzen(&form, *pfad, bindung.fremdGeaendert(*pfad)))
         angebot = *pfad;
     bool geschrieben = false;
     if (pfad) {
@@ -44,7 +45,8 @@ void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, Dateibindung 
 {
     bindung.loesen();
     // Twice without saving, the first unsaved unit is replaced: its
-    // proposal stays.
+    // proposal stays. The proposal is taken as the folder to save in and,
+    // while the unit has no name of its own, as the name.
     if (!Projektname.isEmpty())
         vorschlag = NaechsterDateiname(Projektname);
     Projektname.clear();

@@ -7,7 +7,6 @@
 #include "fileio/Ordnerliste.h"
 #include "project/Projektdatei.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -32,15 +31,6 @@ QString Grund(const QString &pfad, const Dateiergebnis &ergebnis)
 
 } // namespace
 
-bool Einheit::mitMassnahme() const
-{
-    if (!projekt())
-        return false;
-    return urteil == QString::fromUtf8(Urteilstexte::MassnahmeErforderlich)
-        || urteil == QString::fromUtf8(Urteilstexte::ErhoehteAnforderungen)
-        || urteil == QString::fromUtf8(Urteilstexte::AusreichendZeile1);
-}
-
 Einheit EinheitLesen(const QString &pfad, Nachrechnung &nachrechnung)
 {
     Einheit einheit;
@@ -60,24 +50,51 @@ Einheit EinheitLesen(const QString &pfad, Nachrechnung &nachrechnung)
         hinweise.append(QString::fromStdString(h.text));
     einheit.hinweise = hinweise.join(QStringLiteral(" · "));
     einheit.pruefung = Pruefung(einheit.gespeichert, einheit.nachgerechnet, nachrechnung.nurUrteil());
+    const auto zahl = [&](Spalte spalte) { return TextZuZahl(Zelle(einheit, spalte).toStdString()); };
+    einheit.flaeche = zahl(Spalte::Flaeche);
+    einheit.qvRL = zahl(Spalte::QvRL);
+    einheit.qvNL = zahl(Spalte::QvNL);
+    einheit.massnahme = einheit.urteil == QString::fromUtf8(Urteilstexte::MassnahmeErforderlich)
+                     || einheit.urteil == QString::fromUtf8(Urteilstexte::ErhoehteAnforderungen)
+                     || einheit.urteil == QString::fromUtf8(Urteilstexte::AusreichendZeile1);
     return einheit;
+}
+
+QString Sortierschluessel(const QString &name)
+{
+    const QString zerlegt = NameZumZeigen(name).normalized(QString::NormalizationForm_KD).toCaseFolded();
+    QString schluessel;
+    schluessel.reserve(zerlegt.size() + 20);
+    for (qsizetype i = 0; i < zerlegt.size();) {
+        const QChar c = zerlegt.at(i);
+        if (c.isDigit()) {
+            qsizetype ende = i;
+            while (ende < zerlegt.size() && zerlegt.at(ende).isDigit())
+                ++ende;
+            qsizetype anfang = i;
+            while (anfang + 1 < ende && zerlegt.at(anfang) == QLatin1Char('0'))
+                ++anfang;
+            // Longer numbers after shorter ones, equal lengths digit by digit.
+            schluessel += QString(std::max<qsizetype>(0, 20 - (ende - anfang)), QLatin1Char('0'));
+            schluessel += QStringView(zerlegt).mid(anfang, ende - anfang);
+            i = ende;
+            continue;
+        }
+        if (c.category() != QChar::Mark_NonSpacing)
+            schluessel += c;
+        ++i;
+    }
+    return schluessel;
 }
 
 QStringList Projektdateien(const QString &ordner)
 {
     const QStringList namen = Ordnereintraege(ordner, QStringLiteral(".lkz"));
-    QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
-    sortierung.setNumericMode(true);
-    // Keys made once per name: comparing them is a fraction of comparing
-    // the names each time.
-    std::vector<std::pair<QCollatorSortKey, QString>> sortiert;
+    std::vector<std::pair<QString, QString>> sortiert;
     sortiert.reserve(std::size_t(namen.size()));
     for (const QString &name : namen)
-        sortiert.emplace_back(sortierung.sortKey(NameZumZeigen(name)), name);
-    std::sort(sortiert.begin(), sortiert.end(), [](const auto &a, const auto &b) {
-        const int c = a.first.compare(b.first);
-        return c != 0 ? c < 0 : a.second < b.second;
-    });
+        sortiert.emplace_back(Sortierschluessel(name), name);
+    std::sort(sortiert.begin(), sortiert.end());
     QStringList pfade;
     pfade.reserve(namen.size());
     const QString vorne = QFileInfo(ordner).absoluteFilePath() + QLatin1Char('/');
@@ -148,7 +165,8 @@ QString Zelle(const Einheit &e, Spalte spalte)
     if (!e.projekt())
         return {};
     // As the opened unit shows it: the stored texts, results only where
-    // its answers lead to a calculation.
+    // its answers lead to a calculation; n50 as the page holds it after
+    // opening, where a default category writes its value.
     const TProjektdaten &g = e.gespeichert;
     const auto ergebnis = [&](F feld) { return e.mitBerechnung ? g.text(feld) : QString(); };
     switch (spalte) {
@@ -156,7 +174,7 @@ QString Zelle(const Einheit &e, Spalte spalte)
     case Spalte::Gebaeudetyp: return g.text(F::Gebaeudetyp);
     case Spalte::Gebaeudelage: return g.text(F::Gebaeudelage);
     case Spalte::Flaeche: return g.text(F::FlaecheNE);
-    case Spalte::N50: return g.text(F::MesswertN50);
+    case Spalte::N50: return e.nachgerechnet.text(F::MesswertN50);
     case Spalte::Waermeschutz: return ergebnis(F::ErgebnisWS);
     case Spalte::QvFS: return ergebnis(F::ErgebnisFS);
     case Spalte::QvInf: return ergebnis(F::ErgebnisI);
@@ -194,14 +212,13 @@ QString Summen(const std::vector<Einheit> &einheiten)
 {
     qsizetype projekte = 0;
     double flaeche = 0, rl = 0, nl = 0;
-    const auto zahl = [](const QString &text) { return TextZuZahl(text.toStdString()); };
     for (const Einheit &e : einheiten) {
         if (!e.projekt())
             continue;
         ++projekte;
-        flaeche += zahl(Zelle(e, Spalte::Flaeche));
-        rl += zahl(Zelle(e, Spalte::QvRL));
-        nl += zahl(Zelle(e, Spalte::QvNL));
+        flaeche += e.flaeche;
+        rl += e.qvRL;
+        nl += e.qvNL;
     }
     const QLocale deutsch(QLocale::German, QLocale::Germany);
     const auto text = [&](double wert) { return deutsch.toString(wert, 'f', 1); };

@@ -24,11 +24,14 @@ struct Einheit {
     QString urteil;    // the verdict line as the opened unit shows it
     QString pruefung;  // "stimmt", "weicht ab: …" or "keine Projektdatei: …"
     QString hinweise;
+    // What the sums below a table add up, read once with the file.
+    double flaeche = 0, qvRL = 0, qvNL = 0;
+    bool massnahme = false;
 
     bool projekt() const { return fehler.isEmpty(); }
     bool weichtAb() const { return projekt() && pruefung != QLatin1String("stimmt"); }
     // A measure is needed: the verdict asks for one.
-    bool mitMassnahme() const;
+    bool mitMassnahme() const { return projekt() && massnahme; }
 };
 
 class Nachrechnung;
@@ -40,6 +43,10 @@ Einheit EinheitLesen(const QString &pfad, Nachrechnung &nachrechnung);
 // ("WE 2" before "WE 10"); special files of that name included, hidden
 // files not.
 QStringList Projektdateien(const QString &ordner);
+
+// What names are sorted by, as people read them: case and accents fold
+// away ("Büro" beside "Buro"), numbers go by their value.
+QString Sortierschluessel(const QString &name);
 
 // The project files that the command line names: a file stands for
 // itself, a folder for its project files (Projektdateien).

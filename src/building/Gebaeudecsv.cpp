@@ -1,9 +1,23 @@
 #include "building/Gebaeudecsv.h"
 
+#include <QRegularExpression>
+
 namespace {
 
-QString Feld(const QString &text)
+// A cell that a spreadsheet would take for a formula gets a leading "'",
+// which it shows as text; a number stays a number.
+QString Entschaerft(const QString &text)
 {
+    static const QRegularExpression zahl(QStringLiteral("^[-+]?[0-9]+(,[0-9]+)?$"));
+    static const QString formelanfang = QStringLiteral("=+-@\t\r");
+    if (text.isEmpty() || !formelanfang.contains(text.front()) || zahl.match(text).hasMatch())
+        return text;
+    return QLatin1Char('\'') + text;
+}
+
+QString Feld(const QString &roh)
+{
+    const QString text = Entschaerft(roh);
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
         && !text.contains(QLatin1Char('\r')))
         return text;

@@ -5,13 +5,6 @@
 
 #include <algorithm>
 
-Gebaeudetabelle::Gebaeudetabelle(QObject *eltern)
-    : QAbstractTableModel(eltern)
-    , sortierung(QLocale(QLocale::German, QLocale::Germany))
-{
-    sortierung.setNumericMode(true);
-}
-
 int Gebaeudetabelle::rowCount(const QModelIndex &eltern) const
 {
     return eltern.isValid() ? 0 : int(liste.size());
@@ -64,8 +57,8 @@ void Gebaeudetabelle::leeren()
 
 bool Gebaeudetabelle::davor(const Einheit &a, const Einheit &b) const
 {
-    const int c = sortierung.compare(Zelle(a, Spalte::Datei), Zelle(b, Spalte::Datei));
-    return c != 0 ? c < 0 : a.pfad < b.pfad;
+    const QString x = Sortierschluessel(a.datei), y = Sortierschluessel(b.datei);
+    return x != y ? x < y : a.datei < b.datei;
 }
 
 void Gebaeudetabelle::einfuegen(std::vector<Einheit> einheiten)

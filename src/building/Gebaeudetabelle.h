@@ -8,7 +8,6 @@
 #include "building/Einheit.h"
 
 #include <QAbstractTableModel>
-#include <QCollator>
 #include <QHash>
 
 #include <vector>
@@ -17,7 +16,7 @@ class Gebaeudetabelle : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit Gebaeudetabelle(QObject *eltern = nullptr);
+    using QAbstractTableModel::QAbstractTableModel;
 
     int rowCount(const QModelIndex &eltern = {}) const override;
     int columnCount(const QModelIndex &eltern = {}) const override;
@@ -35,5 +34,4 @@ private:
 
     std::vector<Einheit> liste;
     QHash<QString, std::size_t> zeilen;  // of each path
-    QCollator sortierung;
 };

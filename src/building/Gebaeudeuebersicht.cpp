@@ -108,6 +108,19 @@ void TGebaeudeuebersicht::OrdnerZeigen(const QString &ordner)
     leser->lesen(aktuellerOrdner);
 }
 
+// Hidden, the table is not kept up to date; shown again, it catches up.
+void TGebaeudeuebersicht::showEvent(QShowEvent *ereignis)
+{
+    leser->ruhen(false);
+    QWidget::showEvent(ereignis);
+}
+
+void TGebaeudeuebersicht::hideEvent(QHideEvent *ereignis)
+{
+    leser->ruhen(true);
+    QWidget::hideEvent(ereignis);
+}
+
 bool TGebaeudeuebersicht::liestNoch() const
 {
     return leser->liestNoch();

@@ -55,6 +55,10 @@ signals:
     // The user asked to open the unit's file in the main window.
     void oeffnen(const QString &pfad);
 
+protected:
+    void showEvent(QShowEvent *ereignis) override;
+    void hideEvent(QHideEvent *ereignis) override;
+
 private:
     void ButtonOrdnerClick();
     void ButtonCsvClick();

@@ -13,8 +13,8 @@ namespace {
 
 // A batch goes to the window after this many units, or after this long.
 constexpr std::size_t ErsteZeilen = 50;
-constexpr qint64 BatchMs = 60;
-constexpr int NachsehenMs = 1000;
+constexpr qint64 BatchMs = 150;
+constexpr qint64 NachsehenMs = 1000;
 
 struct Stand {
     qint64 geaendert = 0;  // ms since the epoch
@@ -45,19 +45,42 @@ public:
         if (!uhr) {
             uhr = new QTimer(this);
             uhr->setInterval(NachsehenMs);
+            uhr->setSingleShot(true);
             connect(uhr, &QTimer::timeout, this, [this] { abgleichen(meineRunde); });
         }
         ordner = neuerOrdner;
         meineRunde = nummer;
         staende.clear();
         abgleichen(nummer);
-        uhr->start();
     }
 
+    void ruhen(bool ja)
+    {
+        ruht = ja;
+        if (ruht && uhr)
+            uhr->stop();
+        else
+            abgleichen(meineRunde);
+    }
+
+    // Looks at the folder and reads what changed; then, unless resting,
+    // looks again after a second, or after twice as long as this look took
+    // in a folder so large that a look takes longer.
     void abgleichen(quint64 nummer)
     {
         if (nummer != *runde || ordner.isEmpty())
             return;
+        QElapsedTimer dauer;
+        dauer.start();
+        struct Wiederholen {
+            Arbeiter &a;
+            QElapsedTimer &dauer;
+            ~Wiederholen()
+            {
+                if (a.uhr && !a.ruht)
+                    a.uhr->start(std::max<qint64>(NachsehenMs, 2 * dauer.elapsed()));
+            }
+        } wiederholen{*this, dauer};
         const QStringList dateien = Projektdateien(ordner);
         QSet<QString> vorhanden(dateien.begin(), dateien.end());
         QStringList weg;
@@ -75,39 +98,31 @@ public:
                     l.entfernt(weg);
             }, nummer);
 
-        QStringList zuLesen;
-        QHash<QString, Stand> neu;
-        for (const QString &pfad : dateien) {
-            const Stand stand = StandVon(pfad);
-            const auto alt = staende.constFind(pfad);
-            if (alt == staende.constEnd() || !(*alt == stand)) {
-                zuLesen.append(pfad);
-                neu.insert(pfad, stand);
-            }
-        }
-        const int gesamt = int(zuLesen.size());
-        if (gesamt == 0) {
-            fertig(nummer);
-            return;
-        }
+        // Each file is looked at as its turn comes, so that the first rows
+        // are read before the last file is looked at.
+        const int gesamt = int(dateien.size());
         std::vector<Einheit> stapel;
         QElapsedTimer takt;
         takt.start();
         bool erster = true;
-        int gelesen = 0;
-        for (const QString &pfad : zuLesen) {
+        int gesehen = 0;
+        for (const QString &pfad : dateien) {
             if (nummer != *runde)
                 return;
-            staende.insert(pfad, neu.value(pfad));
+            ++gesehen;
+            const Stand stand = StandVon(pfad);
+            const auto alt = staende.constFind(pfad);
+            if (alt != staende.constEnd() && *alt == stand)
+                continue;
+            staende.insert(pfad, stand);
             stapel.push_back(EinheitLesen(pfad, nachrechnung));
-            ++gelesen;
-            if ((erster && stapel.size() >= ErsteZeilen) || takt.elapsed() >= BatchMs) {
-                abgeben(stapel, gelesen, gesamt, nummer);
+            if ((erster && stapel.size() >= ErsteZeilen) || (!erster && takt.elapsed() >= BatchMs)) {
+                abgeben(stapel, gesehen, gesamt, nummer);
                 erster = false;
                 takt.restart();
             }
         }
-        abgeben(stapel, gelesen, gesamt, nummer);
+        abgeben(stapel, gesehen, gesamt, nummer);
         fertig(nummer);
     }
 
@@ -152,6 +167,7 @@ private:
     QHash<QString, Stand> staende;
     Nachrechnung nachrechnung;
     QTimer *uhr = nullptr;
+    bool ruht = false;
 };
 
 Ordnerleser::Ordnerleser(QObject *parent)
@@ -184,4 +200,9 @@ void Ordnerleser::nachsehen()
 {
     const quint64 nummer = *runde;
     QMetaObject::invokeMethod(arbeiter, [this, nummer] { arbeiter->abgleichen(nummer); }, Qt::QueuedConnection);
+}
+
+void Ordnerleser::ruhen(bool ja)
+{
+    QMetaObject::invokeMethod(arbeiter, [this, ja] { arbeiter->ruhen(ja); }, Qt::QueuedConnection);
 }

@@ -34,6 +34,8 @@ public:
     void lesen(const QString &ordner);
     // Looks at the folder again at once, e.g. when a watch reported it.
     void nachsehen();
+    // Stops looking again while nobody sees the table, and starts anew.
+    void ruhen(bool ja);
     // Whether the current round still has files to read.
     bool liestNoch() const { return arbeit; }
 

@@ -110,30 +110,29 @@ void Speicherblatt::melden(Steuerelement element)
 
 void Speicherblatt::waehlen(Steuerelement kombi, const std::string &text)
 {
-    if (seite.texte[Index(kombi)] == text)
-        return;
-    seite.texte[Index(kombi)] = text;
-    melden(kombi);
-    fragen.Geaendert(kombi);
+    if (uebernehmen(kombi, text))
+        fragen.Geaendert(kombi);
 }
 
-void Speicherblatt::uebernehmen(Steuerelement element, const std::string &text)
+bool Speicherblatt::uebernehmen(Steuerelement element, const std::string &text)
 {
     std::string &alt = seite.texte[Index(element)];
     if (alt == text)
-        return;
+        return false;
     alt = text;
     melden(element);
+    return true;
 }
 
-void Speicherblatt::uebernehmen(Steuerelement gruppe, int index)
+bool Speicherblatt::uebernehmen(Steuerelement gruppe, int index)
 {
     index = std::clamp(index, -1, Eintraege(gruppe) - 1);
     int &alt = radio(gruppe);
     if (alt == index)
-        return;
+        return false;
     alt = index;
     melden(gruppe);
+    return true;
 }
 
 std::string Speicherblatt::text(Steuerelement element) const
@@ -143,12 +142,7 @@ std::string Speicherblatt::text(Steuerelement element) const
 
 void Speicherblatt::setzeText(Steuerelement element, const std::string &text)
 {
-    std::string &alt = seite.texte[Index(element)];
-    if (alt == text)
-        return;
-    alt = text;
-    melden(element);
-    if (IstEingabefeld(element))
+    if (uebernehmen(element, text) && IstEingabefeld(element))
         fragen.Geaendert(element);
 }
 
@@ -178,13 +172,7 @@ int Speicherblatt::radioIndex(Steuerelement gruppe) const
 
 void Speicherblatt::setzeRadioIndex(Steuerelement gruppe, int index)
 {
-    index = std::clamp(index, -1, Eintraege(gruppe) - 1);
-    int &alt = radio(gruppe);
-    if (alt == index)
-        return;
-    alt = index;
-    melden(gruppe);
-    if (index < 0)
+    if (!uebernehmen(gruppe, index) || radioIndex(gruppe) < 0)
         return;
     if (gruppe == S::RadioGroup1)
         fragen.RadioGroup1Click();

@@ -56,9 +56,10 @@ public:
     // change handler.
     void waehlen(Steuerelement kombi, const std::string &text);
     // A text or index that a control holds already, taken over without
-    // running a handler: the window's handler runs the flow itself.
-    void uebernehmen(Steuerelement element, const std::string &text);
-    void uebernehmen(Steuerelement gruppe, int index);
+    // running a handler: the window's handler runs the flow itself. True
+    // when it differed.
+    bool uebernehmen(Steuerelement element, const std::string &text);
+    bool uebernehmen(Steuerelement gruppe, int index);
     bool grau() const { return seite.grau; }
 
     // Returns the page to the state of a new, empty project: the object

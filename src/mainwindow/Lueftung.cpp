@@ -253,8 +253,15 @@ void TForm1::HinweisfeldAnpassen()
         return;
     const bool fest = minimumSize() == maximumSize();
     hinweishoehe = hoehe;
-    if (fest)
-        setFixedSize(width(), entwurfsflaeche.height() + menuBar()->sizeHint().height() + hinweishoehe);
+    if (!fest)
+        return;
+    // Where the grown window would leave the screen, the page scrolls
+    // instead, as on a smaller screen.
+    const int gewachsen = entwurfsflaeche.height() + menuBar()->sizeHint().height() + hinweishoehe;
+    if (gewachsen <= Kundenplatz(this).height())
+        setFixedSize(width(), gewachsen);
+    else
+        Einpassen();
 }
 
 void TForm1::HinweiseZeigen()

@@ -40,3 +40,9 @@ bool Dateibindung::ohneFrage(const QString &pfad) const
         return true;
     return !gebunden.isEmpty() && info.canonicalFilePath() == gebunden && Inhalt(pfad) == gehalten;
 }
+
+bool Dateibindung::fremdGeaendert(const QString &pfad) const
+{
+    const QFileInfo info(pfad);
+    return info.exists() && !gebunden.isEmpty() && info.canonicalFilePath() == gebunden && Inhalt(pfad) != gehalten;
+}

@@ -19,6 +19,8 @@ public:
     // Whether saving to pfad may replace what is there without asking: the
     // file does not exist, or it is the bound file and holds what it held.
     bool ohneFrage(const QString &pfad) const;
+    // Whether pfad is the bound file and holds other bytes than it did.
+    bool fremdGeaendert(const QString &pfad) const;
 
     // The bond as it stands, to be put back later, also by another run of
     // the program: the file's canonical path (empty when loose) and the

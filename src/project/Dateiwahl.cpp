@@ -40,27 +40,42 @@ void OeffnendialogEinrichten(QFileDialog &dialog, const QString &ordner)
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
 }
 
+QString MitProjektendung(const QString &pfad)
+{
+    const QString endung = QStringLiteral(".lkz");
+    return pfad.endsWith(endung, Qt::CaseInsensitive) ? pfad : pfad + endung;
+}
+
 Dateiwahl Dateiwahl::Dialoge()
 {
     return {
-        [](QWidget *eltern, const QString &vorschlag) {
+        [](QWidget *eltern, const QString &vorschlag) -> std::optional<QString> {
             QFileDialog dialog(eltern);
             SpeicherdialogEinrichten(dialog, vorschlag);
-            return DateidialogZeigen(dialog);
+            const std::optional<QString> pfad = DateidialogZeigen(dialog);
+            if (!pfad)
+                return std::nullopt;
+            return MitProjektendung(*pfad);
         },
         [](QWidget *eltern, const QString &ordner) {
             QFileDialog dialog(eltern);
             OeffnendialogEinrichten(dialog, ordner);
             return DateidialogZeigen(dialog);
         },
-        ErsetzenFragen,
+        [](QWidget *eltern, const QString &pfad, bool fremdGeaendert) {
+            return ErsetzenFragen(eltern, pfad, fremdGeaendert);
+        },
     };
 }
 
-bool ErsetzenFragen(QWidget *eltern, const QString &pfad)
+bool ErsetzenFragen(QWidget *eltern, const QString &pfad, bool fremdGeaendert)
 {
+    const QString name = QFileInfo(NameZumZeigen(pfad)).fileName();
     QMessageBox frage(QMessageBox::Question, Programmtitel(),
-                      QStringLiteral("„%1“ gibt es schon. Ersetzen?").arg(QFileInfo(NameZumZeigen(pfad)).fileName()),
+                      fremdGeaendert ? QStringLiteral("„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. "
+                                                      "Überschreiben?")
+                                           .arg(name)
+                                     : QStringLiteral("„%1“ gibt es schon. Ersetzen?").arg(name),
                       QMessageBox::Yes | QMessageBox::No, eltern);
     frage.setObjectName(QStringLiteral("Ersetzenfrage"));
     frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));

@@ -55,7 +55,15 @@ QString Datumstext(QDate datum, const QLocale &gebietsschema)
 
 QString Fenstertitel(const QString &Projektname)
 {
-    return QStringLiteral("Luvanto Wohnungslüftung          Aktuelles Projekt:      ") + NameZumZeigen(Projektname);
+    // A line break or another control character of a file name would break
+    // the title bar's line: it shows as "?", as a file list shows it.
+    QString name = NameZumZeigen(Projektname);
+    for (QChar &z : name) {
+        if (z.category() == QChar::Other_Control || z.category() == QChar::Separator_Line
+            || z.category() == QChar::Separator_Paragraph)
+            z = u'?';
+    }
+    return QStringLiteral("Luvanto Wohnungslüftung          Aktuelles Projekt:      ") + name;
 }
 
 std::vector<std::pair<Steuerelement, int>> Feldlaengen()

@@ -1,16 +1,21 @@
 #include "project/Sicherungskopie.h"
 
 #include "fileio/SicheresSchreiben.h"
+#include "project/Dateiergebnis.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -19,14 +24,86 @@ constexpr char Kennung[] = "LKZKOPIE";
 constexpr quint8 Fassung = 1;
 const QString Endung = QStringLiteral(".kopie");
 const QString Sperrendung = QStringLiteral(".sperre");
+// A copy holds a record, two names and a project file's bytes: far less.
+constexpr qsizetype Hoechstgroesse = 1 << 20;
 
-// A lock whose holder may keep it for days: only a holder that no longer
-// runs makes it stale, never its age.
-std::unique_ptr<QLockFile> Sperren(const QString &pfad)
+// The folder and the ones above it; 0, or errno of the first that fails,
+// with that one in stelle.
+int OrdnerAnlegen(const QString &ordner, QString &stelle)
 {
-    auto sperre = std::make_unique<QLockFile>(pfad);
-    sperre->setStaleLockTime(0);
-    return sperre->tryLock(0) ? std::move(sperre) : nullptr;
+    const QByteArray pfad = QFile::encodeName(QDir::cleanPath(QDir(ordner).absolutePath()));
+    for (qsizetype ende = 1; ende <= pfad.size(); ++ende) {
+        if (ende < pfad.size() && pfad[ende] != '/')
+            continue;
+        const QByteArray teil = pfad.left(ende);
+        stelle = QFile::decodeName(teil);
+        struct stat st {};
+        if (::stat(teil.constData(), &st) == 0) {
+            if (!S_ISDIR(st.st_mode))
+                return ENOTDIR;
+            continue;
+        }
+        if (errno != ENOENT)
+            return errno;
+        if (::mkdir(teil.constData(), 0777) != 0 && errno != EEXIST)
+            return errno;
+    }
+    stelle.clear();
+    return 0;
+}
+
+// stelle: the part of the folder's path that is no folder, for ENOTDIR.
+QString Hinweis(const QString &ordner, int fehlernummer, const QString &stelle = {})
+{
+    QString grund;
+    switch (fehlernummer) {
+    case ENOTDIR:
+        grund = stelle.isEmpty() || stelle == ordner
+                  ? QStringLiteral("das ist kein Ordner")
+                  : QStringLiteral("„%1“ ist kein Ordner").arg(QDir::toNativeSeparators(stelle));
+        break;
+    case ENOENT: grund = QStringLiteral("den Ordner gibt es nicht mehr"); break;
+    case EACCES:
+    case EPERM: grund = QStringLiteral("keine Schreibberechtigung"); break;
+    case EROFS: grund = QStringLiteral("das Laufwerk ist schreibgeschützt"); break;
+    case ENOSPC:
+    case EDQUOT: grund = QStringLiteral("kein Speicherplatz mehr frei"); break;
+    default:
+        grund = Dateiergebnis::ausSystemcode(Dateiergebnis::Schritt::Schreiben, fehlernummer, true).meldung();
+    }
+    return QStringLiteral("Nicht gespeicherte Eingaben können nicht gesichert werden: „%1“: %2. "
+                          "Speichern Sie Ihre Arbeit.")
+        .arg(QDir::toNativeSeparators(ordner), grund);
+}
+
+// The whole file, when it is a regular file that could be read to its end
+// and is no larger than a copy can be; nothing otherwise.
+std::optional<QByteArray> GanzLesen(const QString &pfad)
+{
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<QByteArray> inhalt;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        QByteArray bytes;
+        char puffer[1 << 14];
+        for (;;) {
+            const ssize_t n = ::read(fd, puffer, sizeof puffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                if (n == 0)
+                    inhalt = bytes;
+                break;
+            }
+            bytes.append(puffer, n);
+            if (bytes.size() > Hoechstgroesse)
+                break;
+        }
+    }
+    ::close(fd);
+    return inhalt;
 }
 
 } // namespace
@@ -70,10 +147,16 @@ std::optional<Eingabestand> StandAusBytes(const QByteArray &bytes)
     QString datei;
     QByteArray inhalt;
     strom >> stand.zeit >> stand.Projektname >> stand.vorschlag >> datei >> inhalt >> stand.satz;
-    if (strom.status() != QDataStream::Ok || !strom.atEnd() || stand.satz.size() != qsizetype(TProjektdaten::Groesse))
+    if (strom.status() != QDataStream::Ok || stand.satz.size() != qsizetype(TProjektdaten::Groesse))
         return std::nullopt;
     stand.bindung.wiederherstellen(datei, inhalt);
     return stand;
+}
+
+bool SpaetereFassung(const QByteArray &bytes)
+{
+    const qsizetype laenge = sizeof Kennung - 1;
+    return bytes.size() > laenge && bytes.startsWith(QByteArray(Kennung, laenge)) && quint8(bytes[laenge]) > Fassung;
 }
 
 QString Sicherungskopie::Standardordner()
@@ -88,23 +171,44 @@ Sicherungskopie::Sicherungskopie(const QString &o)
 {
     // Without its lock a copy would look left behind to every other
     // program: then there is none.
-    if (QDir().mkpath(ordner))
-        sperre = Sperren(QDir(ordner).filePath(name + Sperrendung));
+    QString stelle;
+    sperren(stelle);
 }
 
-Sicherungskopie::~Sicherungskopie() = default;
+int Sicherungskopie::sperren(QString &stelle)
+{
+    int fehler = OrdnerAnlegen(ordner, stelle);
+    if (fehler == 0)
+        sperre = Sperrdatei::Anlegen(QDir(ordner).filePath(name + Sperrendung), fehler);
+    return fehler;
+}
+
+// The copy stays without its lock: a later program takes a missing lock as
+// a free one.
+Sicherungskopie::~Sicherungskopie()
+{
+    sperre.entfernen();
+}
 
 QString Sicherungskopie::datei() const
 {
     return QDir(ordner).filePath(name + Endung);
 }
 
-bool Sicherungskopie::schreiben(const Eingabestand &stand)
+// A folder that could not be used at start is tried again: the user may
+// have mended it meanwhile.
+std::optional<QString> Sicherungskopie::schreiben(const Eingabestand &stand)
 {
-    if (!sperre)
-        return false;
+    if (!sperre.gehalten()) {
+        QString stelle;
+        const int fehler = sperren(stelle);
+        if (!sperre.gehalten())
+            return Hinweis(ordner, fehler, stelle);
+    }
     const QByteArray bytes = StandZuBytes(stand);
-    return !SicherSchreiben(datei(), bytes.constData(), std::size_t(bytes.size()));
+    if (const std::optional<Schreibfehler> fehler = SicherSchreiben(datei(), bytes.constData(), std::size_t(bytes.size())))
+        return Hinweis(ordner, fehler->fehlernummer);
+    return std::nullopt;
 }
 
 void Sicherungskopie::entfernen()
@@ -114,35 +218,44 @@ void Sicherungskopie::entfernen()
 
 std::optional<Eingabestand> Sicherungskopie::hinterlassene()
 {
-    angebotsperre.reset();
+    angebotsperre = {};
     angeboteneDatei.clear();
+    angebotsrechner.clear();
     const QDir dir(ordner);
-    // A program killed before it wrote a copy leaves its lock alone: taking
-    // it removes it.
+    // A program killed before it wrote a copy leaves its lock alone.
     for (const QFileInfo &sperrdatei : dir.entryInfoList({QLatin1Char('*') + Sperrendung}, QDir::Files)) {
         if (!dir.exists(sperrdatei.completeBaseName() + Endung))
-            Sperren(sperrdatei.filePath());
+            Sperrdatei::Uebernehmen(sperrdatei.filePath()).entfernen();
     }
     for (const QFileInfo &kopie : dir.entryInfoList({QLatin1Char('*') + Endung}, QDir::Files, QDir::Time)) {
         const QString stamm = kopie.completeBaseName();
         if (stamm == name)
             continue;
-        std::unique_ptr<QLockFile> fremd = Sperren(dir.filePath(stamm + Sperrendung));
-        if (!fremd)
+        Sperrdatei fremd = Sperrdatei::Uebernehmen(dir.filePath(stamm + Sperrendung));
+        if (!fremd.gehalten())
             continue;  // its program still runs, or another one offers it
-        QFile datei(kopie.filePath());
-        std::optional<Eingabestand> stand;
-        if (datei.open(QIODevice::ReadOnly))
-            stand = StandAusBytes(datei.read(1 << 16));
+        const std::optional<QByteArray> bytes = GanzLesen(kopie.filePath());
+        if (!bytes)
+            continue;  // perhaps readable at a later start
+        std::optional<Eingabestand> stand = StandAusBytes(*bytes);
         if (!stand) {
-            datei.remove();
+            if (!SpaetereFassung(*bytes)) {
+                QFile::remove(kopie.filePath());
+                fremd.entfernen();
+            }
             continue;
         }
         angeboteneDatei = kopie.filePath();
+        angebotsrechner = fremd.fremderRechner();
         angebotsperre = std::move(fremd);
         return stand;
     }
     return std::nullopt;
+}
+
+QString Sicherungskopie::angebotenVonRechner() const
+{
+    return angebotsrechner;
 }
 
 void Sicherungskopie::hinterlasseneEntfernen()
@@ -150,5 +263,6 @@ void Sicherungskopie::hinterlasseneEntfernen()
     if (!angeboteneDatei.isEmpty())
         QFile::remove(angeboteneDatei);
     angeboteneDatei.clear();
-    angebotsperre.reset();
+    angebotsrechner.clear();
+    angebotsperre.entfernen();
 }

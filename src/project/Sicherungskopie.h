@@ -5,24 +5,27 @@
 //
 // Every running program has one copy file of its own, "<name>.kopie", and
 // holds the lock file "<name>.sperre" beside it from start to end, before
-// the copy is first written. A copy whose lock nobody holds was left by a
-// program that ended or crashed: a program starting later may claim it by
-// taking its lock, offer it, and then remove it. Two programs never offer
-// the same copy, and a copy that a running program still writes is never
-// offered. A copy is written through the shared safe writer, so it is
-// always whole: the one before or the one after.
+// the copy is first written (project/Sperrdatei.h). A copy whose lock no
+// process holds was left by a program that ended or crashed, on this
+// machine or another one sharing the folder: a program starting later may
+// claim it by taking its lock, offer it, and then remove it. Two programs
+// never offer the same copy, and a copy that a running program still
+// writes is never offered. A copy is written through the shared safe
+// writer, so it is always whole: the one before or the one after.
+//
+// Only a copy that was read completely and is no copy at all is removed
+// unasked. One that cannot be opened or read now, or that a later version
+// of the program wrote, stays for a later start or that version.
 
 #include "project/Dateibindung.h"
+#include "project/Sperrdatei.h"
 #include "project/TProjektdaten.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
-#include <memory>
 #include <optional>
-
-class QLockFile;
 
 // The shown project apart from its file: the record as the page shows it,
 // its name, the bond to its file, and what "Speichern" would propose.
@@ -39,8 +42,11 @@ struct Eingabestand {
 };
 
 QByteArray StandZuBytes(const Eingabestand &stand);
-// Nothing for bytes that are not a whole copy of this format.
+// Nothing for bytes that are not a whole copy of this format; bytes after
+// a whole copy are left for later versions and ignored.
 std::optional<Eingabestand> StandAusBytes(const QByteArray &bytes);
+// The bytes begin as a copy of a later format than this program writes.
+bool SpaetereFassung(const QByteArray &bytes);
 
 class Sicherungskopie {
 public:
@@ -50,27 +56,37 @@ public:
 
     // Takes the lock of this program's copy; creates the folder.
     explicit Sicherungskopie(const QString &ordner = Standardordner());
-    // Releases the locks; the copy file stays.
+    // Removes this program's lock and releases the claimed one; the copy
+    // files stay.
     ~Sicherungskopie();
     Sicherungskopie(const Sicherungskopie &) = delete;
     Sicherungskopie &operator=(const Sicherungskopie &) = delete;
 
-    // False when the copy could not be written; the one before stays.
-    bool schreiben(const Eingabestand &stand);
+    // Nothing when the copy was written; otherwise why not, in German and
+    // naming the folder. The copy before stays.
+    std::optional<QString> schreiben(const Eingabestand &stand);
     void entfernen();
     QString datei() const;
 
     // The newest copy left by a program that has ended, claimed for this
     // one until it is taken (hinterlasseneEntfernen) or this one ends.
-    // Copies that cannot be read are removed on the way. A copy claimed
-    // before is given up first.
+    // Copies read completely that are no copies are removed on the way. A
+    // copy claimed before is given up first.
     std::optional<Eingabestand> hinterlassene();
+    // The machine whose program left the copy offered, when it was another
+    // one; empty otherwise.
+    QString angebotenVonRechner() const;
     void hinterlasseneEntfernen();
 
 private:
+    // Creates the folder and takes this program's lock: 0, or errno, with
+    // the part of the path that failed in stelle.
+    int sperren(QString &stelle);
+
     QString ordner;
     QString name;
-    std::unique_ptr<QLockFile> sperre;
+    Sperrdatei sperre;
     QString angeboteneDatei;
-    std::unique_ptr<QLockFile> angebotsperre;
+    Sperrdatei angebotsperre;
+    QString angebotsrechner;
 };

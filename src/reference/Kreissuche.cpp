@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 std::vector<Kreis> Lesen()
@@ -29,6 +31,45 @@ std::vector<Kreis> Lesen()
     return kreise;
 }
 
+// "name [teil]" with the class and seat the list gives name.
+Vorgaenger VorgaengerLesen(const QString &feld)
+{
+    static const QRegularExpression form(QStringLiteral("^([^\\[]*?)\\s*(?:\\[(.*)\\])?$"));
+    const QRegularExpressionMatch teile = form.match(feld.trimmed());
+    Vorgaenger v{teile.captured(1), teile.captured(2), false, {}};
+    const auto &kreise = Windkreise();
+    const auto gelistet = std::find_if(kreise.begin(), kreise.end(), [&](const Kreis &k) { return k.name == v.name; });
+    if (gelistet != kreise.end()) {
+        v.windstark = true;
+        v.sitz = gelistet->sitz;
+    }
+    return v;
+}
+
+std::vector<Kreisreform> ReformenLesen()
+{
+    std::vector<Kreisreform> reformen;
+    for (const QString &zeile : ReferenztextLaden(QStringLiteral(":/texts/kreisreformen.txt")).split(u'\n')) {
+        if (zeile.trimmed().isEmpty() || zeile.startsWith(u'#'))
+            continue;
+        const QStringList felder = zeile.split(u'|');
+        Kreisreform reform{felder.value(0).trimmed(), felder.value(1).toInt(), {}};
+        for (qsizetype i = 2; i < felder.size(); ++i)
+            reform.vorgaenger.push_back(VorgaengerLesen(felder[i]));
+        reformen.push_back(reform);
+    }
+    return reformen;
+}
+
+// Every word of the query begins a word of the text.
+bool Passt(const QStringList &woerter, const QString &text)
+{
+    const QStringList worte = Suchform(text).split(u' ', Qt::SkipEmptyParts);
+    return std::all_of(woerter.begin(), woerter.end(), [&](const QString &w) {
+        return std::any_of(worte.begin(), worte.end(), [&](const QString &t) { return t.startsWith(w); });
+    });
+}
+
 } // namespace
 
 const std::vector<Kreis> &Windkreise()
@@ -37,25 +78,40 @@ const std::vector<Kreis> &Windkreise()
     return kreise;
 }
 
+const std::vector<Kreisreform> &Kreisreformen()
+{
+    static const std::vector<Kreisreform> reformen = ReformenLesen();
+    return reformen;
+}
+
 QString Suchform(const QString &text)
 {
     QString t = text.toLower();
     t.replace(u'ä', u'a').replace(u'ö', u'o').replace(u'ü', u'u').replace(QStringLiteral("ß"), QStringLiteral("ss"));
+    // The spellings without umlauts, folded alike on both sides.
+    t.replace(QStringLiteral("ae"), QStringLiteral("a"))
+        .replace(QStringLiteral("oe"), QStringLiteral("o"))
+        .replace(QStringLiteral("ue"), QStringLiteral("u"));
     static const QRegularExpression trenner(QStringLiteral("[-();/,.]+|\\s+"));
     return t.split(trenner, Qt::SkipEmptyParts).join(u' ');
 }
 
-std::vector<Kreis> Kreissuche(const QString &anfrage)
+Suchergebnis Kreissuche(const QString &anfrage)
 {
     static const QStringList ignoriert{QStringLiteral("landkreis"), QStringLiteral("kreis"), QStringLiteral("lk"),
                                        QStringLiteral("stadt")};
     QStringList woerter = Suchform(anfrage).split(u' ', Qt::SkipEmptyParts);
     woerter.removeIf([](const QString &w) { return ignoriert.contains(w); });
-    std::vector<Kreis> treffer;
+    Suchergebnis ergebnis;
     for (const Kreis &k : Windkreise()) {
-        const QString eintrag = Suchform(k.name + u' ' + k.sitz);
-        if (std::all_of(woerter.begin(), woerter.end(), [&](const QString &w) { return eintrag.contains(w); }))
-            treffer.push_back(k);
+        if (Passt(woerter, k.name + u' ' + k.sitz))
+            ergebnis.kreise.push_back(k);
     }
-    return treffer;
+    if (woerter.isEmpty())
+        return ergebnis;
+    for (const Kreisreform &r : Kreisreformen()) {
+        if (Passt(woerter, r.name))
+            ergebnis.reformen.push_back(r);
+    }
+    return ergebnis;
 }

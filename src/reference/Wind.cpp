@@ -42,45 +42,108 @@ TWindeinstufung::TWindeinstufung(QWidget *parent)
         Zeilenabstand(spalte, 12);
     connect(Button1, &QPushButton::clicked, this, &TWindeinstufung::Button1Click);
     connect(EditSuche, &QLineEdit::textChanged, this, &TWindeinstufung::EditSucheChange);
+    connect(EditSuche, &QLineEdit::returnPressed, this, &TWindeinstufung::EditSucheReturnPressed);
     connect(ListeTreffer, &QListWidget::activated, this,
             [this](const QModelIndex &index) { ListeTrefferActivated(index.row()); });
     LabelAusgabe->setFont(Programmschrift(10));
 }
 
+namespace {
+
+constexpr int Lage = Qt::UserRole;         // the class a row offers; none for other rows
+constexpr int Frage = Qt::UserRole + 1;    // what the offer says of the district
+
+void Hinzufuegen(QListWidget *liste, const QString &text, const QString &lage = {}, const QString &frage = {})
+{
+    auto *zeile = new QListWidgetItem(text, liste);
+    if (lage.isEmpty()) {
+        zeile->setFlags(Qt::ItemIsEnabled);
+        return;
+    }
+    zeile->setData(Lage, lage);
+    zeile->setData(Frage, frage);
+}
+
+} // namespace
+
+// Listed districts first, then today's districts with the former ones they
+// were formed from.
 void TWindeinstufung::EditSucheChange()
 {
     const bool suchen = !EditSuche->text().trimmed().isEmpty();
     ListeTreffer->clear();
     if (suchen) {
-        const std::vector<Kreis> treffer = Kreissuche(EditSuche->text());
-        for (const Kreis &k : treffer)
-            ListeTreffer->addItem(k.name + QStringLiteral(" – ") + k.sitz);
-        if (treffer.empty())
-            ListeTreffer->addItem(QStringLiteral("Kein Kreis der Liste passt: ein nicht genannter Ort ist windschwach."));
-        else
-            ListeTreffer->setCurrentRow(0);
+        const Suchergebnis treffer = Kreissuche(EditSuche->text());
+        const QString stark = QStringLiteral("windstark");
+        const QString schwach = QStringLiteral("windschwach");
+        for (const Kreis &k : treffer.kreise)
+            Hinzufuegen(ListeTreffer, k.name + QStringLiteral(" – ") + k.sitz, stark,
+                        QStringLiteral("„%1“ (Sitz %2) steht in der Liste der windstarken Kreise.").arg(k.name, k.sitz));
+        for (const Kreisreform &r : treffer.reformen) {
+            Hinzufuegen(ListeTreffer, QStringLiteral("%1 (seit %2), gebildet aus:").arg(r.name).arg(r.jahr));
+            for (const Vorgaenger &v : r.vorgaenger) {
+                const QString teil = v.teil.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(v.teil);
+                if (v.windstark)
+                    Hinzufuegen(ListeTreffer, QStringLiteral("    %1 – %2%3: windstark").arg(v.name, v.sitz, teil),
+                                stark,
+                                QStringLiteral("„%1“ (Sitz %2), heute Teil von „%3“, steht in der Liste der "
+                                               "windstarken Kreise.")
+                                    .arg(v.name, v.sitz, r.name));
+                else
+                    Hinzufuegen(ListeTreffer, QStringLiteral("    %1%2: windschwach (nicht in der Liste)").arg(v.name, teil),
+                                schwach,
+                                QStringLiteral("„%1“, heute Teil von „%2“, steht nicht in der Liste: ein nicht "
+                                               "genannter Kreis ist windschwach.")
+                                    .arg(v.name, r.name));
+            }
+        }
+        if (treffer.leer())
+            Hinzufuegen(ListeTreffer,
+                        QStringLiteral("„%1“ wurde nicht gefunden. Ein Ort steht nur unter seinem Landkreis: schlagen "
+                                       "Sie nach, zu welchem Kreis die Gemeinde gehört, und suchen Sie nach ihm.")
+                            .arg(EditSuche->text().trimmed()));
+        for (int i = 0; i < ListeTreffer->count(); ++i) {
+            if (ListeTreffer->item(i)->data(Lage).isValid()) {
+                ListeTreffer->setCurrentRow(i);
+                break;
+            }
+        }
     }
     ListeTreffer->setVisible(suchen);
     for (QTextEdit *spalte : {Memo_Spalte1, Memo_Spalte2, Memo_Spalte3, Memo1})
         spalte->setVisible(!suchen);
 }
 
+// Enter in the search field takes the only district there is.
+void TWindeinstufung::EditSucheReturnPressed()
+{
+    int einzige = -1;
+    for (int i = 0; i < ListeTreffer->count(); ++i) {
+        if (!ListeTreffer->item(i)->data(Lage).isValid())
+            continue;
+        if (einzige >= 0)
+            return;
+        einzige = i;
+    }
+    if (einzige >= 0)
+        ListeTrefferActivated(einzige);
+}
+
 void TWindeinstufung::ListeTrefferActivated(int zeile)
 {
-    const std::vector<Kreis> treffer = Kreissuche(EditSuche->text());
-    if (zeile < 0 || std::size_t(zeile) >= treffer.size())
+    const QListWidgetItem *eintrag = ListeTreffer->item(zeile);
+    if (!eintrag || !eintrag->data(Lage).isValid())
         return;
-    const Kreis &k = treffer[std::size_t(zeile)];
-    QMessageBox frage(QMessageBox::Question, windowTitle(),
-                      QStringLiteral("„%1“ (Sitz %2) steht in der Liste der windstarken Kreise.").arg(k.name, k.sitz),
-                      QMessageBox::NoButton, this);
-    QPushButton *uebernehmen =
-        frage.addButton(QStringLiteral("Gebäudelage „windstark“ übernehmen"), QMessageBox::AcceptRole);
+    const QString lage = eintrag->data(Lage).toString();
+    QMessageBox frage(QMessageBox::Question, windowTitle(), eintrag->data(Frage).toString(), QMessageBox::NoButton,
+                      this);
+    QPushButton *uebernehmen = frage.addButton(QStringLiteral("Gebäudelage „%1“ übernehmen").arg(lage),
+                                               QMessageBox::AcceptRole);
     frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     frage.setDefaultButton(uebernehmen);
     frage.exec();
     if (frage.clickedButton() == uebernehmen)
-        emit lageGewaehlt(QStringLiteral("windstark"));
+        emit lageGewaehlt(lage);
 }
 
 void TWindeinstufung::Button1Click()

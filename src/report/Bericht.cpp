@@ -45,17 +45,19 @@ public:
     std::vector<Seitenelement> elemente;
 };
 
-// The hints in the free room right of the logo, above the title, as many
-// lines as it holds; what does not fit is named by a last line.
+// The hints in the free room right of the logo, above the title, in type
+// of at least 8 pt, as many lines as it holds; what does not fit is named
+// by a last line and stands in the Rechenweg.
 void Hinweisblock(Seite &s, const QStringList &hinweise)
 {
     if (hinweise.isEmpty())
         return;
     constexpr int Links = 1000;
     constexpr int Oben = 200;
-    constexpr int Ende = 650;
-    constexpr int Hoehe = 28;
-    constexpr int Abstand = 34;
+    constexpr int Ende = 660;
+    // A character cell of 3.3 mm: 8.1 pt type.
+    constexpr int Hoehe = 33;
+    constexpr int Abstand = 37;
     const Textbreiten breiten(Hoehe, false);
     s.zeile(Links, Oben, Texthoehe, true, QStringLiteral("Hinweise zur Eingabe:"));
     QStringList zeilen;

@@ -41,6 +41,9 @@ void TestBefehlszeile::initTestCase()
     daten.setzeText(Projektfeld::Ergebnis, QStringLiteral("Lüftungstechnische Maßnahme ist notwendig !"));
     QVERIFY(ProjektdateiSchreiben(ordner.filePath("haus.lkz"), daten).gelungen());
     QVERIFY(ProjektdateiSchreiben(ordner.filePath("-strich.lkz"), daten).gelungen());
+    // A project renamed by mistake.
+    QVERIFY(ProjektdateiSchreiben(ordner.filePath("projekt.pdf"), daten).gelungen());
+    QVERIFY(ProjektdateiSchreiben(ordner.filePath("zwei\nZeilen.lkz"), daten).gelungen());
     QFile kurz(ordner.filePath("kurz.lkz"));
     QVERIFY(kurz.open(QIODevice::WriteOnly));
     kurz.write(QByteArray(100, '\0'));
@@ -74,14 +77,25 @@ void TestBefehlszeile::lesen_data()
         << QStringList{"luvanto", "--", "-strich.lkz"} << A::Starten << "-strich.lkz" << "";
     QTest::newRow("zwei Pfade") << QStringList{"luvanto", "a.lkz", "b.lkz"} << A::Fehler << ""
                                 << "luvanto: Es kann nur eine Projektdatei geöffnet werden.\n"
-                                   "Aufruf: luvanto [PROJEKT.lkz]\n";
+                                   "Aufruf: luvanto [PROJEKT.lkz]\n"
+                                   "        luvanto --pruefen PFAD…\n"
+                                   "        luvanto --pdf ZIEL.pdf PFAD…\n";
     QTest::newRow("leerer Pfad") << QStringList{"luvanto", ""} << A::Fehler << ""
                                  << "Der Name der Projektdatei ist leer.";
     QTest::newRow("unbekannte Option") << QStringList{"luvanto", "-x", "haus.lkz"} << A::Fehler << ""
                                        << "luvanto: Unbekannte Option 'x'.\nAufruf:";
     QTest::newRow("unbekannte lange Option")
         << QStringList{"/usr/bin/luvanto", "--drucken"} << A::Fehler << ""
-        << "luvanto: Unbekannte Option 'drucken'.\nAufruf: luvanto [PROJEKT.lkz]\nMehr mit: luvanto --help\n";
+        << "luvanto: Unbekannte Option 'drucken'.\nAufruf: luvanto [PROJEKT.lkz]\n"
+           "        luvanto --pruefen PFAD…\n        luvanto --pdf ZIEL.pdf PFAD…\nMehr mit: luvanto --help\n";
+    QTest::newRow("--pdf") << QStringList{"luvanto", "--pdf", "haus.PDF", "."} << A::SammelPdf << "" << "";
+    // "luvanto --pdf WE*.lkz": the first project would be overwritten.
+    QTest::newRow("--pdf ohne Ziel") << QStringList{"luvanto", "--pdf", "haus.lkz", "kurz.lkz"} << A::Fehler
+                                     << "" << "luvanto: Das Ziel „" + haus + "“ endet nicht auf .pdf.";
+    QTest::newRow("--pdf Ziel ist Eingabe") << QStringList{"luvanto", "--pdf", "x.pdf", "./x.pdf"} << A::Fehler
+                                            << "" << "ist zugleich eine der Projektdateien.";
+    QTest::newRow("--pdf Ziel ist Projekt") << QStringList{"luvanto", "--pdf", "projekt.pdf", "."} << A::Fehler
+                                            << "" << "ist eine vorhandene Projektdatei";
     QTest::newRow("Option von Qt") << QStringList{"luvanto", "-platform", "offscreen"} << A::Fehler << ""
                                    << "Unbekannte Option 'platform'.";
     QTest::newRow("Wert für Hilfe") << QStringList{"luvanto", "--help=ja"} << A::Fehler << ""
@@ -99,6 +113,7 @@ void TestBefehlszeile::lesen_data()
 
 void TestBefehlszeile::lesen()
 {
+    using A = Befehlszeile::Art;
     QFETCH(QStringList, argumente);
     QFETCH(Befehlszeile::Art, art);
     QFETCH(QString, pfad);
@@ -108,7 +123,7 @@ void TestBefehlszeile::lesen()
     QCOMPARE(b.art, art);
     QCOMPARE(b.pfad, pfad.isEmpty() ? QString() : ordner.filePath(pfad));
     QVERIFY2(b.text.contains(text), qPrintable(b.text));
-    QCOMPARE(b.text.isEmpty(), art == Befehlszeile::Art::Starten);
+    QCOMPARE(b.text.isEmpty(), b.Rueckgabewert() == 0 && art != A::Hilfe && art != A::Version);
     QCOMPARE(b.Rueckgabewert(), art == Befehlszeile::Art::Fehler ? 2 : 0);
 }
 
@@ -127,6 +142,8 @@ void TestBefehlszeile::projektOeffnen_data()
     QTest::newRow("fehlende Datei") << "weg.lkz" << nicht + "Datei nicht gefunden." << "" << "" << false;
     QTest::newRow("zu kurze Datei") << "kurz.lkz" << nicht + "Versuch hinter dem Dateiende zu lesen." << ""
                                     << "kurz.lkz" << false;
+    QTest::newRow("Zeilenumbruch im Namen") << "zwei\nZeilen.lkz" << "" << "Haus Sonnenhang" << "zwei\nZeilen.lkz"
+                                           << true;
     QTest::newRow("Verweis auf sich selbst")
         << "schleife.lkz" << nicht + "Symbolische Verknüpfungen bilden eine Schleife." << "" << "" << false;
 }
@@ -155,7 +172,8 @@ void TestBefehlszeile::projektOeffnen()
     QCOMPARE(programm.Form1->Panel6->isHidden(), arbeitsseite);
     if (arbeitsseite) {
         QCOMPARE(programm.Form1->Label31->text(), QStringLiteral("Lüftungstechnische Maßnahme ist notwendig !"));
-        QVERIFY(programm.Form1->windowTitle().endsWith(QDir::separator() + NameZumZeigen(argument)));
+        QVERIFY(programm.Form1->windowTitle().endsWith(QDir::separator()
+                                                       + NameZumZeigen(argument).replace(u'\n', u'?')));
         QCOMPARE(programm.Form1->focusWidget(), programm.Form1->Edit2);
     }
 }

@@ -73,6 +73,7 @@ private slots:
     void hauptfensterSchliessenBeendet();
     void deutscheDialogtexte();
     void speichernOeffnenUndNeu();
+    void vorschlagNachNeuerEinheit();
     void zuletztVerwendetNachNeustart();
     void absturzVerliertNichts_data();
     void absturzVerliertNichts();
@@ -290,6 +291,32 @@ void TestProgramm::deutscheDialogtexte()
     QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Öffnen"));
 }
 
+// The next unit is proposed under its own object name beside the unit it
+// was started from; a name that is taken counts up.
+void TestProgramm::vorschlagNachNeuerEinheit()
+{
+    QTemporaryDir ordner;
+    TForm1 &form = *programm->Form1;
+    QTest::mouseClick(form.Image7, Qt::LeftButton);
+    QTest::keyClicks(form.Edit2, "WE 01 EG links");
+    Dialogantwort erste(ordner.filePath("WE 01 EG links.lkz"));
+    form.Speichern1->trigger();
+    QVERIFY(erste.gesehen);
+
+    form.NeueNutzungseinheit1->trigger();
+    QTest::keyClicks(form.Edit2, "WE 02 EG rechts");
+    Dialogantwort zweite(QString{});
+    form.Speichern1->trigger();
+    QVERIFY(zweite.gesehen);
+    QCOMPARE(zweite.vorgeschlagen, QStringLiteral("WE 02 EG rechts.lkz"));
+    QCOMPARE(zweite.ordner, QDir(ordner.path()).absolutePath());
+
+    form.Edit2->setText("WE 01 EG links");
+    Dialogantwort dritte(QString{});
+    form.Speichern1->trigger();
+    QCOMPARE(dritte.vorgeschlagen, QStringLiteral("WE 01 EG links 2.lkz"));
+}
+
 void TestProgramm::speichernOeffnenUndNeu()
 {
     QTemporaryDir ordner;
@@ -305,12 +332,15 @@ void TestProgramm::speichernOeffnenUndNeu()
     QCOMPARE(programm->Projektname, pfad);
     QCOMPARE(programm->daten.text(Projektfeld::Objektbezeichnung), QStringLiteral("Haus Sonnenhang"));
 
-    // "Neu" empties the record but keeps the project name and the title.
-    const QString titel = form.windowTitle();
+    // "Neu" empties the record and starts a project of no file: the title
+    // and "Speichern" no longer name the one before.
+    QCOMPARE(form.windowTitle(), Fenstertitel(pfad));
+    QTest::keyClicks(form.Edit2, " Ost");
+    QCOMPARE(form.windowTitle(), QStringLiteral("* ") + Fenstertitel(pfad));
     form.Neu1->trigger();
     QCOMPARE(programm->daten.text(Projektfeld::Objektbezeichnung), QString());
-    QCOMPARE(programm->Projektname, pfad);
-    QCOMPARE(form.windowTitle(), titel);
+    QCOMPARE(programm->Projektname, QString());
+    QCOMPARE(form.windowTitle(), form.Starttitel());
     QCOMPARE(form.Edit2->text(), QString());
 
     form.Button2->click();

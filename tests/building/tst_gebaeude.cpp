@@ -7,9 +7,12 @@
 #include "building/Gebaeudeuebersicht.h"
 #include "building/Nachrechnung.h"
 #include "building/Sammelpdf.h"
+#include "fileio/Dateiname.h"
 #include "project/Projektaufbau.h"
 
 #include <QProcess>
+
+#include <cstdio>
 
 namespace {
 
@@ -62,10 +65,13 @@ private slots:
     void pruefung_data();
     void pruefung();
     void csv();
+    void csvFormeln_data();
+    void csvFormeln();
     void befehlszeile_data();
     void befehlszeile();
     void sammelPdf();
     void uebersichtFolgtDemOrdner();
+    void nameOhneUtf8();
     void neueNutzungseinheit();
     void naechsterDateiname_data();
     void naechsterDateiname();
@@ -169,17 +175,54 @@ void TestGebaeude::csv()
     QVERIFY(!GebaeudeCsv({}, false).startsWith("\xEF"));
 }
 
+void TestGebaeude::csvFormeln_data()
+{
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<QString>("objekt");
+    QTest::addColumn<QString>("flaeche");
+    QTest::addColumn<QString>("zeile");  // the line up to the area
+    QTest::newRow("Formel") << "WE 1.lkz" << "=HYPERLINK(\"http://x\")" << "45"
+                            << "WE 1.lkz;\"'=HYPERLINK(\"\"http://x\"\")\";;;45;";
+    QTest::newRow("Plus, At") << "+WE.lkz" << "@SUMME(A1)" << "=1" << "'+WE.lkz;'@SUMME(A1);;;'=1;";
+    QTest::newRow("Tab, Wagenrücklauf") << "WE 1.lkz" << "\tA" << "\r1" << "WE 1.lkz;'\tA;;;\"'\r1\";";
+    QTest::newRow("Minus vor Text, Zahlen bleiben") << "-x.lkz" << "-1+2" << "-12,0" << "'-x.lkz;'-1+2;;;-12,0;";
+}
+
+// Texts from project files never reach a spreadsheet as formulas.
+void TestGebaeude::csvFormeln()
+{
+    QFETCH(QString, datei);
+    QFETCH(QString, objekt);
+    QFETCH(QString, flaeche);
+    QFETCH(QString, zeile);
+    Einheit e;
+    e.datei = datei;
+    e.gespeichert.setzeText(F::Objektbezeichnung, objekt);
+    e.gespeichert.setzeText(F::FlaecheNE, flaeche);
+    const QString csv = QString::fromUtf8(CsvZeile(e));
+    QVERIFY2(csv.startsWith(zeile), qPrintable(csv));
+}
+
 void TestGebaeude::befehlszeile_data()
 {
     QTest::addColumn<QStringList>("argumente");
     QTest::addColumn<bool>("kaputt");
     QTest::addColumn<int>("code");
-    QTest::newRow("Ordner stimmt") << QStringList{"--pruefen", "."} << false << 0;
-    QTest::newRow("Datei stimmt") << QStringList{"--pruefen", "WE 1.lkz"} << false << 0;
-    QTest::newRow("eine kaputt") << QStringList{"--pruefen", "."} << true << 1;
-    QTest::newRow("fehlt") << QStringList{"--pruefen", "WE 9.lkz"} << false << 1;
-    QTest::newRow("ohne Pfad") << QStringList{"--pruefen"} << false << 2;
-    QTest::newRow("beides") << QStringList{"--pruefen", "--pdf", "a.pdf", "."} << false << 2;
+    QTest::addColumn<QString>("meldung");  // a part of standard error
+    QTest::newRow("Ordner stimmt") << QStringList{"--pruefen", "."} << false << 0 << "";
+    QTest::newRow("Datei stimmt") << QStringList{"--pruefen", "WE 1.lkz"} << false << 0 << "";
+    QTest::newRow("eine kaputt") << QStringList{"--pruefen", "."} << true << 1 << "";
+    QTest::newRow("fehlt") << QStringList{"--pruefen", "WE 9.lkz"} << false << 1 << "";
+    QTest::newRow("ohne Pfad") << QStringList{"--pruefen"} << false << 2 << "Aufruf:";
+    QTest::newRow("beides") << QStringList{"--pruefen", "--pdf", "a.pdf", "."} << false << 2 << "--pdf ZIEL.pdf";
+    QTest::newRow("leerer Ordner") << QStringList{"--pruefen", "leer"} << false << 1
+                                   << "/leer“ liegt keine Projektdatei (.lkz).";
+    // A table of more than 1109 bytes would be read as a project.
+    QTest::newRow("CSV-Datei") << QStringList{"--pruefen", "WE 1.lkz", "tabelle.csv"} << false << 1 << "";
+    QTest::newRow("Ausgabe voll") << QStringList{"--pruefen", ">/dev/full", "."} << false << 1
+                                  << "Die Tabelle konnte nicht vollständig ausgegeben werden: Zu wenig Speicherplatz.";
+    QTest::newRow("--pdf ohne Projekte") << QStringList{"--pdf", "leer.pdf", "leer"} << false << 1
+                                         << "/leer“ liegt keine Projektdatei (.lkz).";
 }
 
 // The real program, without a display.
@@ -188,21 +231,39 @@ void TestGebaeude::befehlszeile()
     QFETCH(QStringList, argumente);
     QFETCH(bool, kaputt);
     QFETCH(int, code);
+    QFETCH(QString, meldung);
     Wohnung(a->form, QStringLiteral("WE 1"), QStringLiteral("45"));
     speichern(QStringLiteral("WE 1.lkz"));
     if (kaputt)
         QVERIFY(QFile(pfad(QStringLiteral("WE 2.lkz"))).open(QIODevice::WriteOnly));
+    QVERIFY(QDir(ordner->path()).mkdir(QStringLiteral("leer")));
+    {
+        QFile tabelle(pfad(QStringLiteral("tabelle.csv")));
+        QVERIFY(tabelle.open(QIODevice::WriteOnly));
+        tabelle.write(GebaeudeCsv(EinheitenLesen({pfad(QStringLiteral("WE 1.lkz"))}), true).repeated(4));
+    }
     QProcess programm;
     programm.setWorkingDirectory(ordner->path());
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.remove(QStringLiteral("DISPLAY"));
     umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
     programm.setProcessEnvironment(umgebung);
+    const bool voll = argumente.removeAll(QStringLiteral(">/dev/full")) > 0;
+    if (voll)
+        programm.setStandardOutputFile(QStringLiteral("/dev/full"));
     programm.start(QStringLiteral(LUVANTO_PROGRAMM), argumente);
     QVERIFY(programm.waitForFinished(60000));
+    const QString fehler = QString::fromLocal8Bit(programm.readAllStandardError());
+    QVERIFY2(fehler.contains(meldung), qPrintable(fehler));
     QCOMPARE(programm.exitCode(), code);
-    if (code != 2)
-        QVERIFY(programm.readAllStandardOutput().startsWith("Datei;Objektbezeichnung;"));
+    const QByteArray ausgabe = programm.readAllStandardOutput();
+    if (code != 2 && !voll && argumente.first() == QLatin1String("--pruefen"))
+        QVERIFY(ausgabe.startsWith("Datei;Objektbezeichnung;"));
+    if (argumente.contains(QStringLiteral("tabelle.csv")))
+        QVERIFY2(ausgabe.contains("tabelle.csv" + QByteArray(Spaltenzahl - 2, ';')
+                                  + "keine Projektdatei: der Name endet nicht auf .lkz;"),
+                 ausgabe);
+    QVERIFY(!QFile::exists(pfad(QStringLiteral("leer.pdf"))));
 }
 
 // One overview page, then a report page for each project; a broken file
@@ -275,6 +336,21 @@ void TestGebaeude::uebersichtFolgtDemOrdner()
     speichern(QStringLiteral("WE 2.lkz"));
     QTRY_COMPARE(fenster.Tabelle->model()->rowCount(), 3);
     QCOMPARE(fenster.Tabelle->model()->index(1, int(Spalte::Datei)).data().toString(), QStringLiteral("WE 2.lkz"));
+}
+
+// A file from an old archive whose name holds a Latin-1 byte is listed
+// and checked like any other, its name shown with the letter.
+void TestGebaeude::nameOhneUtf8()
+{
+    Wohnung(a->form, QStringLiteral("WE 1"), QStringLiteral("45"));
+    speichern(QStringLiteral("WE 1.lkz"));
+    const QString latin1 = NameAusBytes(QFile::encodeName(ordner->path()) + "/B\xfcro.lkz");
+    QVERIFY(ProjektdateiSchreiben(latin1, a->daten).gelungen());
+    const std::vector<Einheit> einheiten = EinheitenLesen(Projektdateien(ordner->path()));
+    QCOMPARE(std::remove(NameAlsBytes(latin1).constData()), 0);
+    QCOMPARE(einheiten.size(), std::size_t(2));
+    QCOMPARE(Zelle(einheiten[0], Spalte::Datei), QStringLiteral("Büro.lkz"));
+    QCOMPARE(einheiten[0].pruefung, QStringLiteral("stimmt"));
 }
 
 void TestGebaeude::neueNutzungseinheit()

@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t lae
     if (!ergebnis.gelungen())
         return 0;
     Fenster->Neu1Click();
-    ProjektLaden(*Fenster, record);
+    ProjektLaden(Fenster->seite(), record);
     TProjektdaten gesichert;
-    ProjektSichern(*Fenster, gesichert);
+    ProjektSichern(Fenster->seite(), gesichert);
     for (int i = 0; i < TProjektdaten::Feldanzahl; ++i) {
         const auto feld = static_cast<Projektfeld>(i);
         if (gesichert.bytes()[TProjektdaten::lage(feld).offset] > TProjektdaten::lage(feld).kapazitaet)

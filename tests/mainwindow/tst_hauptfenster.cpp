@@ -1,10 +1,12 @@
 #include "mainwindow/Adressen.h"
 #include "mainwindow/Lueftung.h"
+#include "windowkit/Tooltipumbruch.h"
 #include "windowkit/Version.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include <QWheelEvent>
 #include <qtestspontaneevent.h>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <map>
@@ -59,6 +62,7 @@ private slots:
     void beendenSchliesst();
     void texteNichtAbgeschnitten();
     void startbilderGeladen();
+    void tooltipImFenster();
 
 private:
     void eingabenMachen();
@@ -248,8 +252,8 @@ void TestHauptfenster::tabReihenfolge_data()
     QTest::addColumn<QString>("neubau");
     QTest::addColumn<QString>("messwert");
     QTest::addColumn<QStringList>("reihe");
-    // Tab steps through day, month and year of the date.
-    const QStringList objekt{"Edit2", "Edit1", "Edit4", "datum", "datum", "datum", "Edit7", "Edit3", "Edit9"};
+    // Tab leaves the date in one step.
+    const QStringList objekt{"Edit2", "Edit1", "Edit4", "datum", "Edit7", "Edit3", "Edit9"};
     const QStringList knoepfe{"Button2", "Button4", "Edit2"};
     QTest::newRow("unbeantwortet")
         << -1 << "ja" << "ja" << objekt + QStringList{"RadioGroup1_0", "RadioGroup3_0"} + knoepfe;
@@ -436,6 +440,24 @@ void TestHauptfenster::startbilderGeladen()
         QVERIFY2(!bild->pixmap().isNull(), qPrintable(bild->objectName()));
         QCOMPARE(bild->pixmap().size(), bild->size());
     }
+}
+
+// A long plain tooltip shows in lines of at most 60 characters, whatever
+// the screen's width.
+void TestHauptfenster::tooltipImFenster()
+{
+    Tooltipumbruch::Einrichten();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QString text = form->Edit10->toolTip();
+    QVERIFY(text.size() > 2 * Tooltipumbruch::Zeichen && !Qt::mightBeRichText(text));
+    QHelpEvent hilfe(QEvent::ToolTip, QPoint(2, 2), form->Edit10->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(form->Edit10, &hilfe);
+    const QStringList zeilen = QToolTip::text().split(u'\n');
+    QVERIFY(zeilen.size() > 2);
+    for (const QString &zeile : zeilen)
+        QVERIFY2(zeile.size() <= Tooltipumbruch::Zeichen, qPrintable(zeile));
+    QCOMPARE(zeilen.join(u' '), text.simplified());
 }
 
 QTEST_MAIN(TestHauptfenster)

@@ -1,4 +1,5 @@
 #include "mainwindow/Bildfeld.h"
+#include "mainwindow/Datumsfeld.h"
 #include "mainwindow/Kombifeld.h"
 #include "mainwindow/RadioGroup.h"
 
@@ -35,6 +36,8 @@ private slots:
     void editGleicherTextLoestNichtsAus();
     void versteckterKnopfVonCodeGeklickt();
     void bildfeldKlick();
+    void datumGetippt_data();
+    void datumGetippt();
 
 private:
     std::unique_ptr<QWidget> fenster;
@@ -232,6 +235,41 @@ void TestSteuerelemente::versteckterKnopfVonCodeGeklickt()
     QSignalSpy klicks(&knopf, &QPushButton::clicked);
     knopf.click();
     QCOMPARE(klicks.count(), 1);
+}
+
+void TestSteuerelemente::datumGetippt_data()
+{
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QDate>("datum");
+    QTest::newRow("mit Punkten") << "15.03.2026" << QDate(2026, 3, 15);
+    QTest::newRow("einstellig mit Punkten") << "1.3.2026" << QDate(2026, 3, 1);
+    QTest::newRow("nur Ziffern") << "15032026" << QDate(2026, 3, 15);
+    QTest::newRow("mit Kommas") << "31,12,2099" << QDate(2099, 12, 31);
+}
+
+// Tabbed into, typed as a German date, tabbed out in one step.
+void TestSteuerelemente::datumGetippt()
+{
+    QFETCH(QString, getippt);
+    QFETCH(QDate, datum);
+    auto *vorher = new QLineEdit(fenster.get());
+    auto *feld = new Datumsfeld(fenster.get());
+    auto *nachher = new QLineEdit(fenster.get());
+    feld->setDisplayFormat("dd.MM.yyyy");
+    feld->setDate(QDate(2009, 1, 1));
+    for (QWidget *w : {static_cast<QWidget *>(vorher), static_cast<QWidget *>(feld), static_cast<QWidget *>(nachher)})
+        w->show();
+    QWidget::setTabOrder(vorher, feld);
+    QWidget::setTabOrder(feld, nachher);
+    fenster->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+    vorher->setFocus();
+    QTest::keyClick(vorher, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), feld);
+    QTest::keyClicks(feld, getippt);
+    QTest::keyClick(feld, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), nachher);
+    QCOMPARE(feld->date(), datum);
 }
 
 void TestSteuerelemente::bildfeldKlick()

@@ -57,6 +57,7 @@ struct Antwort {
     QString ordner;
     int gefragt = 0;
     QStringList ersetzenGefragt;
+    bool fremdGeaendert = false;  // asked about the own file that another program changed
 
     Dateiwahl wahl()
     {
@@ -71,8 +72,9 @@ struct Antwort {
                 ++gefragt;
                 return pfad;
             },
-            [this](QWidget *, const QString &p) {
+            [this](QWidget *, const QString &p, bool fremd) {
                 ersetzenGefragt << p;
+                fremdGeaendert = fremd;
                 return ersetzen;
             },
         };

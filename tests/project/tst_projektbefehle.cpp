@@ -618,6 +618,9 @@ void TestProjektbefehle::ersetzenFragen()
     const bool geschrieben = Speichern1Click(a.form, a.daten, a.Projektname, a.bindung, antwort.wahl());
 
     QCOMPARE(antwort.ersetzenGefragt, gefragt ? QStringList{pfad("WE 1.lkz")} : QStringList());
+    // Its own file changed by another program is asked about as such.
+    QCOMPARE(antwort.fremdGeaendert,
+             dazwischen == Dazwischen::AnderesProgramm || dazwischen == Dazwischen::KopieGeaendert);
     QCOMPARE(geschrieben, !gefragt || ja);
     QCOMPARE(dateiinhalt(pfad("WE 1.lkz")).left(5), geschrieben ? QByteArray("\x04WE 2") : vorher.left(5));
     // "Nein" shows the dialog again, where this user cancels.

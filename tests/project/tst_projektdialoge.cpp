@@ -172,7 +172,9 @@ void TestProjektdialoge::endung_data()
     QTest::addColumn<QString>("datei");
     QTest::newRow("ohne Endung") << "projekt" << "projekt.lkz";
     QTest::newRow("mit .lkz") << "projekt.lkz" << "projekt.lkz";
-    QTest::newRow("mit anderer Endung") << "projekt.alt" << "projekt.alt";
+    QTest::newRow("mit anderer Endung") << "projekt.alt" << "projekt.alt.lkz";
+    QTest::newRow("Punkt im Namen") << "WE 03 1.OG links" << "WE 03 1.OG links.lkz";
+    QTest::newRow("groß geschriebene Endung") << "WE 4.LKZ" << "WE 4.LKZ";
 }
 
 void TestProjektdialoge::endung()

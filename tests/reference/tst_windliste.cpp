@@ -1,6 +1,7 @@
 #include "reference/Kreissuche.h"
 #include "reference/Wind.h"
 
+#include "Dialogantwort.h"
 #include "Textfeld.h"
 
 #include <QtTest>
@@ -30,6 +31,8 @@ private slots:
     void stadtstatus();
     void suche_data();
     void suche();
+    void sucheImFenster_data();
+    void sucheImFenster();
 
 private:
     QList<QStringList> spalten() const;
@@ -271,32 +274,95 @@ void TestWindliste::stadtstatus()
 void TestWindliste::suche_data()
 {
     QTest::addColumn<QString>("anfrage");
-    QTest::addColumn<QStringList>("treffer");  // district – seat, in the list's order
+    // district – seat, in the list's order; then today's districts with
+    // their former ones
+    QTest::addColumn<QStringList>("treffer");
     QTest::newRow("leer: alle") << "" << QStringList{};
     QTest::newRow("klein") << "aurich" << QStringList{"Aurich – Aurich"};
-    QTest::newRow("Landkreis und Umlaut") << "Landkreis Görlitz" << QStringList{"Görlitz; Stadt – Görlitz"};
+    QTest::newRow("Landkreis und Umlaut")
+        << "Landkreis Görlitz"
+        << QStringList{"Görlitz; Stadt – Görlitz", "Landkreis Görlitz 2008: Löbau-Zittau windstark, "
+                                                   "Niederschlesischer Oberlausitzkreis windschwach, Görlitz; Stadt windstark"};
     QTest::newRow("ohne Umlaut, groß") << "MURITZ" << QStringList{"Müritz – Waren (Müritz)"};
+    QTest::newRow("ue für ü") << "Muenster" << QStringList{"Münster; Stadt – Münster"};
+    QTest::newRow("oe für ö, ae für ä") << "Loerrach" << QStringList{"Lörrach – Lörrach"};
     QTest::newRow("ß als ss") << "grossenhain" << QStringList{"Riesa-Großenhain – Großenhain"};
     QTest::newRow("Bindestrich als Leerzeichen") << "Rhein Erft Kreis" << QStringList{"Rhein-Erft-Kreis – Bergheim"};
     QTest::newRow("Sitz über zwei Zeilen") << "freiburg" << QStringList{"Breisgau-Hochschwarzwald – Freiburg im Breisgau"};
     QTest::newRow("Kreis und Stadt") << "Kreis Osnabrück"
                                      << QStringList{"Osnabrück – Osnabrück", "Osnabrück; Stadt – Osnabrück"};
-    QTest::newRow("nicht genannt") << "Passau" << QStringList{"—"};
+    QTest::newRow("nur am Wortanfang") << "Hof" << QStringList{"Hof – Hof", "Hof; Stadt – Hof"};
+    QTest::newRow("heutiger Kreis") << "Vorpommern-Greifswald"
+                                    << QStringList{"Vorpommern-Greifswald 2011: Ostvorpommern windstark, Uecker-Randow "
+                                                   "windstark, Greifswald windstark, Demmin windstark"};
+    QTest::newRow("umbenannt") << "Heidekreis" << QStringList{"Heidekreis 2011: Soltau-Fallingbostel windstark"};
+    QTest::newRow("Kreis und heutiger Landkreis")
+        << "Rostock" << QStringList{"Rostock – Rostock", "Landkreis Rostock 2011: Bad Doberan windstark, Güstrow windstark"};
+    QTest::newRow("nicht genannt") << "Passau" << QStringList{};
+    QTest::newRow("Ort, Postleitzahl") << "Norden 26506" << QStringList{};
 }
 
 void TestWindliste::suche()
 {
     QFETCH(QString, anfrage);
     QFETCH(QStringList, treffer);
+    const Suchergebnis ergebnis = Kreissuche(anfrage);
     QStringList gefunden;
-    for (const Kreis &k : Kreissuche(anfrage))
+    for (const Kreis &k : ergebnis.kreise)
         gefunden << k.name + QStringLiteral(" – ") + k.sitz;
+    for (const Kreisreform &r : ergebnis.reformen) {
+        QStringList vorher;
+        for (const Vorgaenger &v : r.vorgaenger)
+            vorher << v.name + (v.windstark ? " windstark" : " windschwach");
+        gefunden << QStringLiteral("%1 %2: ").arg(r.name).arg(r.jahr) + vorher.join(", ");
+    }
     if (anfrage.isEmpty())
         QCOMPARE(gefunden.size(), 183);
-    else if (treffer == QStringList{"—"})
-        QVERIFY(gefunden.isEmpty());
     else
         QCOMPARE(gefunden, treffer);
+}
+
+void TestWindliste::sucheImFenster_data()
+{
+    QTest::addColumn<QString>("anfrage");
+    QTest::addColumn<QStringList>("zeilen");
+    QTest::addColumn<QString>("lage");  // what Enter in the search field offers to take over
+    QTest::newRow("Ort: keine Einstufung")
+        << "Sylt"
+        << QStringList{"„Sylt“ wurde nicht gefunden. Ein Ort steht nur unter seinem Landkreis: schlagen Sie nach, zu "
+                       "welchem Kreis die Gemeinde gehört, und suchen Sie nach ihm."}
+        << "";
+    QTest::newRow("ein Kreis") << "Heidekreis"
+                               << QStringList{"Heidekreis (seit 2011), gebildet aus:",
+                                              "    Soltau-Fallingbostel – Fallingbostel: windstark"}
+                               << "windstark";
+}
+
+// The rows the window shows; Enter in the search field with a single
+// district offers its class.
+void TestWindliste::sucheImFenster()
+{
+    QFETCH(QString, anfrage);
+    QFETCH(QStringList, zeilen);
+    QFETCH(QString, lage);
+    fenster->EditSuche->setText(anfrage);
+    QStringList gezeigt;
+    for (int i = 0; i < fenster->ListeTreffer->count(); ++i)
+        gezeigt << fenster->ListeTreffer->item(i)->text();
+    QCOMPARE(gezeigt, zeilen);
+
+    auto offen = std::make_shared<bool>(true);  // this row still waits for a question
+    QString gewaehlt;
+    connect(fenster.get(), &TWindeinstufung::lageGewaehlt, this, [&](const QString &l) { gewaehlt = l; });
+    // A row that expects no question leaves its answer waiting: it must
+    // not take the next row's question.
+    Beantworten<QMessageBox>([offen](QMessageBox *box) {
+        if (*offen)
+            box->defaultButton()->click();
+    });
+    QTest::keyClick(fenster->EditSuche, Qt::Key_Return);
+    *offen = false;
+    QCOMPARE(gewaehlt, lage);
 }
 
 QTEST_MAIN(TestWindliste)
