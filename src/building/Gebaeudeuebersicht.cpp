@@ -63,6 +63,8 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(QWidget *parent)
     Tabelle->horizontalHeader()->setStretchLastSection(true);
     Tabelle->setWordWrap(false);
     Tabelle->verticalHeader()->setDefaultSectionSize(Tabelle->fontMetrics().height() + 6);
+    // Rows of one height: tens of thousands of them lay out without measuring each.
+    Tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Fortschritt->hide();
     ordnerWaehlen = OrdnerDialog;
     NebenfensterEinrichten(this);

@@ -13,7 +13,7 @@ namespace {
 
 // A batch goes to the window after this many units, or after this long.
 constexpr std::size_t ErsteZeilen = 50;
-constexpr qint64 BatchMs = 150;
+constexpr qint64 BatchMs = 40;
 constexpr qint64 NachsehenMs = 1000;
 
 struct Stand {
