@@ -64,13 +64,11 @@ TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
     // the page's order stand unless those of that way are the stored ones.
     if (d.text(F::AnforderungenSHE) != QLatin1String("0")
         && Pruefung(d, ergebnis, ohneBerechnung) != QLatin1String("stimmt")) {
-        const QString ersteUrteil = urteilText;
         const bool ersteOhne = ohneBerechnung;
         std::vector<Pruefhinweis> ersteHinweise = hinweisListe;
         TProjektdaten zuletzt = eingeben(d, true);
         if (Pruefung(d, zuletzt, ohneBerechnung) == QLatin1String("stimmt"))
             return zuletzt;
-        urteilText = ersteUrteil;
         ohneBerechnung = ersteOhne;
         hinweisListe = std::move(ersteHinweise);
     }
@@ -117,15 +115,9 @@ TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZul
     TProjektdaten ergebnis = d;
     for (const Rechenslot &r : Rechenslots)
         ergebnis.setzeText(r.feld, QString::fromStdString(blatt.text(r.element)));
-    urteilText = blatt.sichtbar(S::Label31) ? QString::fromStdString(blatt.text(S::Label31)) : QString();
     ohneBerechnung = !blatt.sichtbar(S::Panel2);
     hinweisListe = Pruefhinweise(weg, blatt, QDate::currentDate().year());
     return ergebnis;
-}
-
-QString Nachrechnung::urteil() const
-{
-    return urteilText;
 }
 
 std::vector<Pruefhinweis> Nachrechnung::hinweiseBeimOeffnen(const TProjektdaten &gespeichert)

@@ -42,10 +42,6 @@ public:
     // calculation: its results are hidden and only the verdict counts.
     bool nurUrteil() const { return ohneBerechnung; }
 
-    // The verdict line of the last recomputation as the page shows it:
-    // empty while there is none.
-    QString urteil() const;
-
     // The hints on the input of the last recomputation.
     const std::vector<Pruefhinweis> &hinweise() const { return hinweisListe; }
 
@@ -61,7 +57,6 @@ public:
 private:
     TProjektdaten eingeben(const TProjektdaten &gespeichert, bool anforderungZuletzt);
 
-    QString urteilText;
     bool ohneBerechnung = false;
     std::vector<Pruefhinweis> hinweisListe;
 };

@@ -518,11 +518,6 @@ void TForm1::Behandeln(Steuerelement element)
     }
 }
 
-void TForm1::UrteilVermerken(Rechenweg::Urteilsgeber geber)
-{
-    blatt->urteilVermerken(geber);
-}
-
 void TForm1::VomAnfangZeigen()
 {
     for (QLineEdit *feld : findChildren<QLineEdit *>())

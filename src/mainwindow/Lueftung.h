@@ -81,9 +81,6 @@ public:
     // The caption the window starts with.
     const QString &Starttitel() const { return starttitel; }
 
-    // Notes in the engine's record who wrote the verdict that stands, and
-    // announces it; a completed recalculation is announced the same way.
-    void UrteilVermerken(Rechenweg::Urteilsgeber geber);
     // The hints on the input as they stand, for the report and the Rechenweg.
     const std::vector<Pruefhinweis> &hinweise() const { return blatt->hinweise(); }
 
