@@ -102,6 +102,12 @@ void Gebaeudetabelle::einfuegen(std::vector<Einheit> einheiten)
     anhaengen();
 }
 
+void Gebaeudetabelle::erwarten(int anzahl)
+{
+    liste.reserve(std::size_t(std::max(anzahl, 0)));
+    zeilen.reserve(anzahl);
+}
+
 void Gebaeudetabelle::entfernen(const QString &pfad)
 {
     const auto alt = zeilen.constFind(pfad);

@@ -28,6 +28,9 @@ public:
     // Each unit replaces the row of the same path, or goes in at its place.
     void einfuegen(std::vector<Einheit> einheiten);
     void entfernen(const QString &pfad);
+    // Room for this many units: a unit is large, and moving all of them
+    // when the list grows would hold up the window.
+    void erwarten(int anzahl);
 
 private:
     bool davor(const Einheit &a, const Einheit &b) const;

@@ -75,6 +75,7 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(QWidget *parent)
         SummenZeigen();
     };
     leser->fortschritt = [this](int gelesen, int gesamt) {
+        tabelle->erwarten(gesamt);
         Fortschritt->setRange(0, gesamt);
         Fortschritt->setValue(gelesen);
         Fortschritt->setVisible(gelesen < gesamt && gesamt > 1);
@@ -164,8 +165,10 @@ void TGebaeudeuebersicht::SummenZeigen()
     QString text = Summenzeile(tabelle->einheiten());
     if (sicht->rowCount() != tabelle->rowCount())
         text += QStringLiteral(" (%1 gezeigt)").arg(sicht->rowCount());
-    const bool alle = sicht->rowCount() == tabelle->rowCount();
-    LabelSummen->setText(text + QLatin1Char('\n') + Summen(alle ? tabelle->einheiten() : gezeigteEinheiten()));
+    // Not "alle ? einheiten() : gezeigteEinheiten()": that copies every unit.
+    const QString summen = sicht->rowCount() == tabelle->rowCount() ? Summen(tabelle->einheiten())
+                                                                     : Summen(gezeigteEinheiten());
+    LabelSummen->setText(text + QLatin1Char('\n') + summen);
 }
 
 std::vector<Einheit> TGebaeudeuebersicht::frischGeprueft()
