@@ -1,6 +1,7 @@
 #include "app/Projektmenue.h"
 
 #include "building/Nachrechnung.h"
+#include "engine/Antworttexte.h"
 #include "fileio/Dateiname.h"
 #include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
@@ -54,7 +55,7 @@ void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, Dateibindung 
     form.Button1->click();
     Speicherblatt &seite = form.seite();
     seite.setzeText(Steuerelement::Edit6, std::string());
-    if (seite.text(Steuerelement::ComboBox5) == "ja")
+    if (seite.text(Steuerelement::ComboBox5) == Antworttexte::Ja)
         seite.setzeText(Steuerelement::Edit8, std::string());
     form.Edit2->setFocus(Qt::OtherFocusReason);
     form.Edit2->selectAll();

@@ -1,6 +1,7 @@
 #include "building/Sammelpdf.h"
 
 #include "building/Nachrechnung.h"
+#include "engine/Antworttexte.h"
 #include "report/Berichtsmaler.h"
 #include "report/PdfExport.h"
 #include "windowkit/Version.h"
@@ -77,7 +78,7 @@ QStringList Tabellenzeile(const Einheit &e)
             Zelle(e, Spalte::N50),
             Zelle(e, Spalte::QvFS),
             Zelle(e, Spalte::QvInf),
-            e.urteil.isEmpty() ? QString() : e.mitMassnahme() ? QStringLiteral("ja") : QStringLiteral("nein"),
+            e.urteil.isEmpty() ? QString() : QString::fromUtf8(e.mitMassnahme() ? Antworttexte::Ja : Antworttexte::Nein),
             e.weichtAb() ? QStringLiteral("weicht ab") : QStringLiteral("stimmt")};
 }
 

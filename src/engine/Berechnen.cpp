@@ -1,5 +1,6 @@
 #include "engine/Berechnen.h"
 
+#include "engine/Antworttexte.h"
 #include "engine/Dezimaltext.h"
 #include "engine/Rechenweg.h"
 #include "engine/Urteilstexte.h"
@@ -13,8 +14,7 @@ using S = Steuerelement;
 using W = Rechenweg;
 using namespace Urteilstexte;
 
-constexpr const char *EFH = "EFH als mehrgeschossige Nutzungseinheit";
-constexpr const char *MFH = "MFH als eingeschossige Nutzungseinheit";
+using namespace Antworttexte;
 
 // The record of the outermost run, or null: runs entered from inside a run
 // and runs without a record write nothing.
@@ -43,7 +43,7 @@ void Waermeschutz(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung
     const std::string neubau = blatt.text(S::ComboBox7);
     if (weg)
         weg->neubau = neubau;
-    const bool baujahrZeigen = neubau != "ja";
+    const bool baujahrZeigen = neubau != Ja;
     for (S element : {S::Edit11, S::Label21, S::Label29, S::ComboBox8})
         blatt.setzeSichtbar(element, baujahrZeigen);
     if (!baujahrZeigen) {
@@ -76,12 +76,12 @@ void Waermeschutz(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung
             weg->sanierung = sanierung;
             weg->waermeschutz = W::Waermeschutz::KeineRegel;
         }
-        if (sanierung == "ja") {
+        if (sanierung == Ja) {
             blatt.setzeText(S::Label26, "hoch");
             if (weg)
                 weg->waermeschutz = W::Waermeschutz::Saniert;
         }
-        if (sanierung == "nein") {
+        if (sanierung == Nein) {
             blatt.setzeText(S::Label26, "niedrig");
             if (weg)
                 weg->waermeschutz = W::Waermeschutz::Unsaniert;
@@ -98,10 +98,10 @@ void Druckdifferenz(const Rechenblatt &blatt, const std::string &typ, Rechenzust
         int wert;
     };
     static constexpr Regel regeln[] = {
-        {"windschwach", EFH, 5},
-        {"windstark", EFH, 7},
-        {"windschwach", MFH, 2},
-        {"windstark", MFH, 4},
+        {Windschwach, EFH, 5},
+        {Windstark, EFH, 7},
+        {Windschwach, MFH, 2},
+        {Windstark, MFH, 4},
     };
     const std::string lage = blatt.text(S::ComboBox2);
     for (const Regel &r : regeln) {
@@ -127,11 +127,11 @@ void VorgabeLuftdichtheit(const Rechenblatt &blatt, bool ohneMesswert, Rechenzus
         double n50;
     };
     static constexpr Kategorie kategorien[] = {
-        {"mittlerer Gebäudebestand", 4.5},
-        {"ventilatorgestützte Lüftung", 1.0},
-        {"freie Lüftung Neubau", 1.5},
-        {"freie Lüftung bei Modernisierung in MFH als eingeschossige NE", 1.5},
-        {"freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE", 2.0},
+        {KategorieBestand, 4.5},
+        {KategorieVentilator, 1.0},
+        {KategorieNeubau, 1.5},
+        {KategorieModernisierungMFH, 1.5},
+        {KategorieModernisierungEFH, 2.0},
     };
     const std::string kategorie = blatt.text(S::ComboBox6);
     for (const Kategorie &k : kategorien)
@@ -224,12 +224,12 @@ void Berechnen(Rechenblatt &blatt, Rechenzustand &zustand)
 
     if (blatt.sichtbar(S::ComboBox8)) {
         const std::string sanierung = blatt.text(S::ComboBox8);
-        if (sanierung == "ja")
+        if (sanierung == Ja)
             zustand.fWS = 0.3;
-        if (sanierung == "nein")
+        if (sanierung == Nein)
             zustand.fWS = 0.4;
         if (weg)
-            weg->fwsGesetzt = sanierung == "ja" || sanierung == "nein";
+            weg->fwsGesetzt = sanierung == Ja || sanierung == Nein;
     }
 
     const std::string typ = blatt.text(S::ComboBox1);
@@ -242,7 +242,7 @@ void Berechnen(Rechenblatt &blatt, Rechenzustand &zustand)
 
     Druckdifferenz(blatt, typ, zustand, weg);
     const std::string messwert = blatt.text(S::ComboBox5);
-    const bool ohneMesswert = messwert == "nein";
+    const bool ohneMesswert = messwert == Nein;
     if (weg)
         weg->messwert = messwert;
     VorgabeLuftdichtheit(blatt, ohneMesswert, zustand, weg);

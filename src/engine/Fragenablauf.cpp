@@ -1,5 +1,6 @@
 #include "engine/Fragenablauf.h"
 
+#include "engine/Antworttexte.h"
 #include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
 
@@ -10,12 +11,7 @@ namespace {
 using S = Steuerelement;
 using G = Rechenweg::Urteilsgeber;
 
-const std::string EFH = "EFH als mehrgeschossige Nutzungseinheit";
-const std::string MFH = "MFH als eingeschossige Nutzungseinheit";
-const std::string KategorieBestand = "mittlerer Gebäudebestand";
-const std::string KategorieNeubau = "freie Lüftung Neubau";
-const std::string KategorieModernisierungMFH = "freie Lüftung bei Modernisierung in MFH als eingeschossige NE";
-const std::string KategorieModernisierungEFH = "freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE";
+using namespace Antworttexte;
 
 } // namespace
 
@@ -114,7 +110,7 @@ void Fragenablauf::Modernisierungskategorie()
 void Fragenablauf::ComboBox7Change()
 {
     blatt.setzeText(S::ComboBox6, KategorieBestand);
-    if (blatt.text(S::ComboBox7) == "ja") {
+    if (blatt.text(S::ComboBox7) == Ja) {
         Zeigen({S::Edit11, S::Label21, S::Label29, S::ComboBox8}, false);
         blatt.setzeText(S::Label26, "hoch");
         zustand.fWS = 0.3;
@@ -128,11 +124,11 @@ void Fragenablauf::ComboBox7Change()
             zustand.fWS = 0.3;
             Modernisierungskategorie();
         } else {
-            if (blatt.text(S::ComboBox8) == "ja") {
+            if (blatt.text(S::ComboBox8) == Ja) {
                 blatt.setzeText(S::Label26, "hoch");
                 Modernisierungskategorie();
             }
-            if (blatt.text(S::ComboBox8) == "nein") {
+            if (blatt.text(S::ComboBox8) == Nein) {
                 blatt.setzeText(S::Label26, "niedrig");
                 blatt.setzeText(S::ComboBox6, KategorieBestand);
             }
@@ -144,7 +140,7 @@ void Fragenablauf::ComboBox7Change()
 
 void Fragenablauf::ComboBox5Change()
 {
-    if (blatt.text(S::ComboBox5) == "ja") {
+    if (blatt.text(S::ComboBox5) == Ja) {
         Zeigen({S::Label19, S::Label62, S::ComboBox6}, false);
         blatt.setzeGrau(false);
         blatt.berechne();
@@ -186,10 +182,10 @@ void Fragenablauf::FelderZuruecksetzen()
         blatt.setzeText(feld, std::string());
 
     blatt.setzeText(S::ComboBox1, EFH);
-    blatt.setzeText(S::ComboBox2, "windschwach");
-    blatt.setzeText(S::ComboBox7, "ja");
-    blatt.setzeText(S::ComboBox8, "ja");
-    blatt.setzeText(S::ComboBox5, "ja");
+    blatt.setzeText(S::ComboBox2, Windschwach);
+    blatt.setzeText(S::ComboBox7, Ja);
+    blatt.setzeText(S::ComboBox8, Ja);
+    blatt.setzeText(S::ComboBox5, Ja);
     blatt.setzeText(S::ComboBox6, KategorieNeubau);
 
     // The page follows its new answers: a measured value ("ja") needs no

@@ -1,6 +1,8 @@
 #include "engine/Pruefhinweise.h"
 
+#include "engine/Antworttexte.h"
 #include "engine/Dezimaltext.h"
+#include "engine/Erklaerung.h"
 #include "engine/Speicherblatt.h"
 
 #include <algorithm>
@@ -10,30 +12,15 @@ namespace {
 
 using S = Steuerelement;
 using W = Rechenweg;
+using namespace Antworttexte;
+using Erklaerung::Zahl;
+using Erklaerung::Zitat;
 
 // Where the base sum of the method stops rising, and where it turns
 // negative: the vertex and the positive root of -0,001·A² + 1,15·A + 20.
 constexpr double GroessteFlaeche = 575.0;
 constexpr double Nullstelle = 1167.14;
 constexpr double Knapp = 2.0;  // per cent between infiltration and moisture protection
-
-std::string Zahl(double wert, int stellen = 4)
-{
-    std::string text = ZahlZuText(wert, stellen);
-    text.erase(0, text.find_first_not_of(' '));
-    if (text.find(',') == std::string::npos)
-        return text;
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == ',')
-        text.pop_back();
-    return text;
-}
-
-std::string Zitat(const std::string &text)
-{
-    return "»" + text + "«";
-}
 
 bool Leer(const std::string &text)
 {
@@ -43,12 +30,13 @@ bool Leer(const std::string &text)
 // The kept value's origin: an earlier run, or none ever, so still 0.
 std::string Herkunft(bool nieBestimmt)
 {
-    return nieBestimmt ? " (noch 0: in keiner Berechnung bestimmt)" : " aus einer früheren Berechnung";
+    return nieBestimmt ? " (noch 0: in keiner Berechnung bestimmt)" : Erklaerung::AusFruehererBerechnung;
 }
 
 // The choice meant by a typed text that differs from it only in case or
 // surrounding blanks ("Windstark", "ja "), or empty.
-std::string Gemeint(const std::string &text, std::initializer_list<const char *> auswahl)
+template<std::size_t N>
+std::string Gemeint(const std::string &text, const std::array<const char *, N> &auswahl)
 {
     const auto klein = [](std::string t) {
         t.erase(0, t.find_first_not_of(' '));
@@ -66,7 +54,7 @@ std::string Gemeint(const std::string &text, std::initializer_list<const char *>
 
 std::string KeineRegel(const std::string &feld, const std::string &text)
 {
-    return feld + " " + Zitat(text) + " passt zu keiner Regel (Groß- und Kleinschreibung und Leerzeichen zählen)";
+    return feld + " " + Zitat(text) + Erklaerung::KeineRegel;
 }
 
 // The verdict of a second run with one input changed, on a copy of the page.
@@ -104,29 +92,28 @@ void Texte(Liste &l, const W &w)
         l.add(KeineRegel("Gebäudetyp", w.gebaeudetyp) + ": weiter gelten Infiltrationsfaktor "
                   + Zahl(z.Infiltrationsfaktor) + Herkunft(z.Infiltrationsfaktor == 0.0) + " und Druckdifferenz "
                   + std::to_string(z.Druckdifferenz) + Herkunft(z.Druckdifferenz == 0) + "."
-                  + Gemeint(w.gebaeudetyp, {"EFH als mehrgeschossige Nutzungseinheit",
-                                            "MFH als eingeschossige Nutzungseinheit"}),
+                  + Gemeint(w.gebaeudetyp, Gebaeudetypen),
               {S::ComboBox1});
     if (!w.lageBekannt)
         l.add(KeineRegel("Gebäudelage", w.lage) + ": weiter gilt Druckdifferenz " + std::to_string(z.Druckdifferenz)
                   + Herkunft(z.Druckdifferenz == 0) + "."
-                  + Gemeint(w.lage, {"windschwach", "windstark"}),
+                  + Gemeint(w.lage, Gebaeudelagen),
               {S::ComboBox2});
-    if (w.neubau != "ja" && w.neubau != "nein")
+    if (w.neubau != Ja && w.neubau != Nein)
         l.add("Neubau ? " + Zitat(w.neubau)
                   + " ist weder „ja“ noch „nein“: gerechnet wird wie für ein bestehendes Gebäude, nach Baujahr."
-                  + Gemeint(w.neubau, {"ja", "nein"}),
+                  + Gemeint(w.neubau, JaNein),
               {S::ComboBox7});
     if (w.waermeschutz == W::Waermeschutz::KeineRegel && !w.fwsGesetzt)
         l.add(KeineRegel("Sanierung mind. nach WSVO 1995 ?", w.sanierung) + ": weiter gelten Wärmeschutz „"
                   + w.qualitaet + "“ und f_WS " + Zahl(z.fWS) + Herkunft(z.fWS == 0.0) + "."
-                  + Gemeint(w.sanierung, {"ja", "nein"}),
+                  + Gemeint(w.sanierung, JaNein),
               {S::ComboBox8});
-    if (w.messwert != "ja" && w.messwert != "nein")
+    if (w.messwert != Ja && w.messwert != Nein)
         l.add("Messwert Luftdichtheit vorhanden ? " + Zitat(w.messwert)
                   + " ist weder „ja“ noch „nein“: gerechnet wird mit n50 und Druckexponent n aus den Feldern, "
                     "die Seite zeigt aber den Vorgabewert Auslegungsluftwechsel."
-                  + Gemeint(w.messwert, {"ja", "nein"}),
+                  + Gemeint(w.messwert, JaNein),
               {S::ComboBox5});
     if (w.luftdichtheit == W::Luftdichtheit::KeineKategorie)
         l.add(KeineRegel("Vorgabewert Auslegungsluftwechsel", w.kategorie) + ": weiter gilt n50 = " + Zahl(z.n50)

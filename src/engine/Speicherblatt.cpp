@@ -1,5 +1,6 @@
 #include "engine/Speicherblatt.h"
 
+#include "engine/Antworttexte.h"
 #include "engine/Berechnen.h"
 
 #include <algorithm>
@@ -35,12 +36,12 @@ Speicherblatt::Stand Anfang()
     for (S feld : {S::Edit1, S::Edit2, S::Edit3, S::Edit4, S::Edit7, S::Edit9, S::Edit6, S::Edit8})
         setzen(feld, "", true);
     setzen(S::datum, "2009-01-01", true);
-    setzen(S::ComboBox1, "EFH als mehrgeschossige Nutzungseinheit", true);
-    setzen(S::ComboBox2, "windschwach", true);
-    setzen(S::ComboBox5, "ja", true);
-    setzen(S::ComboBox6, "freie Lüftung Neubau", false);
-    setzen(S::ComboBox7, "ja", true);
-    setzen(S::ComboBox8, "ja", false);
+    setzen(S::ComboBox1, Antworttexte::EFH, true);
+    setzen(S::ComboBox2, Antworttexte::Windschwach, true);
+    setzen(S::ComboBox5, Antworttexte::Ja, true);
+    setzen(S::ComboBox6, Antworttexte::KategorieNeubau, false);
+    setzen(S::ComboBox7, Antworttexte::Ja, true);
+    setzen(S::ComboBox8, Antworttexte::Ja, false);
     setzen(S::Edit5, "", false);
     setzen(S::Edit10, "0,667", true);
     setzen(S::Edit11, "", false);

@@ -1,5 +1,6 @@
 #include "mainwindow/Lueftung.h"
 
+#include "engine/Antworttexte.h"
 #include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
 #include "mainwindow/Adressen.h"
@@ -69,6 +70,7 @@ TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     // updated one by one.
     setFont(Programmschrift(11));
     setupUi(this);
+    AntwortenEintragen();
     starttitel = windowTitle();
     Gestalten();
     Tastatur();
@@ -91,6 +93,25 @@ void TForm1::FormCreate()
     Button7->setText(WebAdresseHersteller);
     // Shown only while there is a copy of unsaved input to offer.
     Wiederherstellung->hide();
+}
+
+// The lists and groups offer the answers that the rules compare with.
+void TForm1::AntwortenEintragen()
+{
+    const auto texte = [](const auto &antworten) {
+        QStringList liste;
+        for (const char *antwort : antworten)
+            liste.append(QString::fromUtf8(antwort));
+        return liste;
+    };
+    ComboBox1->addItems(texte(Antworttexte::Gebaeudetypen));
+    ComboBox2->addItems(texte(Antworttexte::Gebaeudelagen));
+    for (QComboBox *liste : {ComboBox5, ComboBox7, ComboBox8})
+        liste->addItems(texte(Antworttexte::JaNein));
+    ComboBox6->addItems(texte(Antworttexte::Kategorien));
+    RadioGroup1->setItems(texte(Antworttexte::JaNein));
+    RadioGroup2->setItems(texte(Antworttexte::JaNein));
+    RadioGroup3->setItems(texte(Antworttexte::Anforderungen));
 }
 
 void TForm1::Gestalten()

@@ -125,6 +125,7 @@ protected:
 private:
     void FormCreate();
     void Verbinden();
+    void AntwortenEintragen();
     void Gestalten();
     void Tastatur();
     void Einpassen();

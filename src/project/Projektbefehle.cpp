@@ -138,7 +138,7 @@ void ProjektLaden(Speicherblatt &seite, const TProjektdaten &daten, bool datumLe
     // new-building answer is applied here.
     setzen(S::ComboBox7, F::Neubau);
     for (S element : {S::Edit11, S::ComboBox8, S::Label21, S::Label29})
-        seite.setzeSichtbar(element, seite.text(S::ComboBox7) != "ja");
+        seite.setzeSichtbar(element, seite.text(S::ComboBox7) != Antworttexte::Ja);
     setzen(S::Edit11, F::Baujahr);
     setzen(S::ComboBox8, F::SanierungWSVO);
 
@@ -157,7 +157,7 @@ void ProjektLaden(Speicherblatt &seite, const TProjektdaten &daten, bool datumLe
     setzen(S::Edit10, F::DruckexponentN);
 
     // And the rule of the measured-value answer.
-    const bool messwert = seite.text(S::ComboBox5) == "ja";
+    const bool messwert = seite.text(S::ComboBox5) == Antworttexte::Ja;
     seite.setzeGrau(!messwert);
     for (S element : {S::ComboBox6, S::Label19, S::Label62})
         seite.setzeSichtbar(element, !messwert);

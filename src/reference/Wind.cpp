@@ -1,5 +1,6 @@
 #include "reference/Wind.h"
 
+#include "engine/Antworttexte.h"
 #include "windowkit/Programmschrift.h"
 #include "reference/Kreissuche.h"
 #include "reference/Referenzfenster.h"
@@ -74,8 +75,8 @@ void TWindeinstufung::EditSucheChange()
     ListeTreffer->clear();
     if (suchen) {
         const Suchergebnis treffer = Kreissuche(EditSuche->text());
-        const QString stark = QStringLiteral("windstark");
-        const QString schwach = QStringLiteral("windschwach");
+        const QString stark = QString::fromUtf8(Antworttexte::Windstark);
+        const QString schwach = QString::fromUtf8(Antworttexte::Windschwach);
         for (const Kreis &k : treffer.kreise)
             Hinzufuegen(ListeTreffer, k.name + QStringLiteral(" – ") + k.sitz, stark,
                         QStringLiteral("„%1“ (Sitz %2) steht in der Liste der windstarken Kreise.").arg(k.name, k.sitz));

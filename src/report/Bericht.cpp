@@ -1,5 +1,6 @@
 #include "report/Bericht.h"
 
+#include "engine/Antworttexte.h"
 #include "report/Umbruch.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ bool VolleBewertung(const Berichtswerte &w)
 
 QString JaNein(bool ja)
 {
-    return ja ? QStringLiteral("ja") : QStringLiteral("nein");
+    return QString::fromUtf8(ja ? Antworttexte::Ja : Antworttexte::Nein);
 }
 
 class Seite {
@@ -107,7 +108,7 @@ QString Berichtstitel(const QString &objekt)
 std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatum, bool langesJahr)
 {
     const QString datum = druckdatum.toString(langesJahr ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM.yy"));
-    const QString nein = QStringLiteral("nein");
+    const QString nein = QString::fromUtf8(Antworttexte::Nein);
     const bool voll = VolleBewertung(w);
     Seite s;
 
@@ -165,12 +166,8 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatu
     }
 
     s.ueberschrift(LinkeSpalte, 2200, QStringLiteral("Zusätzliche Anforderungen:"));
-    if (w.RadioGroup3 == 1)
-        s.wert(LinkeSpalte, 2250, QStringLiteral("erhöhte Schallschutzanforderungen"));
-    else if (w.RadioGroup3 == 3)
-        s.wert(LinkeSpalte, 2250, QStringLiteral("erhöhte Energieeffizienz"));
-    else if (w.RadioGroup3 == 2)
-        s.wert(LinkeSpalte, 2250, QStringLiteral("erhöhte Anforderungen der Raumluftqualität"));
+    if (w.RadioGroup3 >= 1 && w.RadioGroup3 < int(Antworttexte::Anforderungen.size()))
+        s.wert(LinkeSpalte, 2250, QString::fromUtf8(Antworttexte::Anforderungen[std::size_t(w.RadioGroup3)]));
 
     s.ueberschrift(LinkeSpalte, 2350, QStringLiteral("Zusammenfassung:"));
     s.wert(LinkeSpalte, 2400, w.Label31);

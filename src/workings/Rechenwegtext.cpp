@@ -1,6 +1,8 @@
 #include "workings/Rechenwegtext.h"
 
+#include "engine/Antworttexte.h"
 #include "engine/Dezimaltext.h"
+#include "engine/Erklaerung.h"
 #include "engine/Rechenweg.h"
 #include "engine/Urteilstexte.h"
 #include "windowkit/Version.h"
@@ -11,12 +13,12 @@ using W = Rechenweg;
 using Art = Rechenwegzeile::Art;
 
 const QString M3h = QStringLiteral(" m³/h");
-const QString KeineRegel =
-    QStringLiteral(" passt zu keiner Regel (Groß- und Kleinschreibung und Leerzeichen zählen)");
+const QString KeineRegel = QString::fromUtf8(Erklaerung::KeineRegel);
+const QString AusFruehererBerechnung = QString::fromUtf8(Erklaerung::AusFruehererBerechnung);
 
 QString Zitat(const std::string &text)
 {
-    return u'»' + QString::fromStdString(text) + u'«';
+    return QString::fromStdString(Erklaerung::Zitat(text));
 }
 
 QString Text(const std::string &text)
@@ -27,14 +29,7 @@ QString Text(const std::string &text)
 // Up to four decimals, without trailing zeros: 0,3; 143,6; 96,9046.
 QString Zahl(double wert)
 {
-    QString text = QString::fromStdString(ZahlZuText(wert, 4)).trimmed();
-    if (!text.contains(u','))
-        return text;
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u','))
-        text.chop(1);
-    return text;
+    return QString::fromStdString(Erklaerung::Zahl(wert));
 }
 
 // The value a coefficient keeps when this run's rule did not match.
@@ -42,24 +37,24 @@ QString Beibehalten(const QString &wert, bool nieBestimmt)
 {
     return QStringLiteral(": nicht neu bestimmt, weiter gilt ") + wert
          + (nieBestimmt ? QStringLiteral(" (in noch keiner Berechnung bestimmt)")
-                        : QStringLiteral(" aus einer früheren Berechnung"));
+                        : AusFruehererBerechnung);
+}
+
+// A radio group's choice by its index; none reads "keine Antwort".
+template<std::size_t N>
+QString Auswahl(const std::array<const char *, N> &texte, int index)
+{
+    return QString::fromUtf8(index >= 0 && index < int(N) ? texte[std::size_t(index)] : Antworttexte::KeineAntwort);
 }
 
 QString Anforderung(int index)
 {
-    switch (index) {
-    case 1: return QStringLiteral("erhöhte Schallschutzanforderungen");
-    case 2: return QStringLiteral("erhöhte Anforderungen der Raumluftqualität");
-    case 3: return QStringLiteral("erhöhte Energieeffizienz");
-    }
-    return index == 0 ? QStringLiteral("nein") : QStringLiteral("keine Antwort");
+    return Auswahl(Antworttexte::Anforderungen, index);
 }
 
 QString JaNein(int index)
 {
-    return index == 0 ? QStringLiteral("ja")
-         : index == 1 ? QStringLiteral("nein")
-                      : QStringLiteral("keine Antwort");
+    return Auswahl(Antworttexte::JaNein, index);
 }
 
 class Zeilen {
@@ -106,7 +101,7 @@ void Eingaben(Zeilen &z, const W &w)
 
     const QString messwert = QStringLiteral("Messwert Luftdichtheit vorhanden ? ") + Zitat(w.messwert);
     if (w.luftdichtheit == W::Luftdichtheit::Messwert) {
-        z.eintrag(messwert, w.messwert == "ja"
+        z.eintrag(messwert, w.messwert == Antworttexte::Ja
                                 ? QStringLiteral("Messwert: n50 und n werden aus den Feldern gelesen")
                                 : QStringLiteral("nicht »nein«, also Messwert: n50 und n werden aus "
                                                  "den Feldern gelesen"));
@@ -163,7 +158,7 @@ void Beiwerte(Zeilen &z, const W &w)
                   regel + QStringLiteral(": Qualität und f_WS nicht neu bestimmt, weiter gilt ")
                       + qualitaet + QStringLiteral(", ") + fWS
                       + (w.nachher.fWS == 0.0 ? QStringLiteral(" (in noch keiner Berechnung bestimmt)")
-                                              : QStringLiteral(" aus einer früheren Berechnung")));
+                                              : AusFruehererBerechnung));
 
     const QString faktor = Zahl(w.nachher.Infiltrationsfaktor);
     if (w.infiltrationGesetzt)

@@ -476,14 +476,20 @@ QTEST_MAIN(TestFragenablauf)
 #include "tst_fragenablauf.moc"
 
 // The window is a view of its page: the form as designed starts as a new
-// page does, and whatever the user does, every control shows what the page
-// holds.
+// page does (its lists and groups get their answers from code, and the page
+// chooses among them), and whatever the user does, every control shows what
+// the page holds.
 void TestFragenablauf::fensterZeigtDieSeite()
 {
     QMainWindow entwurf;
     Ui::TForm1 ui;
     ui.setupUi(&entwurf);
-    QCOMPARE(Widgetstand(entwurf, false), Speicherblatt::Anfangsstand());
+    Speicherblatt::Stand anfang = Speicherblatt::Anfangsstand();
+    for (Steuerelement liste : {Steuerelement::ComboBox1, Steuerelement::ComboBox2, Steuerelement::ComboBox5,
+                                Steuerelement::ComboBox6, Steuerelement::ComboBox7, Steuerelement::ComboBox8})
+        anfang.texte[std::size_t(liste)].clear();
+    anfang.radio1 = anfang.radio2 = anfang.radio3 = -1;
+    QCOMPARE(Widgetstand(entwurf, false), anfang);
 
     QRandomGenerator zufall(1946);
     const auto eines = [&](const QStringList &liste) { return liste.at(zufall.bounded(int(liste.size()))); };
