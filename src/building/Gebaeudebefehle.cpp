@@ -6,7 +6,7 @@
 #include "building/Sammelpdf.h"
 #include "fileio/Dateiname.h"
 #include "logo/Logodatei.h"
-#include "project/Dateiergebnis.h"
+#include "fileio/Systemfehler.h"
 
 #include <QDate>
 #include <QDir>
@@ -100,8 +100,7 @@ int PruefenAusgeben(const QStringList &pfade, std::FILE *ausgabe)
         fehlernummer = errno ? errno : EIO;
     if (fehlernummer != 0) {
         Melden(QStringLiteral("Die Tabelle konnte nicht vollständig ausgegeben werden: %1.")
-                   .arg(Dateiergebnis::ausSystemcode(Dateiergebnis::Schritt::Schreiben, fehlernummer, true)
-                            .meldung()));
+                   .arg(Systemgrund(fehlernummer)));
         return 1;
     }
     return code;
@@ -120,12 +119,13 @@ int SammelPdfAusgeben(const QStringList &pfade, const QString &ziel)
     // The logo that the program last loaded, as Logo.bmp in the working
     // folder; the blank logo of a fresh start where there is none.
     QImage logo = LeeresLogo();
-    if (QFileInfo::exists(QStringLiteral("Logo.bmp"))) {
-        const Logoergebnis gelesen = LogoLesen(QStringLiteral("Logo.bmp"));
+    const QString logoname = QString::fromLatin1(Logoname);
+    if (QFileInfo::exists(logoname)) {
+        const Logoergebnis gelesen = LogoLesen(logoname);
         if (gelesen.ok())
             logo = gelesen.bild;
         else
-            Melden(QStringLiteral("Logo.bmp: ") + gelesen.fehler);
+            Melden(logoname + QStringLiteral(": ") + gelesen.fehler);
     }
     if (const std::optional<QString> fehler = SammelPdfSchreiben(ziel, einheiten, logo, QDate::currentDate())) {
         Melden(*fehler);

@@ -191,35 +191,3 @@ std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateinam
     return QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. %2")
         .arg(ganzerName, Systemgrund(fehler->fehlernummer));
 }
-
-QString Systemgrund(int fehlernummer)
-{
-    switch (fehlernummer) {
-    case ENOENT:
-        return QStringLiteral("Datei oder Verzeichnis nicht gefunden");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("Zugriff verweigert");
-    case EISDIR:
-        return QStringLiteral("Ist ein Verzeichnis");
-    case ETXTBSY:
-        return QStringLiteral("Die Datei wird von einem anderen Programm verwendet");
-    case ENOTDIR:
-        return QStringLiteral("Ist kein Verzeichnis");
-    case EROFS:
-        return QStringLiteral("Dateisystem ist schreibgeschützt");
-    case ENOSPC:
-        return QStringLiteral("Auf dem Datenträger ist kein Speicherplatz mehr verfügbar");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("Zu viele geöffnete Dateien");
-    case ENAMETOOLONG:
-        return QStringLiteral("Dateiname zu lang");
-    case ELOOP:
-        return QStringLiteral("Symbolische Verknüpfungen bilden eine Schleife");
-    case EIO:
-        return QStringLiteral("Ein-/Ausgabefehler");
-    default:
-        return QStringLiteral("Systemfehler %1").arg(fehlernummer);
-    }
-}

@@ -17,6 +17,7 @@
 // replaced (fileio/SicheresSchreiben.h): a failure leaves the old file.
 
 #include "fileio/SicheresSchreiben.h"
+#include "fileio/Systemfehler.h"
 
 #include <QImage>
 #include <QString>
@@ -30,6 +31,9 @@ struct Logoergebnis {
     bool ok() const { return fehler.isEmpty(); }
 };
 
+// The file in the working directory that holds the logo last loaded.
+inline constexpr char Logoname[] = "Logo.bmp";
+
 // The logo at every start: 600 × 150 pixels, 24 bits, all white.
 QImage LeeresLogo();
 
@@ -40,5 +44,3 @@ Logoergebnis LogoLesen(const QString &dateiname);
 std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname,
                                      const Dateiaufrufe &aufrufe = {});
 
-// The operating system's reason for an error number, in German.
-QString Systemgrund(int fehlernummer);

@@ -9,11 +9,6 @@
 #include <QFileDialog>
 #include <QPixmap>
 
-namespace {
-
-const QString Logodatei = QStringLiteral("Logo.bmp");
-
-} // namespace
 
 TForm5::TForm5(QWidget *parent)
     : QWidget(parent)
@@ -63,7 +58,7 @@ void TForm5::LogoLaden(const QString &dateiname)
     }
     bild = geladen.bild;
     Anzeigen();
-    if (const auto fehler = LogoSchreiben(bild, Logodatei))
+    if (const auto fehler = LogoSchreiben(bild, QString::fromLatin1(Logoname)))
         FehlerAnzeigen(this, *fehler);
 }
 

@@ -1,5 +1,7 @@
 #include "project/Dateiergebnis.h"
 
+#include "fileio/Systemfehler.h"
+
 #include <cerrno>
 
 Dateiergebnis::Dateiergebnis(Art art, Schritt schritt, int systemcode)
@@ -57,14 +59,14 @@ QString Dateiergebnis::meldung() const
 {
     switch (art_) {
     case Art::Gelungen: return {};
-    case Art::DateiNichtGefunden: return QStringLiteral("Datei nicht gefunden");
-    case Art::UngueltigerDateiname: return QStringLiteral("Ungültiger Dateiname");
-    case Art::ZuVieleDateien: return QStringLiteral("Zu viele geöffnete Dateien");
-    case Art::ZugriffVerweigert: return QStringLiteral("Dateizugriff verweigert");
+    case Art::DateiNichtGefunden: return Systemgrund(ENOENT, true);
+    case Art::UngueltigerDateiname: return Systemgrund(ENOENT, false);
+    case Art::ZuVieleDateien: return Systemgrund(EMFILE);
+    case Art::ZugriffVerweigert: return Systemgrund(EACCES);
     case Art::HinterDateiende: return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
-    case Art::ZuWenigSpeicherplatz: return QStringLiteral("Zu wenig Speicherplatz");
-    case Art::Verweisschleife: return QStringLiteral("Symbolische Verknüpfungen bilden eine Schleife");
+    case Art::ZuWenigSpeicherplatz: return Systemgrund(ENOSPC);
+    case Art::Verweisschleife: return Systemgrund(ELOOP);
     case Art::Systemfehler: break;
     }
-    return QStringLiteral("E/A-Fehler %1").arg(systemcode_);
+    return Systemgrund(systemcode_);
 }

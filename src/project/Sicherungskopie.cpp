@@ -1,7 +1,7 @@
 #include "project/Sicherungskopie.h"
 
 #include "fileio/SicheresSchreiben.h"
-#include "project/Dateiergebnis.h"
+#include "fileio/Systemfehler.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -63,13 +63,7 @@ QString Hinweis(const QString &ordner, int fehlernummer, const QString &stelle =
                   : QStringLiteral("„%1“ ist kein Ordner").arg(QDir::toNativeSeparators(stelle));
         break;
     case ENOENT: grund = QStringLiteral("den Ordner gibt es nicht mehr"); break;
-    case EACCES:
-    case EPERM: grund = QStringLiteral("keine Schreibberechtigung"); break;
-    case EROFS: grund = QStringLiteral("das Laufwerk ist schreibgeschützt"); break;
-    case ENOSPC:
-    case EDQUOT: grund = QStringLiteral("kein Speicherplatz mehr frei"); break;
-    default:
-        grund = Dateiergebnis::ausSystemcode(Dateiergebnis::Schritt::Schreiben, fehlernummer, true).meldung();
+    default: grund = Systemgrund(fehlernummer);
     }
     return QStringLiteral("Nicht gespeicherte Eingaben können nicht gesichert werden: „%1“: %2. "
                           "Speichern Sie Ihre Arbeit.")

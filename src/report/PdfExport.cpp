@@ -4,7 +4,7 @@
 #include "fileio/Dateiname.h"
 #include "fileio/SicheresSchreiben.h"
 #include "windowkit/Version.h"
-#include "project/Dateiergebnis.h"
+#include "fileio/Systemfehler.h"
 #include "report/Berichtsmaler.h"
 #include "report/Drucken.h"
 #include "windowkit/Bildschirmplatz.h"
@@ -55,12 +55,9 @@ std::optional<QString> PdfSchreiben(const QString &pfad, const Seitenliste &seit
     const auto fehler = SicherSchreiben(pfad, inhalt.constData(), std::size_t(inhalt.size()));
     if (!fehler)
         return std::nullopt;
-    // The system's reason in the words of a project file's.
     const bool ordnerVorhanden = QFileInfo(QFileInfo(pfad).absolutePath()).isDir();
-    const Dateiergebnis grund =
-        Dateiergebnis::ausSystemcode(Dateiergebnis::Schritt::Schreiben, fehler->fehlernummer, ordnerVorhanden);
     return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden. %2")
-        .arg(QDir::toNativeSeparators(pfad), grund.meldung());
+        .arg(QDir::toNativeSeparators(pfad), Systemgrund(fehler->fehlernummer, ordnerVorhanden));
 }
 
 QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, const QString &projektpfad)

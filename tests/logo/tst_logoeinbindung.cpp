@@ -317,7 +317,7 @@ void TestLogoeinbindung::fehlerBehaeltAltesLogo_data()
                + QStringLiteral(" × ") + QString::number(hoehe)
                + QStringLiteral(" Pixeln zu groß; erlaubt sind höchstens 25 Millionen Pixel und 32767 Pixel je Seite.");
     };
-    const QString verweigert = QStringLiteral("Datei %1 kann nicht geöffnet werden. Zugriff verweigert.");
+    const QString verweigert = QStringLiteral("Datei %1 kann nicht geöffnet werden. Dateizugriff verweigert.");
     QByteArray jpeg;
     QBuffer puffer(&jpeg);
     puffer.open(QIODevice::WriteOnly);
@@ -334,7 +334,7 @@ void TestLogoeinbindung::fehlerBehaeltAltesLogo_data()
                                   << QStringLiteral("Bitmap ist ungültig.");
     QTest::newRow("fehlende Datei") << QStringLiteral("fehlt.bmp") << "fehlt" << QByteArray()
                                     << QStringLiteral("Datei %1 kann nicht geöffnet werden. "
-                                                      "Datei oder Verzeichnis nicht gefunden.");
+                                                      "Datei nicht gefunden.");
     QTest::newRow("beschädigtes JPEG") << QStringLiteral("kaputt.jpg") << "Datei" << QByteArray("\xff\xd8\xff\xe0 kaputt", 12)
                                        << QString();
     QTest::newRow("JPEG bricht ab") << QStringLiteral("halb.jpg") << "Datei" << jpeg.left(jpeg.size() * 2 / 3)
@@ -440,8 +440,7 @@ void TestLogoeinbindung::logoBmpBeiVollerPlatte()
     };
     const auto fehler = LogoSchreiben(Rgb(Muster(QSize(600, 150))), QStringLiteral("Logo.bmp"), platteVoll);
     QVERIFY(fehler);
-    QCOMPARE(*fehler, QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. Auf dem Datenträger ist "
-                                     "kein Speicherplatz mehr verfügbar")
+    QCOMPARE(*fehler, QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. Zu wenig Speicherplatz")
                           .arg(QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"))));
     QCOMPARE(Dateiinhalt(QStringLiteral("Logo.bmp")), alt);
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

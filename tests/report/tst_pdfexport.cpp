@@ -127,9 +127,9 @@ void TestPdfExport::fehlerNennenDenGrund_data()
     const QString verweigert = QStringLiteral("Dateizugriff verweigert");
     QTest::newRow("FIFO") << "FIFO" << verweigert;
     QTest::newRow("Verweis auf ein Gerät") << "/dev/null" << verweigert;
-    QTest::newRow("Ordner") << "Ordner" << verweigert;
+    QTest::newRow("Ordner") << "Ordner" << QStringLiteral("Ist ein Verzeichnis");
     QTest::newRow("fehlender Ordner") << "fehlt/neu.pdf" << QStringLiteral("Ungültiger Dateiname");
-    QTest::newRow("Name mit 256 Bytes") << QString(252, u'n') + ".pdf" << QStringLiteral("Ungültiger Dateiname");
+    QTest::newRow("Name mit 256 Bytes") << QString(252, u'n') + ".pdf" << QStringLiteral("Dateiname zu lang");
 }
 
 void TestPdfExport::fehlerNennenDenGrund()
