@@ -10,9 +10,10 @@
 
 namespace {
 
-// Every program opens a lock file sharing everything: others may read it
-// and test its lock, and its holder may rename and remove it while it is
-// open.
+// Every program opens a lock file sharing everything, and asks no right
+// to delete it: others may open it for reading as usual (without sharing
+// deletion) and test its lock, and its holder may rename and remove it by
+// its name while it is open.
 constexpr DWORD Teilen = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 const wchar_t *Breit(const QString &name)
@@ -70,7 +71,7 @@ Dateisperre Dateisperre::Anlegen(const QString &pfad, const QByteArray &inhalt, 
 {
     const QString ziel = QDir::toNativeSeparators(pfad);
     const QString neu = ziel + QStringLiteral(".neu");
-    HANDLE datei = CreateFileW(Breit(neu), GENERIC_READ | GENERIC_WRITE | DELETE, Teilen, nullptr, CREATE_NEW,
+    HANDLE datei = CreateFileW(Breit(neu), GENERIC_READ | GENERIC_WRITE, Teilen, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (datei == INVALID_HANDLE_VALUE) {
         fehlernummer = ErrnoAusWindowsfehler(GetLastError());
