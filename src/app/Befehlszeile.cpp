@@ -1,6 +1,8 @@
 #include "app/Befehlszeile.h"
 
 #include "fileio/Dateiname.h"
+#include "fileio/Dateisystem.h"
+#include "fileio/Lesedatei.h"
 #include "project/TProjektdaten.h"
 #include "windowkit/Fehleranzeige.h"
 #include "windowkit/Version.h"
@@ -8,10 +10,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <optional>
 #include <string_view>
@@ -36,26 +34,23 @@ bool DieselbeDatei(const QString &a, const QString &b)
 {
     if (a == b)
         return true;
-    struct stat sa {};
-    struct stat sb {};
-    return ::stat(NameAlsBytes(a).constData(), &sa) == 0 && ::stat(NameAlsBytes(b).constData(), &sb) == 0
-        && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    const Dateiangaben da = DateiangabenLesen(a);
+    const Dateiangaben db = DateiangabenLesen(b);
+    return da.art != Dateiangaben::Art::Keine && db.art != Dateiangaben::Art::Keine && da.geraet == db.geraet
+        && da.nummer == db.nummer;
 }
 
 // An existing file that is not a PDF and has a project's length: a target
 // typed in the place of an input.
 bool Projektdatei(const QString &pfad)
 {
-    struct stat st {};
-    if (::stat(NameAlsBytes(pfad).constData(), &st) != 0 || !S_ISREG(st.st_mode)
-        || std::size_t(st.st_size) != TProjektdaten::Groesse)
+    const Dateiangaben angaben = DateiangabenLesen(pfad);
+    if (angaben.art != Dateiangaben::Art::Datei || std::size_t(angaben.groesse) != TProjektdaten::Groesse)
         return false;
     char anfang[5] = {};
-    const int fd = ::open(NameAlsBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    const bool pdf = fd >= 0 && ::read(fd, anfang, sizeof anfang) == ssize_t(sizeof anfang)
+    Lesedatei datei(pfad);
+    const bool pdf = datei.fehler() == 0 && datei.lesen(anfang, sizeof anfang) == qint64(sizeof anfang)
                   && std::string_view(anfang, sizeof anfang) == "%PDF-";
-    if (fd >= 0)
-        ::close(fd);
     return !pdf;
 }
 

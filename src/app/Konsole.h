@@ -28,3 +28,10 @@ QStringList Befehlszeilenargumente(int argc, char **argv);
 
 // A text as the bytes to write to standard output or standard error.
 QByteArray Konsolentext(const QString &text);
+
+// The Qt platform on which a command paints its pages without a window:
+// "offscreen" on POSIX, which finds the fonts through fontconfig. On
+// Windows, Qt's offscreen platform looks for fonts only in a folder of
+// Qt's own and paints every letter as a box; the Windows platform needs no
+// display there and reaches the system's fonts.
+QByteArray PlattformOhneFenster();

@@ -19,3 +19,8 @@ QByteArray Konsolentext(const QString &text)
 {
     return text.toLocal8Bit();
 }
+
+QByteArray PlattformOhneFenster()
+{
+    return QByteArrayLiteral("offscreen");
+}

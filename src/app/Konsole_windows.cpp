@@ -30,3 +30,8 @@ QByteArray Konsolentext(const QString &text)
 {
     return text.toUtf8();
 }
+
+QByteArray PlattformOhneFenster()
+{
+    return QByteArrayLiteral("windows");
+}

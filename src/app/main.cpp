@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     }
     if (befehlszeile.art == Befehlszeile::Art::SammelPdf) {
         // Painting needs fonts and pictures, but no display.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", PlattformOhneFenster());
         QGuiApplication anwendung(nurName, argv);
         DeutscheUebersetzungLaden();
         return SammelPdfAusgeben(befehlszeile.pfade, befehlszeile.ziel);

@@ -5,14 +5,13 @@
 #include "building/Nachrechnung.h"
 #include "building/Sammelpdf.h"
 #include "fileio/Dateiname.h"
+#include "fileio/Dateisystem.h"
 #include "logo/Logodatei.h"
 #include "fileio/Systemfehler.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <optional>
@@ -29,13 +28,13 @@ void Melden(const QString &text)
 // given by mistake would be recomputed as a project.
 std::optional<QString> KeinProjekt(const QString &pfad)
 {
-    struct stat st {};
-    if (::stat(NameAlsBytes(pfad).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    const Dateiangaben angaben = DateiangabenLesen(pfad);
+    if (angaben.art != Dateiangaben::Art::Datei)
         return std::nullopt;  // reading it says why
     if (!pfad.endsWith(QStringLiteral(".lkz"), Qt::CaseInsensitive))
         return QStringLiteral("der Name endet nicht auf .lkz");
-    if (std::size_t(st.st_size) != TProjektdaten::Groesse)
-        return QStringLiteral("falsche Länge (%1 Bytes statt %2)").arg(st.st_size).arg(TProjektdaten::Groesse);
+    if (std::size_t(angaben.groesse) != TProjektdaten::Groesse)
+        return QStringLiteral("falsche Länge (%1 Bytes statt %2)").arg(angaben.groesse).arg(TProjektdaten::Groesse);
     return std::nullopt;
 }
 

@@ -12,7 +12,10 @@
 
 class Lesedatei {
 public:
-    explicit Lesedatei(const QString &pfad);
+    enum class Verknuepfung { Folgen, NichtFolgen };
+
+    // NichtFolgen: a symbolic link at pfad is not opened (ELOOP).
+    explicit Lesedatei(const QString &pfad, Verknuepfung verknuepfung = Verknuepfung::Folgen);
     ~Lesedatei();
     Lesedatei(const Lesedatei &) = delete;
     Lesedatei &operator=(const Lesedatei &) = delete;

@@ -8,10 +8,11 @@
 
 #include <cerrno>
 
-Lesedatei::Lesedatei(const QString &pfad)
+Lesedatei::Lesedatei(const QString &pfad, Verknuepfung verknuepfung)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
-    const int fd = ::open(NameAlsBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int folgen = verknuepfung == Verknuepfung::Folgen ? 0 : O_NOFOLLOW;
+    const int fd = ::open(NameAlsBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | folgen);
     if (fd < 0) {
         fehler_ = errno;
         return;

@@ -18,21 +18,23 @@ QString Systemname(const QString &pfad)
 
 } // namespace
 
-Lesedatei::Lesedatei(const QString &pfad)
+Lesedatei::Lesedatei(const QString &pfad, Verknuepfung verknuepfung)
 {
     // Others may go on writing or deleting while the file is read, as a
     // POSIX system lets them.
     const QString name = Systemname(pfad);
+    const DWORD folgen = verknuepfung == Verknuepfung::Folgen ? 0 : FILE_FLAG_OPEN_REPARSE_POINT;
     HANDLE datei = CreateFileW(reinterpret_cast<const wchar_t *>(name.utf16()), GENERIC_READ,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                               FILE_FLAG_BACKUP_SEMANTICS | folgen, nullptr);
     if (datei == INVALID_HANDLE_VALUE) {
         fehler_ = ErrnoAusWindowsfehler(GetLastError());
         return;
     }
     BY_HANDLE_FILE_INFORMATION info {};
     if (!GetFileInformationByHandle(datei, &info) || GetFileType(datei) != FILE_TYPE_DISK
-        || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        || (folgen && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))) {
         fehler_ = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? EISDIR : EACCES;
         CloseHandle(datei);
         return;

@@ -17,6 +17,9 @@ int ErrnoAusWindowsfehler(unsigned long fehler)
     case ERROR_BAD_PATHNAME:
     case ERROR_DIRECTORY:
         return ENOTDIR;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return EEXIST;
     case ERROR_FILENAME_EXCED_RANGE:
         return ENAMETOOLONG;
     case ERROR_TOO_MANY_OPEN_FILES:

@@ -1,5 +1,7 @@
 #include "project/Sicherungskopie.h"
 
+#include "fileio/Dateisystem.h"
+#include "fileio/Lesedatei.h"
 #include "fileio/SicheresSchreiben.h"
 #include "fileio/Systemfehler.h"
 
@@ -9,10 +11,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QUuid>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,31 +24,6 @@ const QString Endung = QStringLiteral(".kopie");
 const QString Sperrendung = QStringLiteral(".sperre");
 // A copy holds a record, two names and a project file's bytes: far less.
 constexpr qsizetype Hoechstgroesse = 1 << 20;
-
-// The folder and the ones above it; 0, or errno of the first that fails,
-// with that one in stelle.
-int OrdnerAnlegen(const QString &ordner, QString &stelle)
-{
-    const QByteArray pfad = QFile::encodeName(QDir::cleanPath(QDir(ordner).absolutePath()));
-    for (qsizetype ende = 1; ende <= pfad.size(); ++ende) {
-        if (ende < pfad.size() && pfad[ende] != '/')
-            continue;
-        const QByteArray teil = pfad.left(ende);
-        stelle = QFile::decodeName(teil);
-        struct stat st {};
-        if (::stat(teil.constData(), &st) == 0) {
-            if (!S_ISDIR(st.st_mode))
-                return ENOTDIR;
-            continue;
-        }
-        if (errno != ENOENT)
-            return errno;
-        if (::mkdir(teil.constData(), 0777) != 0 && errno != EEXIST)
-            return errno;
-    }
-    stelle.clear();
-    return 0;
-}
 
 // stelle: the part of the folder's path that is no folder, for ENOTDIR.
 QString Hinweis(const QString &ordner, int fehlernummer, const QString &stelle = {})
@@ -74,30 +47,21 @@ QString Hinweis(const QString &ordner, int fehlernummer, const QString &stelle =
 // and is no larger than a copy can be; nothing otherwise.
 std::optional<QByteArray> GanzLesen(const QString &pfad)
 {
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
+    Lesedatei datei(pfad, Lesedatei::Verknuepfung::NichtFolgen);
+    if (datei.fehler() != 0)
         return std::nullopt;
-    std::optional<QByteArray> inhalt;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        QByteArray bytes;
-        char puffer[1 << 14];
-        for (;;) {
-            const ssize_t n = ::read(fd, puffer, sizeof puffer);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                if (n == 0)
-                    inhalt = bytes;
-                break;
-            }
-            bytes.append(puffer, n);
-            if (bytes.size() > Hoechstgroesse)
-                break;
-        }
+    QByteArray bytes;
+    char puffer[1 << 14];
+    for (;;) {
+        const qint64 n = datei.lesen(puffer, sizeof puffer);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return bytes;
+        bytes.append(puffer, n);
+        if (bytes.size() > Hoechstgroesse)
+            return std::nullopt;
     }
-    ::close(fd);
-    return inhalt;
 }
 
 } // namespace

@@ -1,25 +1,25 @@
 #pragma once
 
-// A lock file that a program holds through an open descriptor with
-// flock(): the system frees it when the holder ends, however it ends, also
-// for a program on another machine that shares the folder. So a lock is
-// judged only by whether a process holds it, never by what it says (a
-// process number, a machine, or nothing at all) or by its age.
+// A lock file that a program holds through an open file
+// (fileio/Dateisperre.h): the system frees it when the holder ends,
+// however it ends, also for a program on another machine that shares the
+// folder. So a lock is judged only by whether a process holds it, never by
+// what it says (a process number, a machine, or nothing at all) or by its
+// age.
 //
 // Only regular files are opened, without following a link and without
 // waiting: a lock file that is a FIFO or leads to a device counts as held.
 
+#include "fileio/Dateisperre.h"
+
 #include <QString>
+
+#include <utility>
 
 class Sperrdatei {
 public:
+    // Destroyed, it releases the lock; the file stays.
     Sperrdatei() = default;
-    // Releases the lock; the file stays.
-    ~Sperrdatei();
-    Sperrdatei(Sperrdatei &&anderes) noexcept;
-    Sperrdatei &operator=(Sperrdatei &&anderes) noexcept;
-    Sperrdatei(const Sperrdatei &) = delete;
-    Sperrdatei &operator=(const Sperrdatei &) = delete;
 
     // A new lock at pfad, held from the moment it bears the name, naming
     // this program's process and machine as QLockFile does. On failure
@@ -31,7 +31,7 @@ public:
     // regular file or cannot be opened.
     static Sperrdatei Uebernehmen(const QString &pfad);
 
-    bool gehalten() const { return fd >= 0; }
+    bool gehalten() const { return sperre.gehalten(); }
 
     // The machine the file names, when it is not this one; empty when it
     // names this one or none.
@@ -41,9 +41,8 @@ public:
     void entfernen();
 
 private:
-    Sperrdatei(int fd, QString pfad) : fd(fd), pfad(std::move(pfad)) {}
-    void freigeben();
+    Sperrdatei(Dateisperre sperre, QString pfad) : sperre(std::move(sperre)), pfad(std::move(pfad)) {}
 
-    int fd = -1;
+    Dateisperre sperre;
     QString pfad;
 };

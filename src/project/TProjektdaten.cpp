@@ -1,15 +1,8 @@
 #include "project/TProjektdaten.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
-#include <optional>
-
 #include <algorithm>
 
 namespace {
-
-constexpr const char *Zeichensatz = "windows-1252";
 
 using Slot = TProjektdaten::Lage;
 
@@ -40,39 +33,48 @@ const Slot &slotVon(Projektfeld feld)
     return Slots[static_cast<std::size_t>(feld)];
 }
 
-// Each character becomes one byte; one that the code page lacks becomes "?".
-// The whole text is converted in one go; only a text with such a character
-// is converted again code point by code point to find it.
-// Opening the code page's converter costs far more than a slot's text: one
-// encoder and one decoder are kept per thread and reset before each use; an
-// encoder that met a character the code page lacks is made anew, since its
-// reset keeps the error.
-QStringEncoder &Kodierer()
+// Windows-1252 is Latin-1 except for 0x80 to 0x9F, where 27 bytes stand
+// for typographic characters. The five bytes it leaves undefined (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters of the same
+// number, so that every byte of a file comes back when it is saved again.
+// A table of our own and no converter of the system: Qt's converter for
+// the code page needs ICU, which Qt for Windows is built without.
+constexpr std::array<char16_t, 32> Zeichen80bis9F{{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+}};
+
+QChar ZeichenAusByte(std::uint8_t byte)
 {
-    thread_local std::optional<QStringEncoder> kodierer;
-    if (!kodierer || kodierer->hasError())
-        kodierer.emplace(Zeichensatz);
-    else
-        kodierer->resetState();
-    return *kodierer;
+    return byte >= 0x80 && byte < 0xA0 ? QChar(Zeichen80bis9F[byte - 0x80u]) : QChar(char16_t(byte));
 }
 
+// The byte for one UTF-16 unit; "?" for a character that the code page
+// lacks, among them the C1 controls that stand in the table's place.
+char ByteAusZeichen(char16_t zeichen)
+{
+    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF))
+        return char(zeichen);
+    const auto *stelle = std::find(Zeichen80bis9F.begin(), Zeichen80bis9F.end(), zeichen);
+    return stelle == Zeichen80bis9F.end() ? '?' : char(0x80 + (stelle - Zeichen80bis9F.begin()));
+}
+
+// Each character becomes one byte; one that the code page lacks becomes
+// "?", also one outside the Basic Multilingual Plane (two UTF-16 units)
+// and a lone surrogate.
 QByteArray Windows1252(const QString &text)
 {
-    QStringEncoder &ganz = Kodierer();
-    QByteArray bytes = ganz.encode(text);
-    if (!ganz.hasError())
-        return bytes;
-
-    bytes.clear();
+    QByteArray bytes;
+    bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype laenge = 1;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            laenge = 2;
-        QStringEncoder &einzeln = Kodierer();
-        const QByteArray zeichen = einzeln.encode(QStringView(text).sliced(i, laenge));
-        bytes += (einzeln.hasError() || zeichen.size() != 1) ? QByteArray("?") : zeichen;
-        i += laenge - 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            bytes += '?';
+            ++i;
+            continue;
+        }
+        bytes += ByteAusZeichen(text[i].unicode());
     }
     return bytes;
 }
@@ -88,10 +90,10 @@ QString TProjektdaten::text(Projektfeld feld) const
 {
     const Slot &slot = slotVon(feld);
     const std::size_t laenge = std::min<std::size_t>(inhalt[slot.offset], slot.kapazitaet);
-    const auto *anfang = reinterpret_cast<const char *>(inhalt.data() + slot.offset + 1);
-    thread_local QStringDecoder decoder(Zeichensatz);
-    decoder.resetState();
-    return decoder.decode(QByteArrayView(anfang, static_cast<qsizetype>(laenge)));
+    QString text(static_cast<qsizetype>(laenge), Qt::Uninitialized);
+    for (std::size_t i = 0; i < laenge; ++i)
+        text[static_cast<qsizetype>(i)] = ZeichenAusByte(inhalt[slot.offset + 1 + i]);
+    return text;
 }
 
 void TProjektdaten::setzeText(Projektfeld feld, const QString &text)

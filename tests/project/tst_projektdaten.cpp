@@ -113,6 +113,24 @@ void TestProjektdaten::zeichen_data()
     QTest::newRow("m³ und Euro") << Projektfeld::ErgebnisFS << 662 << "5 m³ 3 €"
                                  << QByteArray::fromHex("08 35 20 6d b3 20 33 20 80")
                                  << "5 m³ 3 €";
+    // The 27 characters that Windows-1252 puts where Latin-1 has its C1
+    // controls, in the order of their bytes 0x80 to 0x9F.
+    QTest::newRow("0x80 bis 0x9F") << Projektfeld::Kommentar2 << 988
+                                   << QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ")
+                                   << QByteArray::fromHex("1b 80 82 83 84 85 86 87 88 89 8a 8b 8c 8e"
+                                                          " 91 92 93 94 95 96 97 98 99 9a 9b 9c 9e 9f")
+                                   << QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ");
+    QTest::newRow("Anführungen und Striche") << Projektfeld::Gebaeudelage << 328
+                                             << QString::fromUtf8("„Süd“ – ‚Nord‘ — Ŝ")
+                                             << QByteArray::fromHex("12 84 53 fc 64 93 20 96 20 82 4e 6f 72 64 91"
+                                                                    " 20 97 20 3f")
+                                             << QString::fromUtf8("„Süd“ – ‚Nord‘ — ?");
+    QTest::newRow("Steuerzeichen U+0080 und U+0085 statt € und …")
+        << Projektfeld::ErgebnisNL << 704 << QStringLiteral("a\u0080b\u0085") << QByteArray::fromHex("04 61 3f 62 3f")
+        << "a?b?";
+    QTest::newRow("Zeichen ohne Breite und einzelne Surrogate")
+        << Projektfeld::ErgebnisI << 725 << QStringLiteral("a\u200Bb\uFEFF") + QChar(0xDC00) + QChar(0xD800) + "c"
+        << QByteArray::fromHex("07 61 3f 62 3f 3f 3f 63") << "a?b???c";
     QTest::newRow("Ł ist nicht darstellbar") << Projektfeld::Bearbeiter << 164 << "Łódź"
                                              << QByteArray::fromHex("04 3f f3 64 3f") << "?ód?";
     QTest::newRow("Zeichen außerhalb der BMP wird ein ?")

@@ -1,0 +1,92 @@
+#include "fileio/Dateisperre.h"
+
+#include "fileio/Dateiname.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+bool Sperren(int fd)
+{
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+}
+
+} // namespace
+
+Dateisperre::~Dateisperre()
+{
+    freigeben();
+}
+
+Dateisperre::Dateisperre(Dateisperre &&anderes) noexcept : griff(std::exchange(anderes.griff, -1)) {}
+
+Dateisperre &Dateisperre::operator=(Dateisperre &&anderes) noexcept
+{
+    if (this != &anderes) {
+        freigeben();
+        griff = std::exchange(anderes.griff, -1);
+    }
+    return *this;
+}
+
+void Dateisperre::freigeben()
+{
+    if (griff != -1)
+        ::close(int(griff));
+    griff = -1;
+}
+
+Dateisperre Dateisperre::Anlegen(const QString &pfad, const QByteArray &inhalt, int &fehlernummer)
+{
+    const QByteArray ziel = NameAlsBytes(pfad);
+    const QByteArray neu = ziel + ".neu";
+    const int fd = ::open(neu.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        fehlernummer = errno;
+        return {};
+    }
+    const bool gelungen = Sperren(fd) && ::write(fd, inhalt.constData(), std::size_t(inhalt.size())) == inhalt.size()
+                       && ::rename(neu.constData(), ziel.constData()) == 0;
+    if (!gelungen) {
+        fehlernummer = errno;
+        ::unlink(neu.constData());
+        ::close(fd);
+        return {};
+    }
+    return Dateisperre(fd);
+}
+
+Dateisperre Dateisperre::Uebernehmen(const QString &pfad)
+{
+    const QByteArray name = NameAlsBytes(pfad);
+    int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return {};
+    Dateisperre sperre(fd);
+    struct stat offen {};
+    struct stat jetzt {};
+    // Between opening and locking, its holder may have removed the file
+    // and another program made a new one of that name.
+    if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode) || !Sperren(fd)
+        || ::lstat(name.constData(), &jetzt) != 0 || jetzt.st_dev != offen.st_dev || jetzt.st_ino != offen.st_ino)
+        return {};
+    return sperre;
+}
+
+QByteArray Dateisperre::lesen(qsizetype hoechstens) const
+{
+    if (griff == -1)
+        return {};
+    QByteArray bytes(hoechstens, Qt::Uninitialized);
+    const ssize_t gelesen = ::pread(int(griff), bytes.data(), std::size_t(hoechstens), 0);
+    bytes.resize(gelesen > 0 ? gelesen : 0);
+    return bytes;
+}
