@@ -4,6 +4,7 @@
 #include "engine/Antworttexte.h"
 #include "report/Berichtsmaler.h"
 #include "report/PdfExport.h"
+#include "report/Seitenteile.h"
 #include "windowkit/Version.h"
 
 #include <QDir>
@@ -24,8 +25,6 @@ constexpr int Zeilenabstand = 42;
 constexpr int TabelleErsteSeite = 1150;
 constexpr int TabelleFolgeseite = 350;
 constexpr int Tabellenende = 2650;
-constexpr int Fussrand = 2750;
-constexpr int Fusshoehe = 30;
 
 struct Tabellenspalte {
     const char *kopf;
@@ -57,14 +56,6 @@ QString Einzeilig(QString text)
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
     return text;
-}
-
-void Seitenzahlen(Seitenliste &seiten)
-{
-    const int anzahl = int(seiten.size());
-    for (int i = 0; i < anzahl; ++i)
-        seiten[std::size_t(i)].push_back(Textelement(Rechts - 300, Fussrand + 50, Fusshoehe, false,
-                                                     QStringLiteral("Seite %1 von %2").arg(i + 1).arg(anzahl)));
 }
 
 QStringList Tabellenzeile(const Einheit &e)
@@ -103,14 +94,13 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
     const Einheit *erste = ErsteEinheit(einheiten);
     const auto wert = [&](F feld) { return erste ? Einzeilig(erste->gespeichert.text(feld)) : QString(); };
     seite.push_back(Textelement(Links, 350, Texthoehe, true, QStringLiteral("Objektdaten:")));
-    seite.push_back(Textelement(Links, 400, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + wert(F::StrasseNr)));
-    seite.push_back(Textelement(Links, 450, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + wert(F::PlzOrt)));
+    seite.push_back(Textelement(Links, 400, Texthoehe, false, Angabezeile(Angabe::StrasseNr, wert(F::StrasseNr))));
+    seite.push_back(Textelement(Links, 450, Texthoehe, false, Angabezeile(Angabe::PlzOrt, wert(F::PlzOrt))));
     seite.push_back(Textelement(1150, 350, Texthoehe, true, QStringLiteral("Bearbeiterdaten:")));
-    seite.push_back(Textelement(1150, 400, Texthoehe, false, QStringLiteral("Bearbeiter: ") + wert(F::Bearbeiter)));
-    seite.push_back(Textelement(1150, 450, Texthoehe, false, QStringLiteral("Firmenname: ") + wert(F::Firmenname)));
-    seite.push_back(Textelement(1150, 500, Texthoehe, false, QStringLiteral("Firmenadresse: ") + wert(F::Firmenadresse)));
-    seite.push_back(Textelement(Links, 600, Texthoehe, false,
-                         QStringLiteral("Datum: ") + datum.toString(QStringLiteral("dd.MM.yyyy"))));
+    seite.push_back(Textelement(1150, 400, Texthoehe, false, Angabezeile(Angabe::Bearbeiter, wert(F::Bearbeiter))));
+    seite.push_back(Textelement(1150, 450, Texthoehe, false, Angabezeile(Angabe::Firmenname, wert(F::Firmenname))));
+    seite.push_back(Textelement(1150, 500, Texthoehe, false, Angabezeile(Angabe::Firmenadresse, wert(F::Firmenadresse))));
+    seite.push_back(Textelement(Links, 600, Texthoehe, false, Angabezeile(Angabe::Datum, GedrucktesDatum(datum, true))));
     seite.push_back(Textelement(Links, 750, Texthoehe, true, QStringLiteral("Zusammenfassung:")));
     seite.push_back(Textelement(Links, 800, Texthoehe, false, Summenzeile(einheiten)));
     seite.push_back(Textelement(Links, 850, Texthoehe, false, Summen(einheiten)));
@@ -149,7 +139,7 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
 
     // Every text keeps to its room, as on the report page.
     for (auto &s : seiten) {
-        s.push_back(Textelement(Links, Fussrand, Fusshoehe, false, Fusszeile() + Versionstext));
+        s.push_back(Fusselement(Versionstext));
         RaeumeSetzen(s, Rechts);
     }
     return seiten;
@@ -174,7 +164,7 @@ std::optional<QString> SammelPdfSchreiben(const QString &pfad, const std::vector
     const Seitenliste seiten = SammelSeiten(einheiten, nachrechnung, datum);
     const Einheit *erste = ErsteEinheit(einheiten);
     const QString strasse = erste ? erste->gespeichert.text(F::StrasseNr) : QString();
-    return PdfSchreiben(pfad, seiten, logo, QStringLiteral("Lüftungskonzept ") + strasse,
+    return PdfSchreiben(pfad, seiten, logo, Dokumenttitel(QStringLiteral("Lüftungskonzept"), strasse),
                         QPagedPaintDevice::PdfVersion_A1b);
 }
 

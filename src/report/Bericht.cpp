@@ -1,6 +1,7 @@
 #include "report/Bericht.h"
 
 #include "engine/Antworttexte.h"
+#include "report/Seitenteile.h"
 #include "report/Umbruch.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ constexpr int LinkeSpalte = 150;
 constexpr int RechteSpalte = LinkeSpalte + 1000;
 constexpr int Titelhoehe = 60;
 constexpr int Texthoehe = 40;
-constexpr int Fusshoehe = 30;
 // The right margin as wide as the left one on A4 paper.
 constexpr int RechterRand = 2100 - LinkeSpalte;
 // The least room between a text and its neighbour on the right.
@@ -93,21 +93,14 @@ void RaeumeSetzen(std::vector<Seitenelement> &seite, int rechterRand)
     }
 }
 
-QString Fusszeile()
-{
-    return QStringLiteral("Luvanto Lüftungskonzept – herausgegeben vom LKZ Lüftungskompetenzzentrum e.V."
-                          " – www.lkz-lueftung.example ");
-}
-
 QString Berichtstitel(const QString &objekt)
 {
-    const QString titel = QStringLiteral("Lüftungskonzept");
-    return objekt.isEmpty() ? titel : titel + QStringLiteral(" – ") + objekt;
+    return Dokumenttitel(QStringLiteral("Lüftungskonzept"), objekt);
 }
 
 std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatum, bool langesJahr)
 {
-    const QString datum = druckdatum.toString(langesJahr ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM.yy"));
+    const QString datum = GedrucktesDatum(druckdatum, langesJahr);
     const QString nein = QString::fromUtf8(Antworttexte::Nein);
     const bool voll = VolleBewertung(w);
     Seite s;
@@ -118,14 +111,14 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatu
             QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6 Kap. 4.2"));
 
     s.ueberschrift(LinkeSpalte, 800, QStringLiteral("Objektdaten:"));
-    s.wert(LinkeSpalte, 850, QStringLiteral("Objektbezeichnung: ") + w.Edit2);
-    s.wert(LinkeSpalte, 900, QStringLiteral("Strasse, Nr: ") + w.Edit1);
-    s.wert(LinkeSpalte, 950, QStringLiteral("PLZ, Ort: ") + w.Edit4);
+    s.wert(LinkeSpalte, 850, Angabezeile(Angabe::Objektbezeichnung, w.Edit2));
+    s.wert(LinkeSpalte, 900, Angabezeile(Angabe::StrasseNr, w.Edit1));
+    s.wert(LinkeSpalte, 950, Angabezeile(Angabe::PlzOrt, w.Edit4));
 
     s.ueberschrift(RechteSpalte, 800, QStringLiteral("Bearbeiterdaten:"));
-    s.wert(RechteSpalte, 850, QStringLiteral("Bearbeiter: ") + w.Edit7);
-    s.wert(RechteSpalte, 900, QStringLiteral("Firmenname: ") + w.Edit3);
-    s.wert(RechteSpalte, 950, QStringLiteral("Firmenadresse: ") + w.Edit9);
+    s.wert(RechteSpalte, 850, Angabezeile(Angabe::Bearbeiter, w.Edit7));
+    s.wert(RechteSpalte, 900, Angabezeile(Angabe::Firmenname, w.Edit3));
+    s.wert(RechteSpalte, 950, Angabezeile(Angabe::Firmenadresse, w.Edit9));
     s.wert(RechteSpalte, 1000, QStringLiteral("Bearbeitungsdatum: ") + datum);
 
     if (voll) {
@@ -174,9 +167,9 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatu
     s.wert(LinkeSpalte, 2450, w.Label49);
     s.wert(LinkeSpalte, 2500, w.Label63);
 
-    s.wert(LinkeSpalte, 2650, QStringLiteral("Datum: ") + datum);
+    s.wert(LinkeSpalte, 2650, Angabezeile(Angabe::Datum, datum));
     s.wert(RechteSpalte, 2650, QStringLiteral("Unterschrift:") + QString(23, QLatin1Char('_')));
-    s.zeile(LinkeSpalte, 2750, Fusshoehe, false, Fusszeile() + w.Label30);
+    s.elemente.push_back(Fusselement(w.Label30));
     RaeumeSetzen(s.elemente, RechterRand);
     return s.elemente;
 }

@@ -71,9 +71,6 @@ void RaeumeSetzen(std::vector<Seitenelement> &seite, int rechterRand);
 // two-digit years, or with four where a longer document asks for them.
 std::vector<Seitenelement> Berichtsseite(const Berichtswerte &werte, QDate druckdatum, bool langesJahr = false);
 
-// The fixed footer text, which the version caption follows.
-QString Fusszeile();
-
 // The title of a printed or exported report: "Lüftungskonzept – " and the
 // object name, or "Lüftungskonzept" alone when the object has no name. A
 // PDF queue names its files after it, so reports of different objects do

@@ -1,6 +1,7 @@
 #include "workings/Rechenwegseite.h"
 
 #include "report/Berichtsmaler.h"
+#include "report/Seitenteile.h"
 #include "report/Umbruch.h"
 
 
@@ -16,20 +17,18 @@ constexpr int Zeilenabstand = 38;
 constexpr int Gruppenabstand = 20;
 constexpr int Kopfende = 420;
 constexpr int Fussrand = 2750;
-constexpr int Fusshoehe = 30;
 
 std::vector<Seitenelement> Kopf(const Berichtswerte &w, QDate datum)
 {
     const int y = 150;
     return {
         Textelement(Links, y, Titelhoehe, true, RechenwegTitel()),
-        Textelement(Links, y + 90, Texthoehe, false, QStringLiteral("Objektbezeichnung: ") + w.Edit2),
-        Textelement(Links, y + 130, Texthoehe, false, QStringLiteral("Strasse, Nr: ") + w.Edit1),
-        Textelement(Links, y + 170, Texthoehe, false, QStringLiteral("PLZ, Ort: ") + w.Edit4),
-        Textelement(Mitte, y + 90, Texthoehe, false, QStringLiteral("Bearbeiter: ") + w.Edit7),
-        Textelement(Mitte, y + 130, Texthoehe, false, QStringLiteral("Firmenname: ") + w.Edit3),
-        Textelement(Mitte, y + 170, Texthoehe, false,
-             QStringLiteral("Datum: ") + datum.toString(QStringLiteral("dd.MM.yyyy"))),
+        Textelement(Links, y + 90, Texthoehe, false, Angabezeile(Angabe::Objektbezeichnung, w.Edit2)),
+        Textelement(Links, y + 130, Texthoehe, false, Angabezeile(Angabe::StrasseNr, w.Edit1)),
+        Textelement(Links, y + 170, Texthoehe, false, Angabezeile(Angabe::PlzOrt, w.Edit4)),
+        Textelement(Mitte, y + 90, Texthoehe, false, Angabezeile(Angabe::Bearbeiter, w.Edit7)),
+        Textelement(Mitte, y + 130, Texthoehe, false, Angabezeile(Angabe::Firmenname, w.Edit3)),
+        Textelement(Mitte, y + 170, Texthoehe, false, Angabezeile(Angabe::Datum, GedrucktesDatum(datum, true))),
     };
 }
 
@@ -42,8 +41,7 @@ QString RechenwegTitel()
 
 QString RechenwegDokumenttitel(const QString &objekt)
 {
-    const QString titel = QStringLiteral("Rechenweg");
-    return objekt.trimmed().isEmpty() ? titel : titel + QStringLiteral(" – ") + objekt.trimmed();
+    return Dokumenttitel(QStringLiteral("Rechenweg"), objekt.trimmed());
 }
 
 Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
@@ -97,13 +95,11 @@ Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
         }
     }
 
-    const int anzahl = int(seiten.size());
-    for (int i = 0; i < anzahl; ++i) {
-        seiten[i].push_back(Textelement(Links, Fussrand, Fusshoehe, false, Fusszeile() + objekt.Label30));
-        if (anzahl > 1)
-            seiten[i].push_back(Textelement(Rechts - 250, Fussrand - 50, Texthoehe, false,
-                                     QStringLiteral("Seite %1 von %2").arg(i + 1).arg(anzahl)));
-        RaeumeSetzen(seiten[i], Rechts);
+    if (seiten.size() > 1)
+        Seitenzahlen(seiten);
+    for (auto &seite : seiten) {
+        seite.push_back(Fusselement(objekt.Label30));
+        RaeumeSetzen(seite, Rechts);
     }
     return seiten;
 }

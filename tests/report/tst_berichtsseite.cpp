@@ -1,6 +1,7 @@
 // Which lines the report page carries for which answers, and where.
 
 #include "report/Bericht.h"
+#include "report/Seitenteile.h"
 #include "windowkit/Version.h"
 
 #include <QTest>
