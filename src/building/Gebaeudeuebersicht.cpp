@@ -24,20 +24,20 @@ namespace {
 
 QString OrdnerDialog(QWidget *eltern, const QString &start)
 {
-    QFileDialog dialog(eltern, QStringLiteral("Ordner wählen"), start);
-    DateidialogBeschriften(dialog, QString());
+    QFileDialog dialog(eltern, QString(), start);
+    DateidialogBeschriften(dialog, QFileDialog::AcceptOpen, QString(), QStringLiteral("Ordner wählen"),
+                           QStringLiteral("Wählen"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Ordner:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Wählen"));
     return DateidialogZeigen(dialog).value_or(QString());
 }
 
 std::optional<QString> CsvDialog(QWidget *eltern, const QString &vorschlag)
 {
-    QFileDialog dialog(eltern, QStringLiteral("Als CSV speichern"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    DateidialogBeschriften(dialog, QStringLiteral("CSV-Dateien (*.csv)"));
+    QFileDialog dialog(eltern);
+    DateidialogBeschriften(dialog, QFileDialog::AcceptSave, QStringLiteral("CSV-Dateien (*.csv)"),
+                           QStringLiteral("Als CSV speichern"), QStringLiteral("Speichern"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.selectFile(vorschlag);
     return DateidialogZeigen(dialog);

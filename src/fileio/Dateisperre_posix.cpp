@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
 namespace {
 
@@ -18,22 +17,6 @@ bool Sperren(int fd)
 }
 
 } // namespace
-
-Dateisperre::~Dateisperre()
-{
-    freigeben();
-}
-
-Dateisperre::Dateisperre(Dateisperre &&anderes) noexcept : griff(std::exchange(anderes.griff, -1)) {}
-
-Dateisperre &Dateisperre::operator=(Dateisperre &&anderes) noexcept
-{
-    if (this != &anderes) {
-        freigeben();
-        griff = std::exchange(anderes.griff, -1);
-    }
-    return *this;
-}
 
 void Dateisperre::freigeben()
 {

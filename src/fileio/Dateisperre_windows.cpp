@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <utility>
 
 namespace {
 
@@ -43,22 +42,6 @@ bool Gewoehnlich(HANDLE datei, BY_HANDLE_FILE_INFORMATION &info)
 }
 
 } // namespace
-
-Dateisperre::~Dateisperre()
-{
-    freigeben();
-}
-
-Dateisperre::Dateisperre(Dateisperre &&anderes) noexcept : griff(std::exchange(anderes.griff, -1)) {}
-
-Dateisperre &Dateisperre::operator=(Dateisperre &&anderes) noexcept
-{
-    if (this != &anderes) {
-        freigeben();
-        griff = std::exchange(anderes.griff, -1);
-    }
-    return *this;
-}
 
 void Dateisperre::freigeben()
 {

@@ -31,10 +31,8 @@ void TForm5::Button3Click()
     // always lands in the directory that was current at start.
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    DateidialogBeschriften(dialog, QStringLiteral("Logo-Datei (*.bmp)"));
-    dialog.setWindowTitle(QStringLiteral("Öffnen"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
+    DateidialogBeschriften(dialog, QFileDialog::AcceptOpen, QStringLiteral("Logo-Datei (*.bmp)"),
+                           QStringLiteral("Öffnen"), QStringLiteral("Öffnen"));
     if (!letzteDatei.isEmpty())
         dialog.selectFile(letzteDatei);
     const std::optional<QString> gewaehlt = DateidialogZeigen(dialog);

@@ -18,11 +18,9 @@ const QString Filter = QStringLiteral("Datendateien-Luvanto (*.lkz)");
 
 void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag)
 {
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    DateidialogBeschriften(dialog, Filter);
+    DateidialogBeschriften(dialog, QFileDialog::AcceptSave, Filter, QStringLiteral("Speichern unter"),
+                           QStringLiteral("Speichern"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setWindowTitle(QStringLiteral("Speichern unter"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
     dialog.setDefaultSuffix(QStringLiteral("lkz"));
     if (!vorschlag.isEmpty() && QFileInfo(vorschlag).isDir())
         dialog.setDirectory(vorschlag);
@@ -34,10 +32,7 @@ void OeffnendialogEinrichten(QFileDialog &dialog, const QString &ordner)
 {
     if (!ordner.isEmpty())
         dialog.setDirectory(ordner);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    DateidialogBeschriften(dialog, Filter);
-    dialog.setWindowTitle(QStringLiteral("Öffnen"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
+    DateidialogBeschriften(dialog, QFileDialog::AcceptOpen, Filter, QStringLiteral("Öffnen"), QStringLiteral("Öffnen"));
 }
 
 QString MitProjektendung(const QString &pfad)

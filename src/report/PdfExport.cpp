@@ -74,10 +74,8 @@ std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschl
 {
     QFileDialog dialog(eltern);
     dialog.setObjectName(QStringLiteral("PdfDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    DateidialogBeschriften(dialog, QStringLiteral("PDF-Dateien (*.pdf)"));
-    dialog.setWindowTitle(QStringLiteral("Als PDF speichern"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
+    DateidialogBeschriften(dialog, QFileDialog::AcceptSave, QStringLiteral("PDF-Dateien (*.pdf)"),
+                           QStringLiteral("Als PDF speichern"), QStringLiteral("Speichern"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setDirectory(QFileInfo(vorschlag).absolutePath());
     dialog.selectFile(QFileInfo(vorschlag).fileName());

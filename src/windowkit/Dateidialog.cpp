@@ -2,8 +2,13 @@
 
 #include <QFileDialog>
 
-void DateidialogBeschriften(QFileDialog &dialog, const QString &filter)
+void DateidialogBeschriften(QFileDialog &dialog, QFileDialog::AcceptMode modus, const QString &filter,
+                            const QString &titel, const QString &knopf)
 {
+    // The accept mode first: setting it puts back the button box's own labels.
+    dialog.setAcceptMode(modus);
+    dialog.setWindowTitle(titel);
+    dialog.setLabelText(QFileDialog::Accept, knopf);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
