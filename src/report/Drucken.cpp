@@ -5,8 +5,18 @@
 #include "report/Druckauftrag.h"
 #include "report/PdfExport.h"
 
+#include "report/Berichtsmaler.h"
+#include "windowkit/Bildschirmplatz.h"
+
 #include <QDate>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 Berichtswerte BerichtswerteLesen(const Speicherblatt &seite)
 {
@@ -72,3 +82,43 @@ void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seit
         FehlerAnzeigen(eltern, *fehler);
 }
 
+void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+                         const QString &titel)
+{
+    const QImage bild = Druckbild(logo);
+    QPrinter ansicht(QPrinter::HighResolution);
+    ansicht.setPageLayout(drucker.pageLayout());
+
+    QDialog vorschau(eltern);
+    vorschau.setObjectName(QStringLiteral("Druckvorschau"));
+    vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
+    auto *seitenansicht = new QPrintPreviewWidget(&ansicht, &vorschau);
+    QObject::connect(seitenansicht, &QPrintPreviewWidget::paintRequested, &vorschau, [&](QPrinter *ziel) {
+        QPainter maler;
+        if (maler.begin(ziel))
+            SeitenZeichnen(maler, *ziel, seiten, bild);
+    });
+    seitenansicht->setZoomMode(QPrintPreviewWidget::FitToWidth);
+
+    auto *leiste = new QToolBar(&vorschau);
+    leiste->addAction(QStringLiteral("Drucken …"), &vorschau, [&] {
+        if (SeitenMitDialogDrucken(&vorschau, drucker, seiten, logo, titel))
+            vorschau.accept();
+    });
+    leiste->addSeparator();
+    leiste->addAction(QStringLiteral("Seitenbreite"), seitenansicht, &QPrintPreviewWidget::fitToWidth);
+    leiste->addAction(QStringLiteral("Ganze Seite"), seitenansicht, &QPrintPreviewWidget::fitInView);
+    leiste->addAction(QStringLiteral("Vergrößern"), seitenansicht, [seitenansicht] { seitenansicht->zoomIn(); });
+    leiste->addAction(QStringLiteral("Verkleinern"), seitenansicht, [seitenansicht] { seitenansicht->zoomOut(); });
+    auto *knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, &vorschau);
+    knoepfe->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schliessen"));
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &vorschau, &QDialog::reject);
+
+    auto *spalte = new QVBoxLayout(&vorschau);
+    spalte->addWidget(leiste);
+    spalte->addWidget(seitenansicht, 1);
+    spalte->addWidget(knoepfe);
+    const QRect platz = Kundenplatz(eltern ? eltern : &vorschau);
+    vorschau.resize(QSize(900, platz.height() * 9 / 10).boundedTo(platz.size()));
+    vorschau.exec();
+}

@@ -25,3 +25,12 @@ void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seit
 // The texts and radio indexes of the page that the report prints, as they
 // stand, shown or hidden, with the page's hints on the input.
 Berichtswerte BerichtswerteLesen(const Speicherblatt &seite);
+
+// The preview of the pages on the paper of the application's printer,
+// modal, opened at page width. It draws on a printer of its own: nothing in
+// it changes the application's printer, and it writes no file. Its
+// "Drucken …" goes the way of "Ergebnis drucken" on the application's
+// printer, as a job with the given title, and closes the preview once the
+// job is sent.
+void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
+                         const QString &titel = QString());

@@ -6,23 +6,14 @@
 #include "windowkit/Version.h"
 #include "fileio/Systemfehler.h"
 #include "report/Berichtsmaler.h"
-#include "report/Drucken.h"
-#include "windowkit/Bildschirmplatz.h"
 
 #include <QBuffer>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QPushButton>
-#include <QToolBar>
-#include <QVBoxLayout>
 
 QString PdfErsteller()
 {
@@ -80,45 +71,4 @@ std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschl
     dialog.setDirectory(QFileInfo(vorschlag).absolutePath());
     dialog.selectFile(QFileInfo(vorschlag).fileName());
     return DateidialogZeigen(dialog);
-}
-
-void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
-                         const QString &titel)
-{
-    const QImage bild = Druckbild(logo);
-    QPrinter ansicht(QPrinter::HighResolution);
-    ansicht.setPageLayout(drucker.pageLayout());
-
-    QDialog vorschau(eltern);
-    vorschau.setObjectName(QStringLiteral("Druckvorschau"));
-    vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
-    auto *seitenansicht = new QPrintPreviewWidget(&ansicht, &vorschau);
-    QObject::connect(seitenansicht, &QPrintPreviewWidget::paintRequested, &vorschau, [&](QPrinter *ziel) {
-        QPainter maler;
-        if (maler.begin(ziel))
-            SeitenZeichnen(maler, *ziel, seiten, bild);
-    });
-    seitenansicht->setZoomMode(QPrintPreviewWidget::FitToWidth);
-
-    auto *leiste = new QToolBar(&vorschau);
-    leiste->addAction(QStringLiteral("Drucken …"), &vorschau, [&] {
-        if (SeitenMitDialogDrucken(&vorschau, drucker, seiten, logo, titel))
-            vorschau.accept();
-    });
-    leiste->addSeparator();
-    leiste->addAction(QStringLiteral("Seitenbreite"), seitenansicht, &QPrintPreviewWidget::fitToWidth);
-    leiste->addAction(QStringLiteral("Ganze Seite"), seitenansicht, &QPrintPreviewWidget::fitInView);
-    leiste->addAction(QStringLiteral("Vergrößern"), seitenansicht, [seitenansicht] { seitenansicht->zoomIn(); });
-    leiste->addAction(QStringLiteral("Verkleinern"), seitenansicht, [seitenansicht] { seitenansicht->zoomOut(); });
-    auto *knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, &vorschau);
-    knoepfe->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schliessen"));
-    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &vorschau, &QDialog::reject);
-
-    auto *spalte = new QVBoxLayout(&vorschau);
-    spalte->addWidget(leiste);
-    spalte->addWidget(seitenansicht, 1);
-    spalte->addWidget(knoepfe);
-    const QRect platz = Kundenplatz(eltern ? eltern : &vorschau);
-    vorschau.resize(QSize(900, platz.height() * 9 / 10).boundedTo(platz.size()));
-    vorschau.exec();
 }

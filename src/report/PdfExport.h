@@ -22,7 +22,6 @@
 #include <optional>
 #include <vector>
 
-class QPrinter;
 class QWidget;
 
 // The creator entry of every PDF the program writes.
@@ -45,11 +44,3 @@ QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, 
 // (with ".pdf" added to a name typed without it), or nothing on cancel.
 std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschlag);
 
-// The preview of the pages on the paper of the application's printer,
-// modal, opened at page width. It draws on a printer of its own: nothing in
-// it changes the application's printer, and it writes no file. Its
-// "Drucken …" goes the way of "Ergebnis drucken" on the application's
-// printer, as a job with the given title, and closes the preview once the
-// job is sent.
-void DruckvorschauZeigen(QWidget *eltern, QPrinter &drucker, const Seitenliste &seiten, const QImage &logo,
-                         const QString &titel = QString());

@@ -6,6 +6,7 @@
 #include "Dialogantwort.h"
 #include "PdfPruefung.h"
 #include "logo/Logodatei.h"
+#include "report/Drucken.h"
 #include "report/PdfExport.h"
 #include "windowkit/Version.h"
 
