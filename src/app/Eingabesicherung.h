@@ -45,7 +45,7 @@ public:
 
     static constexpr int Verzoegerung = 2000;  // ms from a change to the copy
 
-    Eingabesicherung(TForm1 &form, Projekt projekt, const QString &ordner = Sicherungskopie::Standardordner());
+    Eingabesicherung(TForm1 &form, Projekt projekt, const QString &ordner = Sicherungskopie::standardordner());
     // Writes what is unsaved.
     ~Eingabesicherung() override;
 

@@ -152,7 +152,7 @@ void Programm::Speichern1Click()
         if (objekt != ordner || vorschlag.isEmpty())
             vorschlag = objekt != ordner && QFileInfo::exists(objekt) ? NaechsterDateiname(objekt) : objekt;
     }
-    if (::Speichern1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), {}, vorschlag)) {
+    if (::Speichern1Click(*Form1, daten, Projektname, bindung, Dateiwahl::dialoge(), {}, vorschlag)) {
         ZuletztVermerken(Projektname);
         sicherung->Gesichert();
     }
@@ -162,7 +162,7 @@ void Programm::Speichern1Click()
 void Programm::ffnen1Click()
 {
     const QString ordner = Projektname.isEmpty() ? zuletzt.ordner() : QFileInfo(Projektname).absolutePath();
-    Oeffnend([&] { return ::ffnen1Click(*Form1, daten, Projektname, bindung, Dateiwahl::Dialoge(), ordner); });
+    Oeffnend([&] { return ::ffnen1Click(*Form1, daten, Projektname, bindung, Dateiwahl::dialoge(), ordner); });
 }
 
 void Programm::ZuletztOeffnen(const QString &pfad)

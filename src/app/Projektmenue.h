@@ -30,7 +30,7 @@ void FeldlaengenBegrenzen(TForm1 &form);
 // shows the dialog again on that name, where the user picks another or
 // cancels. True when the file was written; it is then the bound file.
 bool Speichern1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, Dateibindung &bindung,
-                     const Dateiwahl &wahl = Dateiwahl::Dialoge(), const Dateiaufrufe &aufrufe = {},
+                     const Dateiwahl &wahl = Dateiwahl::dialoge(), const Dateiaufrufe &aufrufe = {},
                      const QString &vorschlag = {});
 
 // Handler of "Neue Nutzungseinheit": the next unit of the same building,
@@ -45,7 +45,7 @@ void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, Dateibindung 
 // Handler of the menu item "Öffnen": asks for a file, the dialog starting
 // in ordner, and opens it. True when a project was read.
 bool ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, Dateibindung &bindung,
-                 const Dateiwahl &wahl = Dateiwahl::Dialoge(), const QString &ordner = {});
+                 const Dateiwahl &wahl = Dateiwahl::dialoge(), const QString &ordner = {});
 
 // What "Öffnen" does once its dialog has answered, also for a project named
 // on the command line: reads the file at pfad (none: the dialog was

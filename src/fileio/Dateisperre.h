@@ -30,12 +30,12 @@ public:
     // A new lock file at pfad with inhalt, held from the moment it bears
     // the name: written under pfad + ".neu", locked, and only then renamed.
     // On failure none is held and fehlernummer holds errno.
-    static Dateisperre Anlegen(const QString &pfad, const QByteArray &inhalt, int &fehlernummer);
+    static Dateisperre anlegen(const QString &pfad, const QByteArray &inhalt, int &fehlernummer);
 
     // The lock file at pfad, created when there is none, when no process
     // holds it and the name still leads to the file that was locked; none
     // is held otherwise.
-    static Dateisperre Uebernehmen(const QString &pfad);
+    static Dateisperre uebernehmen(const QString &pfad);
 
     bool gehalten() const { return griff != -1; }
 

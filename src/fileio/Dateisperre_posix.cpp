@@ -25,7 +25,7 @@ void Dateisperre::freigeben()
     griff = -1;
 }
 
-Dateisperre Dateisperre::Anlegen(const QString &pfad, const QByteArray &inhalt, int &fehlernummer)
+Dateisperre Dateisperre::anlegen(const QString &pfad, const QByteArray &inhalt, int &fehlernummer)
 {
     const QByteArray ziel = NameAlsBytes(pfad);
     const QByteArray neu = ziel + ".neu";
@@ -45,7 +45,7 @@ Dateisperre Dateisperre::Anlegen(const QString &pfad, const QByteArray &inhalt, 
     return Dateisperre(fd);
 }
 
-Dateisperre Dateisperre::Uebernehmen(const QString &pfad)
+Dateisperre Dateisperre::uebernehmen(const QString &pfad)
 {
     const QByteArray name = NameAlsBytes(pfad);
     int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);

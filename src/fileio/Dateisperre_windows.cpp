@@ -50,7 +50,7 @@ void Dateisperre::freigeben()
     griff = -1;
 }
 
-Dateisperre Dateisperre::Anlegen(const QString &pfad, const QByteArray &inhalt, int &fehlernummer)
+Dateisperre Dateisperre::anlegen(const QString &pfad, const QByteArray &inhalt, int &fehlernummer)
 {
     const QString ziel = QDir::toNativeSeparators(pfad);
     const QString neu = ziel + QStringLiteral(".neu");
@@ -74,7 +74,7 @@ Dateisperre Dateisperre::Anlegen(const QString &pfad, const QByteArray &inhalt, 
     return Dateisperre(reinterpret_cast<std::intptr_t>(datei));
 }
 
-Dateisperre Dateisperre::Uebernehmen(const QString &pfad)
+Dateisperre Dateisperre::uebernehmen(const QString &pfad)
 {
     const QString name = QDir::toNativeSeparators(pfad);
     HANDLE datei = CreateFileW(Breit(name), GENERIC_READ, Teilen, nullptr, OPEN_ALWAYS,

@@ -41,7 +41,7 @@ QString MitProjektendung(const QString &pfad)
     return pfad.endsWith(endung, Qt::CaseInsensitive) ? pfad : pfad + endung;
 }
 
-Dateiwahl Dateiwahl::Dialoge()
+Dateiwahl Dateiwahl::dialoge()
 {
     return {
         [](QWidget *eltern, const QString &vorschlag) -> std::optional<QString> {

@@ -22,7 +22,7 @@ struct Dateiwahl {
     // since it was opened or saved.
     std::function<bool(QWidget *eltern, const QString &pfad, bool fremdGeaendert)> ersetzen;
 
-    static Dateiwahl Dialoge();
+    static Dateiwahl dialoge();
 };
 
 // Both dialogs are Qt's own widgets, not the desktop's, with German labels

@@ -117,7 +117,7 @@ bool SpaetereFassung(const QByteArray &bytes)
     return bytes.size() > laenge && bytes.startsWith(QByteArray(Kennung, laenge)) && quint8(bytes[laenge]) > Fassung;
 }
 
-QString Sicherungskopie::Standardordner()
+QString Sicherungskopie::standardordner()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/ungespeichert");
 }
@@ -137,7 +137,7 @@ int Sicherungskopie::sperren(QString &stelle)
 {
     int fehler = OrdnerAnlegen(ordner, stelle);
     if (fehler == 0)
-        sperre = Sperrdatei::Anlegen(QDir(ordner).filePath(name + Sperrendung), fehler);
+        sperre = Sperrdatei::anlegen(QDir(ordner).filePath(name + Sperrendung), fehler);
     return fehler;
 }
 
@@ -183,13 +183,13 @@ std::optional<Eingabestand> Sicherungskopie::hinterlassene()
     // A program killed before it wrote a copy leaves its lock alone.
     for (const QFileInfo &sperrdatei : dir.entryInfoList({QLatin1Char('*') + Sperrendung}, QDir::Files)) {
         if (!dir.exists(sperrdatei.completeBaseName() + Endung))
-            Sperrdatei::Uebernehmen(sperrdatei.filePath()).entfernen();
+            Sperrdatei::uebernehmen(sperrdatei.filePath()).entfernen();
     }
     for (const QFileInfo &kopie : dir.entryInfoList({QLatin1Char('*') + Endung}, QDir::Files, QDir::Time)) {
         const QString stamm = kopie.completeBaseName();
         if (stamm == name)
             continue;
-        Sperrdatei fremd = Sperrdatei::Uebernehmen(dir.filePath(stamm + Sperrendung));
+        Sperrdatei fremd = Sperrdatei::uebernehmen(dir.filePath(stamm + Sperrendung));
         if (!fremd.gehalten())
             continue;  // its program still runs, or another one offers it
         const std::optional<QByteArray> bytes = GanzLesen(kopie.filePath());

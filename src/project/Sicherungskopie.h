@@ -52,10 +52,10 @@ class Sicherungskopie {
 public:
     // The folder of the copies: "ungespeichert" in the application's data
     // folder.
-    static QString Standardordner();
+    static QString standardordner();
 
     // Takes the lock of this program's copy; creates the folder.
-    explicit Sicherungskopie(const QString &ordner = Standardordner());
+    explicit Sicherungskopie(const QString &ordner = standardordner());
     // Removes this program's lock and releases the claimed one; the copy
     // files stay.
     ~Sicherungskopie();

@@ -14,20 +14,20 @@ constexpr qsizetype Hoechstens = 4096;
 
 } // namespace
 
-Sperrdatei Sperrdatei::Anlegen(const QString &pfad, int &fehlernummer)
+Sperrdatei Sperrdatei::anlegen(const QString &pfad, int &fehlernummer)
 {
     const QByteArray inhalt = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
                             + QCoreApplication::applicationName().toUtf8() + '\n'
                             + QSysInfo::machineHostName().toUtf8() + '\n';
-    Dateisperre sperre = Dateisperre::Anlegen(pfad, inhalt, fehlernummer);
+    Dateisperre sperre = Dateisperre::anlegen(pfad, inhalt, fehlernummer);
     if (!sperre.gehalten())
         return {};
     return {std::move(sperre), pfad};
 }
 
-Sperrdatei Sperrdatei::Uebernehmen(const QString &pfad)
+Sperrdatei Sperrdatei::uebernehmen(const QString &pfad)
 {
-    Dateisperre sperre = Dateisperre::Uebernehmen(pfad);
+    Dateisperre sperre = Dateisperre::uebernehmen(pfad);
     if (!sperre.gehalten())
         return {};
     return {std::move(sperre), pfad};

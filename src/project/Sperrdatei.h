@@ -24,12 +24,12 @@ public:
     // A new lock at pfad, held from the moment it bears the name, naming
     // this program's process and machine as QLockFile does. On failure
     // none is held and fehlernummer holds errno.
-    static Sperrdatei Anlegen(const QString &pfad, int &fehlernummer);
+    static Sperrdatei anlegen(const QString &pfad, int &fehlernummer);
 
     // The lock at pfad, when no process holds it; created when there is
     // none. None is held when another process holds it, or the file is no
     // regular file or cannot be opened.
-    static Sperrdatei Uebernehmen(const QString &pfad);
+    static Sperrdatei uebernehmen(const QString &pfad);
 
     bool gehalten() const { return sperre.gehalten(); }
 

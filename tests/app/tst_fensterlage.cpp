@@ -53,7 +53,7 @@ void TestFensterlage::cleanup()
 {
     programm.reset();
     // No test starts with the copy of unsaved input another one left.
-    QDir(Sicherungskopie::Standardordner()).removeRecursively();
+    QDir(Sicherungskopie::standardordner()).removeRecursively();
 }
 
 void TestFensterlage::bleibtAmPlatz_data()

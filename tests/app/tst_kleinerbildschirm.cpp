@@ -49,7 +49,7 @@ void TestKleinerBildschirm::cleanup()
 {
     programm.reset();
     // No test starts with the copy of unsaved input another one left.
-    QDir(Sicherungskopie::Standardordner()).removeRecursively();
+    QDir(Sicherungskopie::standardordner()).removeRecursively();
 }
 
 void TestKleinerBildschirm::hauptfensterRollt()

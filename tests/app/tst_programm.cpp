@@ -97,7 +97,7 @@ void TestProgramm::cleanup()
 {
     programm.reset();
     // No test starts with the copy of unsaved input another one left.
-    QDir(Sicherungskopie::Standardordner()).removeRecursively();
+    QDir(Sicherungskopie::standardordner()).removeRecursively();
 }
 
 void TestProgramm::nurDasHauptfensterIstSichtbar()
@@ -477,7 +477,7 @@ void TestProgramm::absturzVerliertNichts()
     QFETCH(bool, beenden);
     QFETCH(QString, flaeche);
     programm.reset();
-    const QDir kopien(Sicherungskopie::Standardordner());
+    const QDir kopien(Sicherungskopie::standardordner());
     QVERIFY(kopien.mkpath("."));
     QFile kaputt(kopien.filePath("1-kaputt.kopie"));
     QVERIFY(kaputt.open(QIODevice::WriteOnly) && kaputt.write("LKZKOPIE") == 8);
@@ -593,7 +593,7 @@ int EingebenUndWarten()
     QTest::mouseClick(programm.Form1->Image7, Qt::LeftButton);
     QTest::keyClicks(programm.Form1->Edit2, "WE 7");
     QTest::keyClicks(programm.Form1->Edit6, "125");
-    const QDir kopien(Sicherungskopie::Standardordner());
+    const QDir kopien(Sicherungskopie::standardordner());
     while (kopien.entryList({QString::number(QCoreApplication::applicationPid()) + "-*.kopie"}).isEmpty())
         QTest::qWait(50);
     if (QCoreApplication::arguments().contains(QLatin1String("--nachtippen")))

@@ -47,7 +47,7 @@ bool Anlegen(const QDir &ordner, const QString &sperre, const QString &kopie, Sp
                                            {"zu groß", Kopie("WE 7") + QByteArray(2 << 20, 0)}};
     int fehler = 0;
     const bool gesperrt = sperre.isEmpty() || (sperren.contains(sperre) && Schreiben(s, sperren[sperre]))
-                       || (sperre == "gehalten" && (gehalten = Sperrdatei::Anlegen(s, fehler)).gehalten())
+                       || (sperre == "gehalten" && (gehalten = Sperrdatei::anlegen(s, fehler)).gehalten())
                        || (sperre == "FIFO" && ::mkfifo(QFile::encodeName(s).constData(), 0600) == 0)
                        || (sperre == "/dev/zero" && QFile::link("/dev/zero", s));
     return gesperrt

@@ -56,7 +56,7 @@ void TestDateisperre::anlegen()
     }
 
     int fehlernummer = 0;
-    const Dateisperre sperre = Dateisperre::Anlegen(pfad, Inhalt, fehlernummer);
+    const Dateisperre sperre = Dateisperre::anlegen(pfad, Inhalt, fehlernummer);
 
     QCOMPARE(sperre.gehalten(), fehler == 0);
     QCOMPARE(fehlernummer, fehler);
@@ -64,7 +64,7 @@ void TestDateisperre::anlegen()
         QCOMPARE(Lesen(pfad), Inhalt);
         QCOMPARE(sperre.lesen(4096), Inhalt);
         QVERIFY(!QFile::exists(pfad + ".neu"));
-        QVERIFY(!Dateisperre::Uebernehmen(pfad).gehalten());
+        QVERIFY(!Dateisperre::uebernehmen(pfad).gehalten());
     } else if (vorher == "neu") {
         QCOMPARE(Lesen(pfad + ".neu"), QByteArray("alt"));
         QVERIFY(!QFile::exists(pfad));
@@ -97,13 +97,13 @@ void TestDateisperre::uebernehmen()
         datei.write(Inhalt);
     } else if (vorher == "gehalten") {
         int fehlernummer = 0;
-        anderer = Dateisperre::Anlegen(pfad, Inhalt, fehlernummer);
+        anderer = Dateisperre::anlegen(pfad, Inhalt, fehlernummer);
         QVERIFY(anderer.gehalten());
     } else if (vorher == "Ordner") {
         QVERIFY(QDir(dir.path()).mkdir("a.sperre"));
     }
 
-    const Dateisperre sperre = Dateisperre::Uebernehmen(pfad);
+    const Dateisperre sperre = Dateisperre::uebernehmen(pfad);
 
     QCOMPARE(sperre.gehalten(), gehalten);
     QCOMPARE(sperre.lesen(4096), gelesen);
@@ -120,11 +120,11 @@ void TestDateisperre::freigegebenWiederZuHaben()
     QVERIFY(dir.isValid());
     const QString pfad = dir.filePath("a.sperre");
     int fehlernummer = 0;
-    Dateisperre erste = Dateisperre::Anlegen(pfad, Inhalt, fehlernummer);
+    Dateisperre erste = Dateisperre::anlegen(pfad, Inhalt, fehlernummer);
     QVERIFY(erste.gehalten());
 
     erste.freigeben();
-    Dateisperre zweite = Dateisperre::Uebernehmen(pfad);
+    Dateisperre zweite = Dateisperre::uebernehmen(pfad);
     QVERIFY(zweite.gehalten());
     QCOMPARE(zweite.lesen(5), QByteArray("4711\n"));
 
