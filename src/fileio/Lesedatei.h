@@ -22,18 +22,18 @@ public:
 
     // 0 when open; else why not: EISDIR for a folder, EACCES for anything
     // else that is no regular file, or the system's reason.
-    int fehler() const { return fehler_; }
+    int fehler() const { return fehlernummer; }
     // The size when opened.
-    qint64 groesse() const { return groesse_; }
+    qint64 groesse() const { return dateigroesse; }
     // Up to anzahl bytes; 0 at the end, -1 with errno set on failure.
     qint64 lesen(char *puffer, qint64 anzahl);
     // 0, or why closing failed; the destructor closes a file still open.
     int schliessen();
 
 private:
-    std::intptr_t griff_ = -1;
-    int fehler_ = 0;
-    qint64 groesse_ = 0;
+    std::intptr_t systemgriff = -1;
+    int fehlernummer = 0;
+    qint64 dateigroesse = 0;
 };
 
 // Whether the folder that would hold the file at pfad exists.

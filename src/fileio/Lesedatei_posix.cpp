@@ -14,17 +14,17 @@ Lesedatei::Lesedatei(const QString &pfad, Verknuepfung verknuepfung)
     const int folgen = verknuepfung == Verknuepfung::Folgen ? 0 : O_NOFOLLOW;
     const int fd = ::open(NameAlsBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | folgen);
     if (fd < 0) {
-        fehler_ = errno;
+        fehlernummer = errno;
         return;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        fehler_ = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+        fehlernummer = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
         return;
     }
-    griff_ = fd;
-    groesse_ = info.st_size;
+    systemgriff = fd;
+    dateigroesse = info.st_size;
 }
 
 Lesedatei::~Lesedatei()
@@ -35,7 +35,7 @@ Lesedatei::~Lesedatei()
 qint64 Lesedatei::lesen(char *puffer, qint64 anzahl)
 {
     for (;;) {
-        const ssize_t n = ::read(int(griff_), puffer, std::size_t(anzahl));
+        const ssize_t n = ::read(int(systemgriff), puffer, std::size_t(anzahl));
         if (n >= 0 || errno != EINTR)
             return n;
     }
@@ -43,10 +43,10 @@ qint64 Lesedatei::lesen(char *puffer, qint64 anzahl)
 
 int Lesedatei::schliessen()
 {
-    if (griff_ < 0)
+    if (systemgriff < 0)
         return 0;
-    const int fd = int(griff_);
-    griff_ = -1;
+    const int fd = int(systemgriff);
+    systemgriff = -1;
     return ::close(fd) == 0 ? 0 : errno;
 }
 

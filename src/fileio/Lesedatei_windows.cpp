@@ -28,19 +28,19 @@ Lesedatei::Lesedatei(const QString &pfad, Verknuepfung verknuepfung)
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                FILE_FLAG_BACKUP_SEMANTICS | folgen, nullptr);
     if (datei == INVALID_HANDLE_VALUE) {
-        fehler_ = ErrnoAusWindowsfehler(GetLastError());
+        fehlernummer = ErrnoAusWindowsfehler(GetLastError());
         return;
     }
     BY_HANDLE_FILE_INFORMATION info {};
     if (!GetFileInformationByHandle(datei, &info) || GetFileType(datei) != FILE_TYPE_DISK
         || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         || (folgen && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))) {
-        fehler_ = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? EISDIR : EACCES;
+        fehlernummer = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? EISDIR : EACCES;
         CloseHandle(datei);
         return;
     }
-    griff_ = reinterpret_cast<std::intptr_t>(datei);
-    groesse_ = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    systemgriff = reinterpret_cast<std::intptr_t>(datei);
+    dateigroesse = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
 }
 
 Lesedatei::~Lesedatei()
@@ -52,7 +52,7 @@ qint64 Lesedatei::lesen(char *puffer, qint64 anzahl)
 {
     DWORD gelesen = 0;
     const DWORD stueck = DWORD(std::min<qint64>(anzahl, 1 << 30));
-    if (!ReadFile(reinterpret_cast<HANDLE>(griff_), puffer, stueck, &gelesen, nullptr)) {
+    if (!ReadFile(reinterpret_cast<HANDLE>(systemgriff), puffer, stueck, &gelesen, nullptr)) {
         errno = ErrnoAusWindowsfehler(GetLastError());
         return -1;
     }
@@ -61,10 +61,10 @@ qint64 Lesedatei::lesen(char *puffer, qint64 anzahl)
 
 int Lesedatei::schliessen()
 {
-    if (griff_ == -1)
+    if (systemgriff == -1)
         return 0;
-    HANDLE datei = reinterpret_cast<HANDLE>(griff_);
-    griff_ = -1;
+    HANDLE datei = reinterpret_cast<HANDLE>(systemgriff);
+    systemgriff = -1;
     return CloseHandle(datei) ? 0 : ErrnoAusWindowsfehler(GetLastError());
 }
 

@@ -5,7 +5,7 @@
 #include <cerrno>
 
 Dateiergebnis::Dateiergebnis(Art art, Schritt schritt, int systemcode)
-    : art_(art), schritt_(schritt), systemcode_(systemcode)
+    : ergebnisart(art), ergebnisschritt(schritt), systemnummer(systemcode)
 {
 }
 
@@ -41,7 +41,7 @@ Dateiergebnis Dateiergebnis::ausSystemcode(Schritt schritt, int systemcode, bool
 
 int Dateiergebnis::code() const
 {
-    switch (art_) {
+    switch (ergebnisart) {
     case Art::Gelungen: return 0;
     case Art::DateiNichtGefunden: return 2;
     case Art::UngueltigerDateiname: return 3;
@@ -52,12 +52,12 @@ int Dateiergebnis::code() const
     case Art::Verweisschleife:
     case Art::Systemfehler: break;
     }
-    return systemcode_;
+    return systemnummer;
 }
 
 QString Dateiergebnis::meldung() const
 {
-    switch (art_) {
+    switch (ergebnisart) {
     case Art::Gelungen: return {};
     case Art::DateiNichtGefunden: return Systemgrund(ENOENT, true);
     case Art::UngueltigerDateiname: return Systemgrund(ENOENT, false);
@@ -68,5 +68,5 @@ QString Dateiergebnis::meldung() const
     case Art::Verweisschleife: return Systemgrund(ELOOP);
     case Art::Systemfehler: break;
     }
-    return Systemgrund(systemcode_);
+    return Systemgrund(systemnummer);
 }

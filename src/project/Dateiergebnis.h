@@ -28,10 +28,10 @@ public:
     // when its folder exists, otherwise an invalid file name.
     static Dateiergebnis ausSystemcode(Schritt schritt, int systemcode, bool ordnerVorhanden);
 
-    bool gelungen() const { return art_ == Art::Gelungen; }
-    Art art() const { return art_; }
-    Schritt schritt() const { return schritt_; }
-    int systemcode() const { return systemcode_; }
+    bool gelungen() const { return ergebnisart == Art::Gelungen; }
+    Art art() const { return ergebnisart; }
+    Schritt schritt() const { return ergebnisschritt; }
+    int systemcode() const { return systemnummer; }
 
     // 2, 3, 4, 5, 100 or 101 for the known conditions, else the system code;
     // 0 on success.
@@ -40,7 +40,7 @@ public:
     QString meldung() const;
 
 private:
-    Art art_ = Art::Gelungen;
-    Schritt schritt_ = Schritt::Keiner;
-    int systemcode_ = 0;
+    Art ergebnisart = Art::Gelungen;
+    Schritt ergebnisschritt = Schritt::Keiner;
+    int systemnummer = 0;
 };
