@@ -2,6 +2,7 @@
 
 #include "windowkit/Nebenfenster.h"
 #include "windowkit/Einstellungsdatei.h"
+#include "windowkit/Erstesbild.h"
 #include "windowkit/Statuszeile.h"
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
@@ -65,7 +66,8 @@ void Programm::Verbinden()
     QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(), [this] { ffnen1Click(); });
     // Refilled before showing: another program may have changed the list.
     QObject::connect(Form1->Zuletztverwendet1, &QMenu::aboutToShow, Form1.get(), [this] { ZuletztVermerken({}); });
-    ZuletztVermerken({});
+    // Filled once the window is up, for the shortcuts Strg+1 … of its entries.
+    Erstesbild::danach(*Form1, Form1.get(), [this] { ZuletztVermerken({}); });
     QObject::connect(Form1->Drucken1, &QAction::triggered, Form1.get(),
                      [this] { Drucken1Click(*Form1, Form5->logo(), Drucker()); });
     QObject::connect(Form1->PdfSpeichern1, &QAction::triggered, Form1.get(),

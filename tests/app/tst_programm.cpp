@@ -372,6 +372,8 @@ void TestProgramm::zuletztVerwendetNachNeustart()
 
     init();  // a new program in place of the old one
     form = programm->Form1.get();
+    // Filled once the window is up.
+    QTRY_VERIFY(!form->Zuletztverwendet1->actions().isEmpty());
     QStringList eintraege;
     for (QAction *eintrag : form->Zuletztverwendet1->actions())
         eintraege << eintrag->text() + " " + eintrag->shortcut().toString();
@@ -492,8 +494,9 @@ void TestProgramm::absturzVerliertNichts()
     QVERIFY(kind.waitForReadyRead(30000));
     QCOMPARE(kind.readAll(), QByteArray("bereit\n"));
     init();
+    // Looked for once the window is up.
+    QTRY_VERIFY(!kaputt.exists());
     QVERIFY(programm->Form1->Wiederherstellung->isHidden());
-    QVERIFY(!kaputt.exists());
 
     if (beenden)
         kind.terminate();
@@ -504,7 +507,7 @@ void TestProgramm::absturzVerliertNichts()
     programm.reset();
     init();
     TForm1 &form = *programm->Form1;
-    QVERIFY(form.Wiederherstellung->isVisible());
+    QTRY_VERIFY(form.Wiederherstellung->isVisible());
     static const QRegularExpression angebot(
         R"(^Nicht gespeicherte Eingaben vom \d\d\.\d\d\.\d{4} \d\d:\d\d \(WE 7\) wiederherstellen$)");
     QVERIFY2(angebot.match(form.Wiederherstellen1->toolTip()).hasMatch(), qPrintable(form.Wiederherstellen1->toolTip()));
