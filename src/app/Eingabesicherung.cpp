@@ -2,6 +2,7 @@
 
 #include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
+#include "windowkit/Erstesbild.h"
 #include "windowkit/Statuszeile.h"
 
 #include <QFileInfo>
@@ -51,7 +52,8 @@ Eingabesicherung::Eingabesicherung(TForm1 &f, Projekt p, const QString &ordner)
     connect(form.VerworfeneEingaben1, &QAction::triggered, this, &Eingabesicherung::VerworfeneEingaben1Click);
     connect(form.Wiederherstellen1, &QPushButton::clicked, this, &Eingabesicherung::Wiederherstellen1Click);
     connect(form.Verwerfen1, &QPushButton::clicked, this, &Eingabesicherung::Verwerfen1Click);
-    Anbieten();
+    // The copies left behind are looked for once the window is up.
+    Erstesbild::danach(form, this, [this] { Anbieten(); });
 }
 
 Eingabesicherung::~Eingabesicherung()

@@ -13,7 +13,7 @@
 // is unsaved at once.
 //
 // A copy left behind by a program that has ended is offered on the start
-// page; restoring it, like restoring discarded input, is itself a reset of
+// page, once the window has shown its first frame; restoring it, like restoring discarded input, is itself a reset of
 // the page, so whatever unsaved input stands there can be brought back in
 // turn. A restored project keeps its name and the bond to its file: when
 // the file was changed meanwhile, "Speichern" asks before replacing it.

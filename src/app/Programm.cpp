@@ -2,6 +2,7 @@
 
 #include "windowkit/Nebenfenster.h"
 #include "windowkit/Einstellungsdatei.h"
+#include "windowkit/Erstesbild.h"
 #include "windowkit/Statuszeile.h"
 #include "fileio/Rohbild.h"
 #include "windowkit/Version.h"
@@ -27,15 +28,7 @@
 
 Programm::Programm()
     : Form1(std::make_unique<TForm1>(zustand))
-    , Form2(std::make_unique<TForm2>())
-    , Form3(std::make_unique<TForm3>())
-    , Form4(std::make_unique<TForm4>())
-    , Windeinstufung(std::make_unique<TWindeinstufung>())
-    , Form5(std::make_unique<TForm5>())
-    , Form6(std::make_unique<TForm6>())
-    , Rechenwegfenster(std::make_unique<TRechenweg>(weg))
-    , Gebaeude(std::make_unique<TGebaeudeuebersicht>())
-    , Handbuch(std::make_unique<THandbuch>())
+    , Rechenwegfenster([this] { return std::make_unique<TRechenweg>(weg); })
     , sicherung(std::make_unique<Eingabesicherung>(
           *Form1, Eingabesicherung::Projekt{Projektname, Speichervorschlag, bindung}))
 {
@@ -73,7 +66,8 @@ void Programm::Verbinden()
     QObject::connect(Form1->ffnen1, &QAction::triggered, Form1.get(), [this] { ffnen1Click(); });
     // Refilled before showing: another program may have changed the list.
     QObject::connect(Form1->Zuletztverwendet1, &QMenu::aboutToShow, Form1.get(), [this] { ZuletztVermerken({}); });
-    ZuletztVermerken({});
+    // Filled once the window is up, for the shortcuts Strg+1 … of its entries.
+    Erstesbild::danach(*Form1, Form1.get(), [this] { ZuletztVermerken({}); });
     QObject::connect(Form1->Drucken1, &QAction::triggered, Form1.get(),
                      [this] { Drucken1Click(*Form1, Form5->logo(), Drucker()); });
     QObject::connect(Form1->PdfSpeichern1, &QAction::triggered, Form1.get(),
@@ -85,8 +79,10 @@ void Programm::Verbinden()
     QObject::connect(Form1->Logoeinbindung1, &QAction::triggered, Form1.get(),
                      [this] { Logoeinbindung1Click(*Form5); });
     QObject::connect(Form1->Button3, &QPushButton::clicked, Form1.get(), [this] { Button3Click(); });
-    QObject::connect(Windeinstufung.get(), &TWindeinstufung::lageGewaehlt, Form1.get(),
-                     [this](const QString &lage) { Form1->ComboBox2->waehlen(lage); });
+    Windeinstufung.beimMachen([this](TWindeinstufung &wind) {
+        QObject::connect(&wind, &TWindeinstufung::lageGewaehlt, Form1.get(),
+                         [this](const QString &lage) { Form1->ComboBox2->waehlen(lage); });
+    });
     QObject::connect(Form1->Button4, &QPushButton::clicked, Form1.get(), [this] { Button4Click(); });
     QObject::connect(Form1->InformationenzurDIN194661, &QAction::triggered, Form1.get(),
                      [this] { InformationenzurDIN194661Click(); });
@@ -98,19 +94,22 @@ void Programm::Verbinden()
 
     QObject::connect(Form1->Rechenweg1, &QAction::triggered, Form1.get(),
                      [this] { Rechenweg1Click(); });
-    QObject::connect(Form1.get(), &TForm1::rechenwegGeaendert, Rechenwegfenster.get(),
-                     &TRechenweg::Aktualisieren);
-    Rechenwegfenster->objektdaten = [this] { return BerichtswerteLesen(Form1->seite()); };
-    Rechenwegfenster->hinweise = [this] { return Form1->hinweise(); };
-    Rechenwegfenster->drucker = [this]() -> QPrinter & { return Drucker(); };
-    Rechenwegfenster->projektpfad = [this] { return Projektname; };
+    Rechenwegfenster.beimMachen([this](TRechenweg &rechenweg) {
+        QObject::connect(Form1.get(), &TForm1::rechenwegGeaendert, &rechenweg, &TRechenweg::Aktualisieren);
+        rechenweg.objektdaten = [this] { return BerichtswerteLesen(Form1->seite()); };
+        rechenweg.hinweise = [this] { return Form1->hinweise(); };
+        rechenweg.drucker = [this]() -> QPrinter & { return Drucker(); };
+        rechenweg.projektpfad = [this] { return Projektname; };
+    });
 
     QObject::connect(Form1->Gebaeudeuebersicht1, &QAction::triggered, Form1.get(),
                      [this] { Gebaeudeuebersicht1Click(); });
-    Gebaeude->logo = [this] { return Form5->logo(); };
-    QObject::connect(Gebaeude.get(), &TGebaeudeuebersicht::oeffnen, Form1.get(), [this](const QString &pfad) {
-        Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad); });
-        Form1->activateWindow();
+    Gebaeude.beimMachen([this](TGebaeudeuebersicht &gebaeude) {
+        gebaeude.logo = [this] { return Form5->logo(); };
+        QObject::connect(&gebaeude, &TGebaeudeuebersicht::oeffnen, Form1.get(), [this](const QString &pfad) {
+            Oeffnend([&] { return GewaehlteDateiOeffnen(*Form1, daten, Projektname, bindung, pfad); });
+            Form1->activateWindow();
+        });
     });
 }
 

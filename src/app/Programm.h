@@ -2,8 +2,8 @@
 
 // The whole program in one object: the engine state with the record of its
 // last run, the project record, the application's printer and the windows,
-// created in a fixed order with the main window first and destroyed
-// together at the end. The windows
+// the main window first and each secondary window on its first use, all
+// destroyed together at the end. The windows
 // are wired to each other here, once; main() and the tests that want the
 // whole program in-process use this class.
 
@@ -11,6 +11,7 @@
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
 #include "project/Dateibindung.h"
+#include "app/BeiBedarf.h"
 #include "app/Eingabesicherung.h"
 #include "project/TProjektdaten.h"
 #include "project/Zuletztliste.h"
@@ -42,17 +43,17 @@ public:
     Dateibindung bindung;       // the file the shown project belongs to
     Zuletztliste zuletzt;       // "Zuletzt verwendet" and the folder used last
 
-    // In the order of creation.
     std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2;
-    std::unique_ptr<TForm3> Form3;
-    std::unique_ptr<TForm4> Form4;
-    std::unique_ptr<TWindeinstufung> Windeinstufung;
-    std::unique_ptr<TForm5> Form5;
-    std::unique_ptr<TForm6> Form6;
-    std::unique_ptr<TRechenweg> Rechenwegfenster;
-    std::unique_ptr<TGebaeudeuebersicht> Gebaeude;
-    std::unique_ptr<THandbuch> Handbuch;
+    // Made on first use, wired as they are made.
+    BeiBedarf<TForm2> Form2;
+    BeiBedarf<TForm3> Form3;
+    BeiBedarf<TForm4> Form4;
+    BeiBedarf<TWindeinstufung> Windeinstufung;
+    BeiBedarf<TForm5> Form5;
+    BeiBedarf<TForm6> Form6;
+    BeiBedarf<TRechenweg> Rechenwegfenster;
+    BeiBedarf<TGebaeudeuebersicht> Gebaeude;
+    BeiBedarf<THandbuch> Handbuch;
     // Watches the main window; goes first, writing what is unsaved.
     std::unique_ptr<Eingabesicherung> sicherung;
 

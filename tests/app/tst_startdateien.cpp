@@ -64,6 +64,7 @@ class TestStartdateien : public QObject {
 private slots:
     void hinterlassen_data();
     void hinterlassen();
+    void angebotNachDemErstenBild();
     void keineKopieMoeglich();
     void einstellungsdatei_data();
     void einstellungsdatei();
@@ -122,6 +123,29 @@ void TestStartdateien::hinterlassen()
     spaeter.hinterlasseneEntfernen();
     QVERIFY(!liegtDa());
     QVERIFY(!QFileInfo::exists(QDir(ordner.path()).filePath(Stamm + ".sperre")));
+}
+
+// A copy left behind is neither claimed nor offered before the window has
+// shown its first frame; then it is offered on the start page.
+void TestStartdateien::angebotNachDemErstenBild()
+{
+    QTemporaryDir ordner;
+    Sperrdatei gehalten;
+    QVERIFY(Anlegen(QDir(ordner.path()), "verlassen", "gut", gehalten));
+    Rechenzustand zustand;
+    TForm1 form(zustand);
+    QString name;
+    QString vorschlag;
+    Dateibindung bindung;
+    Eingabesicherung sicherung(form, {name, vorschlag, bindung}, ordner.path());
+    QCoreApplication::processEvents();
+    QVERIFY(form.Wiederherstellung->isHidden());
+    QVERIFY(Sicherungskopie(ordner.path()).hinterlassene());
+
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(form.Wiederherstellung->isVisible());
+    QVERIFY(form.Wiederherstellen1->text().contains("(WE 7)"));
 }
 
 // Typing where no copy can be written: the status bar says where and why,
