@@ -38,7 +38,8 @@ void BenchBerechnen::berechnen()
     blatt.vorgeben(Steuerelement::Edit6, "120");
     blatt.vorgeben(Steuerelement::Edit8, "3,0");
     blatt.berechne();
-    QBENCHMARK {
+    QBENCHMARK
+    {
         Berechnen(blatt, zustand);
     }
     QCOMPARE(blatt.text(Steuerelement::Label39), std::string("143,6"));

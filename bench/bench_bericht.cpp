@@ -1,9 +1,9 @@
 // Time to build the result report's page and paint it into a PDF, as one
 // print does between the dialog and the spooler.
 
+#include "logo/Logodatei.h"
 #include "report/Bericht.h"
 #include "report/Berichtsmaler.h"
-#include "logo/Logodatei.h"
 #include "windowkit/Version.h"
 
 #include <QBuffer>
@@ -44,7 +44,7 @@ Berichtswerte Werte()
     return w;
 }
 
-} // namespace
+}  // namespace
 
 class BenchBericht : public QObject {
     Q_OBJECT
@@ -58,7 +58,8 @@ void BenchBericht::seiteBauenUndMalen()
     const Berichtswerte werte = Werte();
     const QImage logo = LeeresLogo();
     qint64 groesse = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QBuffer puffer;
         puffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&puffer);

@@ -40,7 +40,7 @@ QByteArray JpegMitKopf(int breite, int hoehe)
     return MitKopfgroesse(Kodiert(Muster(QSize(64, 64)), "JPEG"), breite, hoehe);
 }
 
-} // namespace
+}  // namespace
 
 class BenchBilder : public QObject {
     Q_OBJECT
@@ -90,7 +90,8 @@ void BenchBilder::abweisen_data()
 void BenchBilder::abweisen()
 {
     QFETCH(QString, pfad);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const Logoergebnis ergebnis = LogoLesen(pfad);
         if (ergebnis.ok())
             QFAIL("accepted");
@@ -112,7 +113,8 @@ void BenchBilder::laden_data()
 void BenchBilder::laden()
 {
     QFETCH(QString, pfad);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const Logoergebnis ergebnis = LogoLesen(pfad);
         if (!ergebnis.ok())
             QFAIL(qPrintable(ergebnis.fehler));
@@ -121,7 +123,8 @@ void BenchBilder::laden()
 
 void BenchBilder::startbild()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const JpegErgebnis ergebnis = JpegDateiLesen(QStringLiteral(":/images/start_lueftungsgeraet.jpg"));
         if (!ergebnis.ok())
             QFAIL(qPrintable(ergebnis.fehler));

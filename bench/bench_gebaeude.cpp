@@ -82,8 +82,7 @@ void Befehlszeile(const QString &ordner)
         if (programm.exitCode() != 0)
             std::printf("  (Code %d: nicht alle stimmen)\n", programm.exitCode());
     }
-    std::printf("luvanto --pruefen: %.3f s (Median aus 5), Speicherspitze %.1f MB\n", Median(zeiten),
-                spitze / 1024.0);
+    std::printf("luvanto --pruefen: %.3f s (Median aus 5), Speicherspitze %.1f MB\n", Median(zeiten), spitze / 1024.0);
 }
 
 void Uebersicht(const QString &ordner)
@@ -127,11 +126,10 @@ void SammelPdf(const QString &ordner, const QString &ziel)
         SammelPdfSchreiben(ziel, einheiten, LeeresLogo(), QDate(2026, 12, 8));
         zeiten.push_back(uhr.nsecsElapsed() / 1e9);
     }
-    std::printf("Sammel-PDF von %d Nutzungseinheiten: %.3f s (Median aus 3)\n", int(einheiten.size()),
-                Median(zeiten));
+    std::printf("Sammel-PDF von %d Nutzungseinheiten: %.3f s (Median aus 3)\n", int(einheiten.size()), Median(zeiten));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

@@ -1,8 +1,8 @@
 // Saving and opening one project, the file dialogs answered at once: the
 // whole menu commands (window to record to file, file to record to window
 // with the recalculations that loading runs), and the file steps alone.
-#include "mainwindow/Lueftung.h"
 #include "app/Projektmenue.h"
+#include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
 
 #include <QApplication>
@@ -54,7 +54,8 @@ void BenchProjektdatei::init()
 void BenchProjektdatei::speichern()
 {
     const Dateiwahl wahl = antwort();
-    QBENCHMARK {
+    QBENCHMARK
+    {
         Speichern1Click(*form, daten, Projektname, bindung, wahl);
     }
     QCOMPARE(QFileInfo(pfad).size(), 1109);
@@ -77,18 +78,22 @@ void BenchProjektdatei::oeffnen()
         TProjektdaten d;
         QString name;
         Dateibindung b;
-        Speichern1Click(f, d, name, b, {[anderer](QWidget *, const QString &) { return std::optional(anderer); }, {}, {}});
+        Speichern1Click(f, d, name, b,
+                        {[anderer](QWidget *, const QString &) { return std::optional(anderer); }, {}, {}});
         QCOMPARE(name, anderer);
     }
     auto naechster = std::make_shared<bool>(false);
     const QString erster = pfad;
-    const Dateiwahl wahl{{}, [=](QWidget *, const QString &) {
+    const Dateiwahl wahl{{},
+                         [=](QWidget *, const QString &) {
                              *naechster = !*naechster;
                              return std::optional(*naechster ? anderer : erster);
-                         }, {}};
+                         },
+                         {}};
     Rechenzustand neuerZustand;
     TForm1 neu(neuerZustand);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         ffnen1Click(neu, daten, Projektname, bindung, wahl);
     }
     QVERIFY(neu.Edit6->text() == "120" || neu.Edit6->text() == "95,5");
@@ -96,7 +101,8 @@ void BenchProjektdatei::oeffnen()
 
 void BenchProjektdatei::dateiSchreiben()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QVERIFY(ProjektdateiSchreiben(pfad, daten).gelungen());
     }
 }
@@ -104,7 +110,8 @@ void BenchProjektdatei::dateiSchreiben()
 void BenchProjektdatei::dateiLesen()
 {
     TProjektdaten gelesen;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QVERIFY(ProjektdateiLesen(pfad, gelesen).gelungen());
     }
     QCOMPARE(gelesen.bytes(), daten.bytes());

@@ -22,15 +22,23 @@ void BenchTastendruck::tastendruck_data()
     QTest::addColumn<bool>("rechenweg");
     QTest::addColumn<QString>("eingefuegt");  // the field that gets the paste
     QTest::addColumn<QString>("exponent");
-    QTest::newRow("Messwert vorhanden") << "ja" << false << "" << "0,667";
-    QTest::newRow("Vorgabewert, graue Felder") << "nein" << false << "" << "0,667";
-    QTest::newRow("Messwert vorhanden, Rechenweg offen") << "ja" << true << "" << "0,667";
-    QTest::newRow("Vorgabewert, Rechenweg offen") << "nein" << true << "" << "0,667";
+    QTest::newRow("Messwert vorhanden") << "ja" << false << ""
+                                        << "0,667";
+    QTest::newRow("Vorgabewert, graue Felder") << "nein" << false << ""
+                                               << "0,667";
+    QTest::newRow("Messwert vorhanden, Rechenweg offen") << "ja" << true << ""
+                                                         << "0,667";
+    QTest::newRow("Vorgabewert, Rechenweg offen") << "nein" << true << ""
+                                                  << "0,667";
     // The hint on the empty exponent runs the engine a second time.
-    QTest::newRow("Messwert, Druckexponent leer") << "ja" << false << "" << "";
-    QTest::newRow("100 000 Zeichen in Edit2 eingefügt") << "ja" << false << "Edit2" << "0,667";
-    QTest::newRow("100 000 Zeichen in Edit6 eingefügt") << "ja" << false << "Edit6" << "0,667";
-    QTest::newRow("100 000 Zeichen in ComboBox1 eingefügt") << "ja" << false << "ComboBox1" << "0,667";
+    QTest::newRow("Messwert, Druckexponent leer") << "ja" << false << ""
+                                                  << "";
+    QTest::newRow("100 000 Zeichen in Edit2 eingefügt") << "ja" << false << "Edit2"
+                                                        << "0,667";
+    QTest::newRow("100 000 Zeichen in Edit6 eingefügt") << "ja" << false << "Edit6"
+                                                        << "0,667";
+    QTest::newRow("100 000 Zeichen in ComboBox1 eingefügt") << "ja" << false << "ComboBox1"
+                                                            << "0,667";
 }
 
 void BenchTastendruck::tastendruck()
@@ -67,7 +75,8 @@ void BenchTastendruck::tastendruck()
     }
 
     int taste = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         // Alternately one more character and one less: every keystroke
         // changes the text.
         QTest::keyClick(feld, (taste++ % 2) ? Qt::Key_Backspace : Qt::Key_0);

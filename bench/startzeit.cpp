@@ -24,7 +24,7 @@ namespace {
 
 struct Lauf {
     double millisekunden;  // to the first mapped window
-    double gemalt;         // to its first painted frame
+    double gemalt;  // to its first painted frame
     long speicherKiB;
 };
 
@@ -70,14 +70,14 @@ Lauf Starten(Display *anzeige, const char *programm)
     return {ms(abgebildet), ms(ende), verbrauch.ru_maxrss};
 }
 
-template <typename T>
+template<typename T>
 T Median(std::vector<T> werte)
 {
     std::sort(werte.begin(), werte.end());
     return werte[werte.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

@@ -6,18 +6,18 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QMessageBox>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-template <typename Dialog>
+template<typename Dialog>
 void Beantworten(std::function<void(Dialog *)> antwort, int versuche = 1000)
 {
     QTimer::singleShot(5, qApp, [antwort = std::move(antwort), versuche] {

@@ -50,7 +50,7 @@ bool Projektdatei(const QString &pfad)
     char anfang[5] = {};
     Lesedatei datei(pfad);
     const bool pdf = datei.fehler() == 0 && datei.lesen(anfang, sizeof anfang) == qint64(sizeof anfang)
-                  && std::string_view(anfang, sizeof anfang) == "%PDF-";
+        && std::string_view(anfang, sizeof anfang) == "%PDF-";
     return !pdf;
 }
 
@@ -69,7 +69,7 @@ std::optional<QString> ZielVerweigert(const QString &ziel, const QStringList &pf
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 Befehlszeile Befehlszeile::Lesen(const QStringList &argumente)
 {

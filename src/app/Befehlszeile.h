@@ -17,9 +17,9 @@ public:
         Starten,  // run the program, with pfad's project when one is named
         Pruefen,  // the table of the units in pfade on stdout
         SammelPdf,  // the collective PDF of the units in pfade into ziel
-        Hilfe,    // print text on stdout, exit 0
+        Hilfe,  // print text on stdout, exit 0
         Version,  // print text on stdout, exit 0
-        Fehler,   // print text on stderr, exit 2
+        Fehler,  // print text on stderr, exit 2
     };
 
     // argumente as QCoreApplication::arguments() gives them, the program
@@ -29,7 +29,7 @@ public:
     Art art = Art::Starten;
     QString pfad;  // absolute path of the project to open; empty for none
     QStringList pfade;  // files and folders for Pruefen and SammelPdf
-    QString ziel;       // the PDF file of SammelPdf
+    QString ziel;  // the PDF file of SammelPdf
     QString text;  // what to print for Hilfe, Version and Fehler
 
     // 0 after help and version, 2 after a wrong call.

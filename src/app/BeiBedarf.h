@@ -9,7 +9,7 @@
 #include <memory>
 #include <utility>
 
-template <typename T>
+template<typename T>
 class BeiBedarf {
 public:
     using Machen = std::function<std::unique_ptr<T>()>;

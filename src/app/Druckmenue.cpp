@@ -27,8 +27,7 @@ void PdfSpeichern1Click(TForm1 &form, const QImage &logo, const QString &projekt
 void Druckvorschau1Click(TForm1 &form, const QImage &logo, QPrinter &drucker)
 {
     const Berichtswerte werte = BerichtswerteLesen(form.seite());
-    DruckvorschauZeigen(&form, drucker, {Berichtsseite(werte, QDate::currentDate())}, logo,
-                        Berichtstitel(werte.Edit2));
+    DruckvorschauZeigen(&form, drucker, {Berichtsseite(werte, QDate::currentDate())}, logo, Berichtstitel(werte.Edit2));
 }
 
 void Druckereinstellung1Click(TForm1 &form, QPrinter &drucker)

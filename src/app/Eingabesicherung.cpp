@@ -31,7 +31,7 @@ void TitelMarkieren(QWidget &fenster, bool ungesichert)
         fenster.setWindowTitle(ungesichert ? QStringLiteral("* ") + titel : titel.mid(2));
 }
 
-} // namespace
+}  // namespace
 
 Eingabesicherung::Eingabesicherung(TForm1 &f, Projekt p, const QString &ordner)
     : form(f)

@@ -89,7 +89,7 @@ private:
     Sicherungskopie kopie;
     QTimer zeitgeber;
     QByteArray gesichert;  // empty when unknown: a restored copy
-    QDateTime aenderung;   // of the input that is unsaved
+    QDateTime aenderung;  // of the input that is unsaved
     std::optional<Seite> vorgemerkt;
     std::optional<Seite> verworfen;
     std::optional<Eingabestand> angebot;

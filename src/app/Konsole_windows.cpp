@@ -1,7 +1,8 @@
 #include "app/Konsole.h"
 
 #include <windows.h>
-#include <shellapi.h>
+
+#include <shellapi.h>  // needs windows.h before it
 
 #include <fcntl.h>
 #include <io.h>

@@ -1,27 +1,27 @@
 #include "app/Programm.h"
 
-#include "windowkit/Nebenfenster.h"
-#include "windowkit/Einstellungsdatei.h"
-#include "windowkit/Erstesbild.h"
-#include "windowkit/Statuszeile.h"
-#include "fileio/Rohbild.h"
-#include "windowkit/Version.h"
-#include "fileio/Dateiname.h"
 #include "app/Druckmenue.h"
 #include "app/Projektmenue.h"
+#include "fileio/Dateiname.h"
+#include "fileio/Rohbild.h"
 #include "project/Projektbefehle.h"
 #include "report/Drucken.h"
+#include "windowkit/Einstellungsdatei.h"
+#include "windowkit/Erstesbild.h"
+#include "windowkit/Nebenfenster.h"
+#include "windowkit/Statuszeile.h"
+#include "windowkit/Version.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QCoreApplication>
-#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QPrinter>
+#include <QSettings>
 #include <QTranslator>
 
 #include <cstdio>
@@ -29,8 +29,8 @@
 Programm::Programm()
     : Form1(std::make_unique<TForm1>(zustand))
     , Rechenwegfenster([this] { return std::make_unique<TRechenweg>(weg); })
-    , sicherung(std::make_unique<Eingabesicherung>(
-          *Form1, Eingabesicherung::Projekt{Projektname, Speichervorschlag, bindung}))
+    , sicherung(std::make_unique<Eingabesicherung>(*Form1,
+                                                   Eingabesicherung::Projekt{Projektname, Speichervorschlag, bindung}))
 {
     // The icon of every window but the about box, decoded once and shared.
     QApplication::setWindowIcon(QPixmap::fromImage(Rohbild(QStringLiteral(":/roh/symbol_luvanto_64.rgba"))));
@@ -92,8 +92,7 @@ void Programm::Verbinden()
     QObject::connect(Form1->berlassungsbedingungen3, &QAction::triggered, Form1.get(),
                      [this] { berlassungsbedingungen3Click(); });
 
-    QObject::connect(Form1->Rechenweg1, &QAction::triggered, Form1.get(),
-                     [this] { Rechenweg1Click(); });
+    QObject::connect(Form1->Rechenweg1, &QAction::triggered, Form1.get(), [this] { Rechenweg1Click(); });
     Rechenwegfenster.beimMachen([this](TRechenweg &rechenweg) {
         QObject::connect(Form1.get(), &TForm1::rechenwegGeaendert, &rechenweg, &TRechenweg::Aktualisieren);
         rechenweg.objektdaten = [this] { return BerichtswerteLesen(Form1->seite()); };
@@ -186,12 +185,27 @@ void Programm::ZuletztVermerken(const QString &pfad)
     ZuletztMenueFuellen(*Form1->Zuletztverwendet1, zuletzt.pfade(), [this](const QString &p) { ZuletztOeffnen(p); });
 }
 
-void Programm::Button3Click() { NebenfensterZeigen(Windeinstufung.get()); }
-void Programm::Button4Click() { NebenfensterZeigen(Form6.get()); }
-void Programm::InformationenzurDIN194661Click() { NebenfensterZeigen(Form3.get()); }
-void Programm::berlassungsbedingungen3Click() { NebenfensterZeigen(Form2.get()); }
+void Programm::Button3Click()
+{
+    NebenfensterZeigen(Windeinstufung.get());
+}
+void Programm::Button4Click()
+{
+    NebenfensterZeigen(Form6.get());
+}
+void Programm::InformationenzurDIN194661Click()
+{
+    NebenfensterZeigen(Form3.get());
+}
+void Programm::berlassungsbedingungen3Click()
+{
+    NebenfensterZeigen(Form2.get());
+}
 
-void Programm::Rechenweg1Click() { NebenfensterZeigen(Rechenwegfenster.get()); }
+void Programm::Rechenweg1Click()
+{
+    NebenfensterZeigen(Rechenwegfenster.get());
+}
 
 // Opens on the folder of the project shown, else on the one used last,
 // else on the home folder.
@@ -216,8 +230,7 @@ void DeutscheUebersetzungLaden()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto *uebersetzung = new QTranslator(QCoreApplication::instance());
-    if (uebersetzung->load(QLocale(QLocale::German), QStringLiteral("qtbase"),
-                           QStringLiteral("_"),
+    if (uebersetzung->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(uebersetzung);
 }

@@ -7,12 +7,14 @@
 // are wired to each other here, once; main() and the tests that want the
 // whole program in-process use this class.
 
-#include "engine/Rechenweg.h"
-#include "engine/Rechenzustand.h"
-#include "mainwindow/Lueftung.h"
-#include "project/Dateibindung.h"
 #include "app/BeiBedarf.h"
 #include "app/Eingabesicherung.h"
+#include "building/Gebaeudeuebersicht.h"
+#include "engine/Rechenweg.h"
+#include "engine/Rechenzustand.h"
+#include "logo/Logoeinbindung.h"
+#include "mainwindow/Lueftung.h"
+#include "project/Dateibindung.h"
 #include "project/TProjektdaten.h"
 #include "project/Zuletztliste.h"
 #include "reference/Handbuch.h"
@@ -21,9 +23,7 @@
 #include "reference/Programminfo.h"
 #include "reference/Ueberlassung.h"
 #include "reference/Wind.h"
-#include "logo/Logoeinbindung.h"
 #include "workings/Rechenwegfenster.h"
-#include "building/Gebaeudeuebersicht.h"
 
 #include <functional>
 #include <memory>
@@ -36,12 +36,12 @@ public:
     ~Programm();
 
     Rechenzustand zustand;
-    Rechenweg weg;        // the last recalculation, step by step
+    Rechenweg weg;  // the last recalculation, step by step
     TProjektdaten daten;
     QString Projektname;  // path of the project file last saved or opened
     QString Speichervorschlag;  // what "Speichern" proposes while Projektname is empty
-    Dateibindung bindung;       // the file the shown project belongs to
-    Zuletztliste zuletzt;       // "Zuletzt verwendet" and the folder used last
+    Dateibindung bindung;  // the file the shown project belongs to
+    Zuletztliste zuletzt;  // "Zuletzt verwendet" and the folder used last
 
     std::unique_ptr<TForm1> Form1;
     // Made on first use, wired as they are made.

@@ -61,8 +61,8 @@ void NeueNutzungseinheit1Click(TForm1 &form, QString &Projektname, Dateibindung 
     form.Edit2->selectAll();
 }
 
-bool ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, Dateibindung &bindung,
-                 const Dateiwahl &wahl, const QString &ordner)
+bool ffnen1Click(TForm1 &form, TProjektdaten &daten, QString &Projektname, Dateibindung &bindung, const Dateiwahl &wahl,
+                 const QString &ordner)
 {
     return GewaehlteDateiOeffnen(form, daten, Projektname, bindung, wahl.oeffnen(&form, ordner));
 }
@@ -79,11 +79,11 @@ bool GewaehlteDateiOeffnen(TForm1 &form, TProjektdaten &daten, QString &Projektn
             bindung.loesen();
         }
         if (!ergebnis.gelungen()) {
-            FehlerAnzeigen(&form, dateiNennen ? QStringLiteral("Die Projektdatei „%1“ kann nicht geöffnet "
-                                                               "werden: %2")
-                                                    .arg(QDir::toNativeSeparators(NameZumZeigen(*pfad)),
-                                                         ergebnis.meldung())
-                                              : ergebnis.meldung());
+            FehlerAnzeigen(&form,
+                           dateiNennen ? QStringLiteral("Die Projektdatei „%1“ kann nicht geöffnet "
+                                                        "werden: %2")
+                                             .arg(QDir::toNativeSeparators(NameZumZeigen(*pfad)), ergebnis.meldung())
+                                       : ergebnis.meldung());
             return false;
         }
         bindung.binden(*pfad);

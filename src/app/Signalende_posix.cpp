@@ -29,9 +29,10 @@ extern "C" void Angekommen(int)
     errno = fehler;
 }
 
-} // namespace
+}  // namespace
 
-Signalende::Signalende(QObject *parent) : QObject(parent)
+Signalende::Signalende(QObject *parent)
+    : QObject(parent)
 {
     if (schreibende != -1 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, paar) != 0)
         return;  // one owner at a time; without a pair the defaults stay

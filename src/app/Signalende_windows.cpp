@@ -4,7 +4,8 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
-Signalende::Signalende(QObject *parent) : QObject(parent)
+Signalende::Signalende(QObject *parent)
+    : QObject(parent)
 {
     // Asked to commit its data, the program leaves its event loop at once;
     // the system waits for it to end while its window answers no more, and

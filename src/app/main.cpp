@@ -41,7 +41,7 @@ std::unique_ptr<QApplication> Oberflaeche(int &argc, char **argv)
     return anwendung;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

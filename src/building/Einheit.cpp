@@ -29,7 +29,7 @@ QString Grund(const QString &pfad, const Dateiergebnis &ergebnis)
     return QStringLiteral("nicht lesbar (%1)").arg(ergebnis.meldung());
 }
 
-} // namespace
+}  // namespace
 
 Einheit EinheitLesen(const QString &pfad, Nachrechnung &nachrechnung)
 {
@@ -55,8 +55,8 @@ Einheit EinheitLesen(const QString &pfad, Nachrechnung &nachrechnung)
     einheit.qvRL = zahl(Spalte::QvRL);
     einheit.qvNL = zahl(Spalte::QvNL);
     einheit.massnahme = einheit.urteil == QString::fromUtf8(Urteilstexte::MassnahmeErforderlich)
-                     || einheit.urteil == QString::fromUtf8(Urteilstexte::ErhoehteAnforderungen)
-                     || einheit.urteil == QString::fromUtf8(Urteilstexte::AusreichendZeile1);
+        || einheit.urteil == QString::fromUtf8(Urteilstexte::ErhoehteAnforderungen)
+        || einheit.urteil == QString::fromUtf8(Urteilstexte::AusreichendZeile1);
     return einheit;
 }
 
@@ -127,8 +127,8 @@ std::vector<Einheit> EinheitenLesen(const QStringList &dateien)
 
 int Pruefcode(const std::vector<Einheit> &einheiten)
 {
-    const bool alleStimmen = std::all_of(einheiten.begin(), einheiten.end(),
-                                         [](const Einheit &e) { return e.projekt() && !e.weichtAb(); });
+    const bool alleStimmen =
+        std::all_of(einheiten.begin(), einheiten.end(), [](const Einheit &e) { return e.projekt() && !e.weichtAb(); });
     return alleStimmen ? 0 : 1;
 }
 

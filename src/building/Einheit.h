@@ -15,13 +15,13 @@
 #include <vector>
 
 struct Einheit {
-    QString pfad;    // absolute
-    QString datei;   // file name
+    QString pfad;  // absolute
+    QString datei;  // file name
     QString fehler;  // why the file is no project; empty for a project
     TProjektdaten gespeichert;
     TProjektdaten nachgerechnet;
     bool mitBerechnung = false;  // the unit's answers lead to a calculation, whose results show
-    QString urteil;    // the verdict line as the opened unit shows it
+    QString urteil;  // the verdict line as the opened unit shows it
     QString pruefung;  // "stimmt", "weicht ab: …" or "keine Projektdatei: …"
     QString hinweise;
     // What the sums below a table add up, read once with the file.
@@ -62,8 +62,20 @@ int Pruefcode(const std::vector<Einheit> &einheiten);
 // The columns of the table, as its header and the CSV file name them.
 QStringList Spaltennamen();
 enum class Spalte {
-    Datei, Objektbezeichnung, Gebaeudetyp, Gebaeudelage, Flaeche, N50, Waermeschutz,
-    QvFS, QvInf, QvRL, QvNL, Urteil, Pruefung, Hinweise,
+    Datei,
+    Objektbezeichnung,
+    Gebaeudetyp,
+    Gebaeudelage,
+    Flaeche,
+    N50,
+    Waermeschutz,
+    QvFS,
+    QvInf,
+    QvRL,
+    QvNL,
+    Urteil,
+    Pruefung,
+    Hinweise,
 };
 inline constexpr int Spaltenzahl = 14;
 

@@ -6,8 +6,8 @@
 #include "building/Sammelpdf.h"
 #include "fileio/Dateiname.h"
 #include "fileio/Dateisystem.h"
-#include "logo/Logodatei.h"
 #include "fileio/Systemfehler.h"
+#include "logo/Logodatei.h"
 
 #include <QDate>
 #include <QDir>
@@ -72,7 +72,7 @@ QStringList Dateien(const QStringList &pfade, bool &leer)
     return dateien;
 }
 
-} // namespace
+}  // namespace
 
 // Each line is written as its unit is read, so memory stays the same for
 // any number of files.
@@ -80,8 +80,8 @@ int PruefenAusgeben(const QStringList &pfade, std::FILE *ausgabe)
 {
     int fehlernummer = 0;
     const auto schreiben = [ausgabe, &fehlernummer](const QByteArray &text) {
-        if (fehlernummer == 0 && std::fwrite(text.constData(), 1, std::size_t(text.size()), ausgabe)
-                                     != std::size_t(text.size()))
+        if (fehlernummer == 0
+            && std::fwrite(text.constData(), 1, std::size_t(text.size()), ausgabe) != std::size_t(text.size()))
             fehlernummer = errno ? errno : EIO;
     };
     bool leer = false;

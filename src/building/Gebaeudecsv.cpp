@@ -35,7 +35,7 @@ void Zeile(QByteArray &ziel, const QStringList &felder)
     ziel += "\r\n";
 }
 
-} // namespace
+}  // namespace
 
 QByteArray CsvKopf(bool mitBom)
 {

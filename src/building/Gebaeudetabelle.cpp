@@ -23,10 +23,8 @@ QVariant Gebaeudetabelle::data(const QModelIndex &index, int rolle) const
     const auto spalte = Spalte(index.column());
     switch (rolle) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return Zelle(e, spalte);
-    case Qt::UserRole:
-        return e.pfad;
+    case Qt::ToolTipRole: return Zelle(e, spalte);
+    case Qt::UserRole: return e.pfad;
     case Qt::ForegroundRole:
         if (spalte == Spalte::Pruefung && (e.weichtAb() || !e.projekt()))
             return QBrush(QColor(0xb0, 0x00, 0x00));
@@ -35,8 +33,7 @@ QVariant Gebaeudetabelle::data(const QModelIndex &index, int rolle) const
         if (Zahlenspalte(spalte))
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -7,10 +7,10 @@
 #include "fileio/SicheresSchreiben.h"
 #include "logo/Logodatei.h"
 #include "report/PdfExport.h"
+#include "windowkit/Bildschirmplatz.h"
 #include "windowkit/Dateidialog.h"
 #include "windowkit/Fehleranzeige.h"
 #include "windowkit/Nebenfenster.h"
-#include "windowkit/Bildschirmplatz.h"
 #include "windowkit/Programmschrift.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ std::optional<QString> CsvDialog(QWidget *eltern, const QString &vorschlag)
     return DateidialogZeigen(dialog);
 }
 
-} // namespace
+}  // namespace
 
 TGebaeudeuebersicht::TGebaeudeuebersicht(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -89,9 +89,8 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(QWidget *parent)
         sicht->setFilterFixedString(text);
         SummenZeigen();
     });
-    connect(Tabelle, &QTableView::activated, this, [this](const QModelIndex &index) {
-        emit oeffnen(index.data(Qt::UserRole).toString());
-    });
+    connect(Tabelle, &QTableView::activated, this,
+            [this](const QModelIndex &index) { emit oeffnen(index.data(Qt::UserRole).toString()); });
     connect(&waechter, &QFileSystemWatcher::directoryChanged, this, [this] { leser->nachsehen(); });
 }
 
@@ -166,8 +165,8 @@ void TGebaeudeuebersicht::SummenZeigen()
     if (sicht->rowCount() != tabelle->rowCount())
         text += QStringLiteral(" (%1 gezeigt)").arg(sicht->rowCount());
     // Not "alle ? einheiten() : gezeigteEinheiten()": that copies every unit.
-    const QString summen = sicht->rowCount() == tabelle->rowCount() ? Summen(tabelle->einheiten())
-                                                                     : Summen(gezeigteEinheiten());
+    const QString summen =
+        sicht->rowCount() == tabelle->rowCount() ? Summen(tabelle->einheiten()) : Summen(gezeigteEinheiten());
     LabelSummen->setText(text + QLatin1Char('\n') + summen);
 }
 
@@ -207,8 +206,9 @@ void TGebaeudeuebersicht::ButtonCsvClick()
         return;
     const QByteArray csv = GebaeudeCsv(frischGeprueft(), true);
     if (const std::optional<Schreibfehler> fehler = SicherSchreiben(*pfad, csv.constData(), std::size_t(csv.size())))
-        FehlerAnzeigen(this, QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden. %2")
-                                 .arg(QDir::toNativeSeparators(*pfad), Systemgrund(fehler->fehlernummer)));
+        FehlerAnzeigen(this,
+                       QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden. %2")
+                           .arg(QDir::toNativeSeparators(*pfad), Systemgrund(fehler->fehlernummer)));
 }
 
 void TGebaeudeuebersicht::ButtonPdfClick()

@@ -23,10 +23,10 @@ struct Rechenslot {
     S element;
 };
 const Rechenslot Rechenslots[] = {
-    {F::MesswertN50, S::Edit8},      {F::DruckexponentN, S::Edit10}, {F::VorgabeKategorie, S::ComboBox6},
-    {F::ErgebnisWS, S::Label26},     {F::ErgebnisFS, S::Label27},    {F::ErgebnisRL, S::Label38},
-    {F::ErgebnisNL, S::Label39},     {F::ErgebnisI, S::Label28},     {F::Ergebnis, S::Label31},
-    {F::Kommentar1, S::Label49},     {F::Kommentar2, S::Label63},
+    {F::MesswertN50, S::Edit8},  {F::DruckexponentN, S::Edit10}, {F::VorgabeKategorie, S::ComboBox6},
+    {F::ErgebnisWS, S::Label26}, {F::ErgebnisFS, S::Label27},    {F::ErgebnisRL, S::Label38},
+    {F::ErgebnisNL, S::Label39}, {F::ErgebnisI, S::Label28},     {F::Ergebnis, S::Label31},
+    {F::Kommentar1, S::Label49}, {F::Kommentar2, S::Label63},
 };
 
 struct Ergebnisfeld {
@@ -36,9 +36,8 @@ struct Ergebnisfeld {
 };
 
 const Ergebnisfeld Ergebnisfelder[] = {
-    {F::ErgebnisWS, "Wärmeschutz", nullptr}, {F::ErgebnisFS, "q_v,FS", "m³/h"},
-    {F::ErgebnisRL, "q_v,RL", "m³/h"},      {F::ErgebnisNL, "q_v,NL", "m³/h"},
-    {F::ErgebnisI, "q_v,Inf", "m³/h"},      {F::Ergebnis, "Urteil", nullptr},
+    {F::ErgebnisWS, "Wärmeschutz", nullptr}, {F::ErgebnisFS, "q_v,FS", "m³/h"},       {F::ErgebnisRL, "q_v,RL", "m³/h"},
+    {F::ErgebnisNL, "q_v,NL", "m³/h"},       {F::ErgebnisI, "q_v,Inf", "m³/h"},       {F::Ergebnis, "Urteil", nullptr},
     {F::Kommentar1, "Kommentar 1", nullptr}, {F::Kommentar2, "Kommentar 2", nullptr},
 };
 
@@ -52,7 +51,7 @@ QString Leer(const QString &text)
     return text.isEmpty() ? QStringLiteral("(leer)") : text;
 }
 
-} // namespace
+}  // namespace
 
 TProjektdaten Nachrechnung::nachrechnen(const TProjektdaten &d)
 {
@@ -86,9 +85,7 @@ TProjektdaten Nachrechnung::eingeben(const TProjektdaten &d, bool anforderungZul
     blatt.ablauf().FelderZuruecksetzen();
     blatt.ablauf().AnzeigeZuruecksetzen();
 
-    const auto klicken = [&](S gruppe, F feld) {
-        blatt.setzeRadioIndex(gruppe, TextZuGanzzahl(Text(d, feld)));
-    };
+    const auto klicken = [&](S gruppe, F feld) { blatt.setzeRadioIndex(gruppe, TextZuGanzzahl(Text(d, feld))); };
     klicken(S::RadioGroup1, F::FensterloseRaeume);
     if (blatt.sichtbar(S::RadioGroup2))
         klicken(S::RadioGroup2, F::WeitereAnforderungen);
@@ -151,14 +148,13 @@ std::vector<Pruefhinweis> Abweichungshinweise(const TProjektdaten &gespeichert, 
         const QString neu = nachgerechnet.text(e.feld);
         if (alt == neu || !Verglichen(e, nurUrteil))
             continue;
-        const QString text = e.einheit ? QStringLiteral("%1: Gespeichert %2 %4, nachgerechnet %3 %4")
-                                             .arg(QString::fromUtf8(e.name), Leer(alt), Leer(neu),
-                                                  QString::fromUtf8(e.einheit))
-                                       : QStringLiteral("%1: Gespeichert „%2“, nachgerechnet „%3“")
-                                             .arg(QString::fromUtf8(e.name), Leer(alt), Leer(neu));
-        hinweise.push_back({(text + QStringLiteral(". Angezeigt und gedruckt wird der gespeicherte Wert."))
-                                .toStdString(),
-                            {}});
+        const QString text = e.einheit
+            ? QStringLiteral("%1: Gespeichert %2 %4, nachgerechnet %3 %4")
+                  .arg(QString::fromUtf8(e.name), Leer(alt), Leer(neu), QString::fromUtf8(e.einheit))
+            : QStringLiteral("%1: Gespeichert „%2“, nachgerechnet „%3“")
+                  .arg(QString::fromUtf8(e.name), Leer(alt), Leer(neu));
+        hinweise.push_back(
+            {(text + QStringLiteral(". Angezeigt und gedruckt wird der gespeicherte Wert.")).toStdString(), {}});
     }
     return hinweise;
 }

@@ -29,7 +29,7 @@ Stand StandVon(const QString &pfad)
     return {info.lastModified().toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch(), info.size()};
 }
 
-} // namespace
+}  // namespace
 
 class Ordnerleser::Arbeiter : public QObject {
 public:
@@ -93,10 +93,12 @@ public:
             }
         }
         if (!weg.isEmpty())
-            senden([weg](Ordnerleser &l) {
-                if (l.entfernt)
-                    l.entfernt(weg);
-            }, nummer);
+            senden(
+                [weg](Ordnerleser &l) {
+                    if (l.entfernt)
+                        l.entfernt(weg);
+                },
+                nummer);
 
         // Each file is looked at as its turn comes, so that the first rows
         // are read before the last file is looked at.
@@ -192,17 +194,19 @@ void Ordnerleser::lesen(const QString &ordner)
 {
     const quint64 nummer = ++*runde;
     arbeit = true;
-    QMetaObject::invokeMethod(arbeiter, [this, ordner, nummer] { arbeiter->beginnen(ordner, nummer); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        arbeiter, [this, ordner, nummer] { arbeiter->beginnen(ordner, nummer); }, Qt::QueuedConnection);
 }
 
 void Ordnerleser::nachsehen()
 {
     const quint64 nummer = *runde;
-    QMetaObject::invokeMethod(arbeiter, [this, nummer] { arbeiter->abgleichen(nummer); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        arbeiter, [this, nummer] { arbeiter->abgleichen(nummer); }, Qt::QueuedConnection);
 }
 
 void Ordnerleser::ruhen(bool ja)
 {
-    QMetaObject::invokeMethod(arbeiter, [this, ja] { arbeiter->ruhen(ja); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        arbeiter, [this, ja] { arbeiter->ruhen(ja); }, Qt::QueuedConnection);
 }

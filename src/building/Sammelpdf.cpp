@@ -35,9 +35,8 @@ struct Tabellenspalte {
 // The table on paper: fewer columns than on screen, the verdict as
 // whether a measure is needed.
 const Tabellenspalte Spalten[] = {
-    {"Datei", 150, 300},       {"Objektbezeichnung", 460, 420}, {"Fläche m²", 890, 150},
-    {"n50 1/h", 1050, 120},    {"q_v,FS m³/h", 1180, 170},    {"q_v,Inf m³/h", 1360, 170},
-    {"Maßnahme", 1540, 140},   {"Prüfung", 1690, 260},
+    {"Datei", 150, 300},        {"Objektbezeichnung", 460, 420}, {"Fläche m²", 890, 150}, {"n50 1/h", 1050, 120},
+    {"q_v,FS m³/h", 1180, 170}, {"q_v,Inf m³/h", 1360, 170},     {"Maßnahme", 1540, 140}, {"Prüfung", 1690, 260},
 };
 
 // The text cut with "…" to the width, in the page's type at its height.
@@ -61,15 +60,16 @@ QString Einzeilig(QString text)
 QStringList Tabellenzeile(const Einheit &e)
 {
     if (!e.projekt())
-        return {e.datei, QString(), QString(), QString(), QString(), QString(), QString(),
-                QStringLiteral("keine Projektdatei")};
+        return {e.datei,   QString(), QString(), QString(),
+                QString(), QString(), QString(), QStringLiteral("keine Projektdatei")};
     return {e.datei,
             Zelle(e, Spalte::Objektbezeichnung),
             Zelle(e, Spalte::Flaeche),
             Zelle(e, Spalte::N50),
             Zelle(e, Spalte::QvFS),
             Zelle(e, Spalte::QvInf),
-            e.urteil.isEmpty() ? QString() : QString::fromUtf8(e.mitMassnahme() ? Antworttexte::Ja : Antworttexte::Nein),
+            e.urteil.isEmpty() ? QString()
+                               : QString::fromUtf8(e.mitMassnahme() ? Antworttexte::Ja : Antworttexte::Nein),
             e.weichtAb() ? QStringLiteral("weicht ab") : QStringLiteral("stimmt")};
 }
 
@@ -79,7 +79,7 @@ const Einheit *ErsteEinheit(const std::vector<Einheit> &einheiten)
     return e == einheiten.end() ? nullptr : &*e;
 }
 
-} // namespace
+}  // namespace
 
 Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
 {
@@ -90,7 +90,8 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
             seite.push_back(Textelement(s.links, unten, Tabellenhoehe, true, QString::fromUtf8(s.kopf)));
     };
 
-    seite.push_back(Textelement(Links, 200, Titelhoehe, true, QStringLiteral("Lüftungskonzept nach DIN 1946-6 – Gebäudeübersicht")));
+    seite.push_back(Textelement(Links, 200, Titelhoehe, true,
+                                QStringLiteral("Lüftungskonzept nach DIN 1946-6 – Gebäudeübersicht")));
     const Einheit *erste = ErsteEinheit(einheiten);
     const auto wert = [&](F feld) { return erste ? Einzeilig(erste->gespeichert.text(feld)) : QString(); };
     seite.push_back(Textelement(Links, 350, Texthoehe, true, QStringLiteral("Objektdaten:")));
@@ -99,8 +100,10 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
     seite.push_back(Textelement(1150, 350, Texthoehe, true, QStringLiteral("Bearbeiterdaten:")));
     seite.push_back(Textelement(1150, 400, Texthoehe, false, Angabezeile(Angabe::Bearbeiter, wert(F::Bearbeiter))));
     seite.push_back(Textelement(1150, 450, Texthoehe, false, Angabezeile(Angabe::Firmenname, wert(F::Firmenname))));
-    seite.push_back(Textelement(1150, 500, Texthoehe, false, Angabezeile(Angabe::Firmenadresse, wert(F::Firmenadresse))));
-    seite.push_back(Textelement(Links, 600, Texthoehe, false, Angabezeile(Angabe::Datum, GedrucktesDatum(datum, true))));
+    seite.push_back(
+        Textelement(1150, 500, Texthoehe, false, Angabezeile(Angabe::Firmenadresse, wert(F::Firmenadresse))));
+    seite.push_back(
+        Textelement(Links, 600, Texthoehe, false, Angabezeile(Angabe::Datum, GedrucktesDatum(datum, true))));
     seite.push_back(Textelement(Links, 750, Texthoehe, true, QStringLiteral("Zusammenfassung:")));
     seite.push_back(Textelement(Links, 800, Texthoehe, false, Summenzeile(einheiten)));
     seite.push_back(Textelement(Links, 850, Texthoehe, false, Summen(einheiten)));
@@ -122,8 +125,9 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
         naechsteZeile();
         const QStringList zellen = Tabellenzeile(e);
         for (std::size_t s = 0; s < std::size(Spalten); ++s)
-            seite.push_back(Textelement(Spalten[s].links, unten, Tabellenhoehe, false,
-                                 Gekuerzt(Einzeilig(zellen[qsizetype(s)]), Spalten[s].breite - 10, Tabellenhoehe)));
+            seite.push_back(
+                Textelement(Spalten[s].links, unten, Tabellenhoehe, false,
+                            Gekuerzt(Einzeilig(zellen[qsizetype(s)]), Spalten[s].breite - 10, Tabellenhoehe)));
     }
     // What the check found, in full, below the table: a unit's page shows
     // its stored values and names the recomputed ones the same way.
@@ -131,9 +135,9 @@ Seitenliste UebersichtSeiten(const std::vector<Einheit> &einheiten, QDate datum)
         if (!e.weichtAb())
             continue;
         naechsteZeile();
-        seite.push_back(Textelement(Links, unten, Tabellenhoehe, false,
-                                    Gekuerzt(Einzeilig(e.datei + QStringLiteral(": ") + e.pruefung), Rechts - Links,
-                                             Tabellenhoehe)));
+        seite.push_back(Textelement(
+            Links, unten, Tabellenhoehe, false,
+            Gekuerzt(Einzeilig(e.datei + QStringLiteral(": ") + e.pruefung), Rechts - Links, Tabellenhoehe)));
     }
     seiten.push_back(std::move(seite));
 

@@ -26,8 +26,10 @@ inline constexpr std::array<const char *, 2> Gebaeudelagen = {Windschwach, Winds
 // The default air-tightness categories, in the order of their list.
 inline constexpr const char *KategorieVentilator = "ventilatorgestützte Lüftung";
 inline constexpr const char *KategorieNeubau = "freie Lüftung Neubau";
-inline constexpr const char *KategorieModernisierungMFH = "freie Lüftung bei Modernisierung in MFH als eingeschossige NE";
-inline constexpr const char *KategorieModernisierungEFH = "freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE";
+inline constexpr const char *KategorieModernisierungMFH =
+    "freie Lüftung bei Modernisierung in MFH als eingeschossige NE";
+inline constexpr const char *KategorieModernisierungEFH =
+    "freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE";
 inline constexpr const char *KategorieBestand = "mittlerer Gebäudebestand";
 inline constexpr std::array<const char *, 5> Kategorien = {
     KategorieVentilator, KategorieNeubau, KategorieModernisierungMFH, KategorieModernisierungEFH, KategorieBestand,
@@ -39,4 +41,4 @@ inline constexpr const char *Raumluftqualitaet = "erhöhte Anforderungen der Rau
 inline constexpr const char *Energieeffizienz = "erhöhte Energieeffizienz";
 inline constexpr std::array<const char *, 4> Anforderungen = {Nein, Schallschutz, Raumluftqualitaet, Energieeffizienz};
 
-} // namespace Antworttexte
+}  // namespace Antworttexte

@@ -89,8 +89,7 @@ void Waermeschutz(Rechenblatt &blatt, Rechenzustand &zustand, const Aufzeichnung
     }
 }
 
-void Druckdifferenz(const Rechenblatt &blatt, const std::string &typ, Rechenzustand &zustand,
-                    const Aufzeichnung &weg)
+void Druckdifferenz(const Rechenblatt &blatt, const std::string &typ, Rechenzustand &zustand, const Aufzeichnung &weg)
 {
     struct Regel {
         const char *lage;
@@ -119,19 +118,15 @@ void Druckdifferenz(const Rechenblatt &blatt, const std::string &typ, Rechenzust
     }
 }
 
-void VorgabeLuftdichtheit(const Rechenblatt &blatt, bool ohneMesswert, Rechenzustand &zustand,
-                          const Aufzeichnung &weg)
+void VorgabeLuftdichtheit(const Rechenblatt &blatt, bool ohneMesswert, Rechenzustand &zustand, const Aufzeichnung &weg)
 {
     struct Kategorie {
         const char *text;
         double n50;
     };
     static constexpr Kategorie kategorien[] = {
-        {KategorieBestand, 4.5},
-        {KategorieVentilator, 1.0},
-        {KategorieNeubau, 1.5},
-        {KategorieModernisierungMFH, 1.5},
-        {KategorieModernisierungEFH, 2.0},
+        {KategorieBestand, 4.5},           {KategorieVentilator, 1.0},        {KategorieNeubau, 1.5},
+        {KategorieModernisierungMFH, 1.5}, {KategorieModernisierungEFH, 2.0},
     };
     const std::string kategorie = blatt.text(S::ComboBox6);
     for (const Kategorie &k : kategorien)
@@ -201,7 +196,7 @@ void ErgebnisZeigen(Rechenblatt &blatt, S label, double wert, bool zeigen = true
         blatt.setzeSichtbar(label, true);
 }
 
-} // namespace
+}  // namespace
 
 void Berechnen(Rechenblatt &blatt, Rechenzustand &zustand)
 {

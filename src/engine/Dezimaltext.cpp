@@ -10,8 +10,14 @@
 
 namespace {
 
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
-bool istLeer(char c) { return c == ' ' || c == '\t'; }
+bool istZiffer(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool istLeer(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::size_t ZiffernAb(std::string_view s, std::size_t i)
 {
@@ -30,7 +36,7 @@ bool BlanksUndVorzeichen(std::string_view s, std::size_t &i)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 std::string KommaStattPunkt(std::string text)
 {
@@ -65,8 +71,7 @@ double TextZuZahl(std::string_view eingabe)
     }
 
     double wert = 0.0;
-    const auto [ptr, fehler] = std::from_chars(s.data() + anfang, s.data() + ende, wert,
-                                               std::chars_format::general);
+    const auto [ptr, fehler] = std::from_chars(s.data() + anfang, s.data() + ende, wert, std::chars_format::general);
     if (fehler != std::errc() || ptr != s.data() + ende || !std::isfinite(wert))
         return 0.0;
     return negativ ? -wert : wert;
@@ -95,8 +100,8 @@ std::string ZahlZuText(double wert, int nachkommastellen)
 
     // 15 significant digits: "d.dddddddddddddde±x".
     char puffer[64];
-    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
-                                        std::chars_format::scientific, 14);
+    const auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert), std::chars_format::scientific, 14);
     const std::string_view wissenschaftlich(puffer, std::size_t(ergebnis.ptr - puffer));
     const std::size_t ePos = wissenschaftlich.find('e');
     std::string ziffern;

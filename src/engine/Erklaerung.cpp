@@ -22,4 +22,4 @@ std::string Zitat(const std::string &text)
     return "»" + text + "«";
 }
 
-} // namespace Erklaerung
+}  // namespace Erklaerung

@@ -15,10 +15,9 @@ std::string Zahl(double wert, int stellen = 4);
 std::string Zitat(const std::string &text);
 
 // Follows a quoted input that no rule compares equal to.
-inline constexpr const char *KeineRegel =
-    " passt zu keiner Regel (Groß- und Kleinschreibung und Leerzeichen zählen)";
+inline constexpr const char *KeineRegel = " passt zu keiner Regel (Groß- und Kleinschreibung und Leerzeichen zählen)";
 
 // Where a kept value comes from when an earlier run set it.
 inline constexpr const char *AusFruehererBerechnung = " aus einer früheren Berechnung";
 
-} // namespace Erklaerung
+}  // namespace Erklaerung

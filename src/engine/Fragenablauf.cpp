@@ -13,7 +13,7 @@ using G = Rechenweg::Urteilsgeber;
 
 using namespace Antworttexte;
 
-} // namespace
+}  // namespace
 
 void Fragenablauf::Zeigen(std::initializer_list<Steuerelement> elemente, bool sichtbar)
 {
@@ -157,22 +157,15 @@ void Fragenablauf::Geaendert(Steuerelement element)
     case S::ComboBox1:
     case S::ComboBox7:
     case S::ComboBox8:
-    case S::Edit11:
-        ComboBox7Change();
-        return;
-    case S::ComboBox5:
-        ComboBox5Change();
-        return;
+    case S::Edit11: ComboBox7Change(); return;
+    case S::ComboBox5: ComboBox5Change(); return;
     case S::ComboBox2:
     case S::ComboBox6:
     case S::Edit5:
     case S::Edit6:
     case S::Edit8:
-    case S::Edit10:
-        blatt.berechne();
-        return;
-    default:
-        return;
+    case S::Edit10: blatt.berechne(); return;
+    default: return;
     }
 }
 

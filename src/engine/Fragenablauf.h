@@ -16,7 +16,11 @@
 
 class Fragenablauf {
 public:
-    Fragenablauf(Arbeitsblatt &blatt, Rechenzustand &zustand) : blatt(blatt), zustand(zustand) {}
+    Fragenablauf(Arbeitsblatt &blatt, Rechenzustand &zustand)
+        : blatt(blatt)
+        , zustand(zustand)
+    {
+    }
 
     void RadioGroup1Click();
     void RadioGroup2Click();

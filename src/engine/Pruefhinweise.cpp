@@ -96,8 +96,7 @@ void Texte(Liste &l, const W &w)
               {S::ComboBox1});
     if (!w.lageBekannt)
         l.add(KeineRegel("Gebäudelage", w.lage) + ": weiter gilt Druckdifferenz " + std::to_string(z.Druckdifferenz)
-                  + Herkunft(z.Druckdifferenz == 0) + "."
-                  + Gemeint(w.lage, Gebaeudelagen),
+                  + Herkunft(z.Druckdifferenz == 0) + "." + Gemeint(w.lage, Gebaeudelagen),
               {S::ComboBox2});
     if (w.neubau != Ja && w.neubau != Nein)
         l.add("Neubau ? " + Zitat(w.neubau)
@@ -127,9 +126,10 @@ void Luftdichtheit(Liste &l, const W &w, const Arbeitsblatt &blatt)
         return;
     const Rechenzustand &z = w.nachher;
     if (z.n50 > 10.0)
-        l.add("n50 = " + Zahl(z.n50) + " 1/h ist ungewöhnlich hoch (über 10 1/h). Bitte die Einheit prüfen: "
-                  "gefragt ist der Luftwechsel bei 50 Pa in 1/h, nicht q50 in m³/(h·m²) und nicht der "
-                  "Volumenstrom in m³/h.",
+        l.add("n50 = " + Zahl(z.n50)
+                  + " 1/h ist ungewöhnlich hoch (über 10 1/h). Bitte die Einheit prüfen: "
+                    "gefragt ist der Luftwechsel bei 50 Pa in 1/h, nicht q50 in m³/(h·m²) und nicht der "
+                    "Volumenstrom in m³/h.",
               {S::Edit8});
     const double n = w.exponent.gelesen;
     if (z.Druckexponent == 0.0) {
@@ -150,8 +150,9 @@ void Flaeche(Liste &l, const W &w)
     const double A = w.nachher.A_NE;
     if (A <= GroessteFlaeche)
         return;
-    std::string text = "Fläche Nutzungseinheit " + Zahl(A) + " m²: über 575 m² steigt die Grundsumme des "
-                       "Verfahrens nicht mehr, über etwa 1167 m² wird sie negativ";
+    std::string text = "Fläche Nutzungseinheit " + Zahl(A)
+        + " m²: über 575 m² steigt die Grundsumme des "
+          "Verfahrens nicht mehr, über etwa 1167 m² wird sie negativ";
     if (A > Nullstelle)
         text += " (hier q_v,NL " + Zahl(w.qNL, 1) + " m³/h)";
     l.add(text + ". Ist die Fläche einer Nutzungseinheit gemeint, nicht die des ganzen Gebäudes?", {S::Edit6});
@@ -183,13 +184,13 @@ void Urteil(Liste &l, const W &w)
         std::vector<std::string> gruende;
         std::vector<S> felder;
         if (z.A_NE == 0.0) {
-            gruende.push_back(Leer(w.flaeche.text) ? "die Fläche Nutzungseinheit leer ist" : "die Fläche Nutzungseinheit 0 ist");
+            gruende.push_back(Leer(w.flaeche.text) ? "die Fläche Nutzungseinheit leer ist"
+                                                   : "die Fläche Nutzungseinheit 0 ist");
             felder.push_back(S::Edit6);
         }
         if (z.n50 == 0.0) {
             if (w.luftdichtheit == W::Luftdichtheit::Messwert) {
-                gruende.push_back(Leer(w.n50.text) ? "n50 leer ist (n50 aus dem Messprotokoll, in 1/h)"
-                                                   : "n50 0 ist");
+                gruende.push_back(Leer(w.n50.text) ? "n50 leer ist (n50 aus dem Messprotokoll, in 1/h)" : "n50 0 ist");
                 felder.push_back(S::Edit8);
             } else {
                 gruende.push_back("n50 0 ist: der Vorgabewert Auslegungsluftwechsel passte noch zu keiner Kategorie");
@@ -217,21 +218,23 @@ void Urteil(Liste &l, const W &w)
     if (abstand > Knapp)
         return;
     const auto [inf, fs] = Unterscheidbar(w.qInf, w.qFS);
-    l.add("Knappes Ergebnis: wirksame Lüftung durch Infiltration " + inf + " m³/h und notwendige Lüftung zum "
-              "Feuchteschutz " + fs + " m³/h liegen " + Zahl(abstand, 1) + " % auseinander (angezeigt "
-              + Zahl(w.qInf, 1) + " und " + Zahl(w.qFS, 1) + "). Das Urteil folgt den ungerundeten Werten: "
+    l.add("Knappes Ergebnis: wirksame Lüftung durch Infiltration " + inf
+              + " m³/h und notwendige Lüftung zum "
+                "Feuchteschutz "
+              + fs + " m³/h liegen " + Zahl(abstand, 1) + " % auseinander (angezeigt " + Zahl(w.qInf, 1) + " und "
+              + Zahl(w.qFS, 1) + "). Das Urteil folgt den ungerundeten Werten: "
               + (w.massnahmeNoetig ? "die Infiltration ist kleiner, eine Maßnahme ist erforderlich."
                                    : "die Infiltration ist nicht kleiner, keine zusätzliche Maßnahme."),
           {});
 }
 
-} // namespace
+}  // namespace
 
 std::vector<Pruefhinweis> Pruefhinweise(const Rechenweg &w, const Arbeitsblatt &blatt, int jahr)
 {
     using G = W::Urteilsgeber;
     const bool gerechnet = w.urteilsgeber == G::Berechnung || w.urteilsgeber == G::ErhoehteAnforderungen
-                        || w.urteilsgeber == G::Projektdatei;
+        || w.urteilsgeber == G::Projektdatei;
     if (w.laeufe == 0 || !gerechnet || !blatt.sichtbar(S::Panel2))
         return {};
     Liste l;

@@ -71,7 +71,7 @@ Speicherblatt::Stand Anfang()
     return stand;
 }
 
-} // namespace
+}  // namespace
 
 const Speicherblatt::Stand &Speicherblatt::Anfangsstand()
 {

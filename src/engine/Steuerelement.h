@@ -10,28 +10,28 @@ enum class Steuerelement {
     ComboBox6,  // Vorgabewert Auslegungsluftwechsel
     ComboBox7,  // Neubau ?
     ComboBox8,  // Sanierung mind. nach WSVO 1995 ?
-    Edit6,      // Fläche Nutzungseinheit
-    Edit8,      // n50
-    Edit10,     // Druckexponent n
-    Edit11,     // Baujahr
-    Label21,    // caption "Baujahr"
-    Label26,    // Qualität Wärmeschutz
-    Label27,    // qFS
-    Label28,    // qInf
-    Label29,    // caption of the renovation question
-    Label31,    // verdict
-    Label38,    // qRL
-    Label39,    // qNL
-    Label40,    // qML (never shown)
-    Label49,    // first comment
-    Label63,    // second comment
+    Edit6,  // Fläche Nutzungseinheit
+    Edit8,  // n50
+    Edit10,  // Druckexponent n
+    Edit11,  // Baujahr
+    Label21,  // caption "Baujahr"
+    Label26,  // Qualität Wärmeschutz
+    Label27,  // qFS
+    Label28,  // qInf
+    Label29,  // caption of the renovation question
+    Label31,  // verdict
+    Label38,  // qRL
+    Label39,  // qNL
+    Label40,  // qML (never shown)
+    Label49,  // first comment
+    Label63,  // second comment
     // Only the question flow's.
-    Edit5,        // Luftvolumen Nutzungseinheit
-    Label19,      // caption of the default category
-    Label50,      // windowless-room note, three lines
+    Edit5,  // Luftvolumen Nutzungseinheit
+    Label19,  // caption of the default category
+    Label50,  // windowless-room note, three lines
     Label57,
     Label58,
-    Label62,      // subscript "50" of Label19
+    Label62,  // subscript "50" of Label19
     // The object data, which no rule reads and no handler follows.
     Edit1,  // Straße, Nr.
     Edit2,  // Objektbezeichnung
@@ -40,11 +40,11 @@ enum class Steuerelement {
     Edit7,  // Bearbeiter
     Edit9,  // Firmenadresse
     datum,  // Bearbeitungsdatum, as yyyy-mm-dd
-    Panel2,       // building data
-    Panel3,       // air tightness
-    Panel4,       // heat protection
-    Panel5,       // results
-    Panel11,      // the third question
+    Panel2,  // building data
+    Panel3,  // air tightness
+    Panel4,  // heat protection
+    Panel5,  // results
+    Panel11,  // the third question
     RadioGroup1,  // Gibt es fensterlose Räume ?
     RadioGroup2,  // Weitere Anforderungen an Nutzungseinheit ?
     RadioGroup3,  // Anforderungen an Schall, Hygiene, Effizienz ?

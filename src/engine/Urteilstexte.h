@@ -19,8 +19,7 @@ inline constexpr const char *NennlueftungSichern =
 inline constexpr const char *NennUndReduziertSichern =
     "Sicherstellung des notwendigen Außenluftvolumenstroms von Nenn- und reduzierter Lüftung "
     "notwendig.";
-inline constexpr const char *ErhoehteAnforderungen =
-    "Lüftungstechnische Maßnahme ist erforderlich !";
+inline constexpr const char *ErhoehteAnforderungen = "Lüftungstechnische Maßnahme ist erforderlich !";
 inline constexpr const char *ErhoehteAnforderungenKommentar =
     "Bei erhöhten Anforderungen an Schall, Hygiene, Effizienz ist eine ventilatorgestützte "
     "Lüftung erforderlich.";
@@ -30,4 +29,4 @@ inline constexpr const char *AusreichendZeile1 =
 inline constexpr const char *AusreichendZeile2 =
     "wenn Lüftung zum Feuchteschutz erreicht wird bei Durchströmung aller Räume";
 
-} // namespace Urteilstexte
+}  // namespace Urteilstexte

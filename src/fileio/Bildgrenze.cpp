@@ -3,7 +3,7 @@
 bool BildErlaubt(std::int64_t breite, std::int64_t hoehe)
 {
     return breite > 0 && hoehe > 0 && breite <= GroessteBildseite && hoehe <= GroessteBildseite
-           && breite * hoehe <= GroessteBildflaeche;
+        && breite * hoehe <= GroessteBildflaeche;
 }
 
 QString Bildgroessenfehler(std::int64_t breite, std::int64_t hoehe)

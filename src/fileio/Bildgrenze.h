@@ -14,7 +14,7 @@
 #include <cstdint>
 
 inline constexpr std::int64_t GroessteBildflaeche = 25'000'000;  // pixels
-inline constexpr std::int64_t GroessteBildseite = 32767;        // pixels
+inline constexpr std::int64_t GroessteBildseite = 32767;  // pixels
 inline constexpr std::int64_t GroessteBilddatei = 256LL * 1024 * 1024;  // bytes
 // What a decoder may allocate for a picture within the limit: 16 bytes a
 // pixel, four 32-bit floats, the widest pixel Qt's readers decode into (a

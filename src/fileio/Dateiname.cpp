@@ -39,7 +39,7 @@ int Folgenlaenge(const QByteArray &bytes, qsizetype i)
     return laenge;
 }
 
-} // namespace
+}  // namespace
 
 QString NameAusBytes(const QByteArray &bytes)
 {

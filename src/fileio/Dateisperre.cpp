@@ -9,7 +9,10 @@ Dateisperre::~Dateisperre()
     freigeben();
 }
 
-Dateisperre::Dateisperre(Dateisperre &&anderes) noexcept : griff(std::exchange(anderes.griff, -1)) {}
+Dateisperre::Dateisperre(Dateisperre &&anderes) noexcept
+    : griff(std::exchange(anderes.griff, -1))
+{
+}
 
 Dateisperre &Dateisperre::operator=(Dateisperre &&anderes) noexcept
 {

@@ -45,7 +45,10 @@ public:
     void freigeben();
 
 private:
-    explicit Dateisperre(std::intptr_t griff) : griff(griff) {}
+    explicit Dateisperre(std::intptr_t griff)
+        : griff(griff)
+    {
+    }
 
     std::intptr_t griff = -1;
 };

@@ -16,7 +16,7 @@ bool Sperren(int fd)
     return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
-} // namespace
+}  // namespace
 
 void Dateisperre::freigeben()
 {
@@ -35,7 +35,7 @@ Dateisperre Dateisperre::anlegen(const QString &pfad, const QByteArray &inhalt, 
         return {};
     }
     const bool gelungen = Sperren(fd) && ::write(fd, inhalt.constData(), std::size_t(inhalt.size())) == inhalt.size()
-                       && ::rename(neu.constData(), ziel.constData()) == 0;
+        && ::rename(neu.constData(), ziel.constData()) == 0;
     if (!gelungen) {
         fehlernummer = errno;
         ::unlink(neu.constData());
@@ -54,12 +54,12 @@ Dateisperre Dateisperre::uebernehmen(const QString &pfad)
     if (fd < 0)
         return {};
     Dateisperre sperre(fd);
-    struct stat offen {};
-    struct stat jetzt {};
+    struct stat offen { };
+    struct stat jetzt { };
     // Between opening and locking, its holder may have removed the file
     // and another program made a new one of that name.
-    if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode) || !Sperren(fd)
-        || ::lstat(name.constData(), &jetzt) != 0 || jetzt.st_dev != offen.st_dev || jetzt.st_ino != offen.st_ino)
+    if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode) || !Sperren(fd) || ::lstat(name.constData(), &jetzt) != 0
+        || jetzt.st_dev != offen.st_dev || jetzt.st_ino != offen.st_ino)
         return {};
     return sperre;
 }

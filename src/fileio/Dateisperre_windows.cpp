@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-
 namespace {
 
 // Every program opens a lock file sharing everything, and asks no right
@@ -29,7 +28,7 @@ HANDLE Griff(std::intptr_t griff)
 // mandatory, and one on the content would keep others from reading it.
 bool Sperren(HANDLE datei)
 {
-    OVERLAPPED stelle {};
+    OVERLAPPED stelle{};
     stelle.OffsetHigh = 0x7fffffff;
     return LockFileEx(datei, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &stelle);
 }
@@ -41,7 +40,7 @@ bool Gewoehnlich(HANDLE datei, BY_HANDLE_FILE_INFORMATION &info)
         && !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
 }
 
-} // namespace
+}  // namespace
 
 void Dateisperre::freigeben()
 {
@@ -62,9 +61,8 @@ Dateisperre Dateisperre::anlegen(const QString &pfad, const QByteArray &inhalt, 
     }
     DWORD geschrieben = 0;
     const bool gelungen = Sperren(datei)
-                       && WriteFile(datei, inhalt.constData(), DWORD(inhalt.size()), &geschrieben, nullptr)
-                       && geschrieben == DWORD(inhalt.size())
-                       && MoveFileExW(Breit(neu), Breit(ziel), MOVEFILE_REPLACE_EXISTING);
+        && WriteFile(datei, inhalt.constData(), DWORD(inhalt.size()), &geschrieben, nullptr)
+        && geschrieben == DWORD(inhalt.size()) && MoveFileExW(Breit(neu), Breit(ziel), MOVEFILE_REPLACE_EXISTING);
     if (!gelungen) {
         fehlernummer = ErrnoAusWindowsfehler(GetLastError());
         CloseHandle(datei);
@@ -82,7 +80,7 @@ Dateisperre Dateisperre::uebernehmen(const QString &pfad)
     if (datei == INVALID_HANDLE_VALUE)
         return {};
     Dateisperre sperre(reinterpret_cast<std::intptr_t>(datei));
-    BY_HANDLE_FILE_INFORMATION offen {};
+    BY_HANDLE_FILE_INFORMATION offen{};
     if (!Gewoehnlich(datei, offen) || !Sperren(datei))
         return {};
     // Between opening and locking, its holder may have removed the file
@@ -90,10 +88,10 @@ Dateisperre Dateisperre::uebernehmen(const QString &pfad)
     HANDLE jetzt = CreateFileW(Breit(name), 0, Teilen, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (jetzt == INVALID_HANDLE_VALUE)
         return {};
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     const bool dieselbe = GetFileInformationByHandle(jetzt, &info)
-                       && info.dwVolumeSerialNumber == offen.dwVolumeSerialNumber
-                       && info.nFileIndexHigh == offen.nFileIndexHigh && info.nFileIndexLow == offen.nFileIndexLow;
+        && info.dwVolumeSerialNumber == offen.dwVolumeSerialNumber && info.nFileIndexHigh == offen.nFileIndexHigh
+        && info.nFileIndexLow == offen.nFileIndexLow;
     CloseHandle(jetzt);
     if (!dieselbe)
         return {};
@@ -105,7 +103,7 @@ QByteArray Dateisperre::lesen(qsizetype hoechstens) const
     if (griff == -1)
         return {};
     QByteArray bytes(hoechstens, Qt::Uninitialized);
-    OVERLAPPED anfang {};
+    OVERLAPPED anfang{};
     DWORD gelesen = 0;
     if (!ReadFile(Griff(griff), bytes.data(), DWORD(hoechstens), &gelesen, &anfang))
         gelesen = 0;

@@ -15,7 +15,7 @@ struct Dateiangaben {
     enum class Art { Keine, Datei, Ordner, Andere };
 
     Art art = Art::Keine;  // Andere: a FIFO, a device, a socket
-    int fehler = 0;        // why there is none, when art is Keine
+    int fehler = 0;  // why there is none, when art is Keine
     qint64 groesse = 0;
     // Which file it is: the same pair for every name that leads to it.
     std::uint64_t geraet = 0;

@@ -11,13 +11,13 @@
 Dateiangaben DateiangabenLesen(const QString &pfad)
 {
     Dateiangaben angaben;
-    struct stat st {};
+    struct stat st { };
     if (::stat(NameAlsBytes(pfad).constData(), &st) != 0) {
         angaben.fehler = errno;
         return angaben;
     }
-    angaben.art = S_ISREG(st.st_mode)   ? Dateiangaben::Art::Datei
-                : S_ISDIR(st.st_mode) ? Dateiangaben::Art::Ordner
+    angaben.art = S_ISREG(st.st_mode) ? Dateiangaben::Art::Datei
+        : S_ISDIR(st.st_mode)         ? Dateiangaben::Art::Ordner
                                       : Dateiangaben::Art::Andere;
     angaben.groesse = st.st_size;
     angaben.geraet = st.st_dev;
@@ -33,7 +33,7 @@ int OrdnerAnlegen(const QString &ordner, QString &stelle)
             continue;
         const QByteArray teil = pfad.left(ende);
         stelle = NameAusBytes(teil);
-        struct stat st {};
+        struct stat st { };
         if (::stat(teil.constData(), &st) == 0) {
             if (!S_ISDIR(st.st_mode))
                 return ENOTDIR;

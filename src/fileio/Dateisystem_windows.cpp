@@ -15,26 +15,26 @@ const wchar_t *Breit(const QString &name)
     return reinterpret_cast<const wchar_t *>(name.utf16());
 }
 
-} // namespace
+}  // namespace
 
 Dateiangaben DateiangabenLesen(const QString &pfad)
 {
     Dateiangaben angaben;
     // No access asked: only what the file is, even while another program
     // holds it open; FILE_FLAG_BACKUP_SEMANTICS opens folders too.
-    HANDLE datei = CreateFileW(Breit(QDir::toNativeSeparators(pfad)), 0,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE datei =
+        CreateFileW(Breit(QDir::toNativeSeparators(pfad)), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (datei == INVALID_HANDLE_VALUE) {
         angaben.fehler = ErrnoAusWindowsfehler(GetLastError());
         return angaben;
     }
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(datei) != FILE_TYPE_DISK || !GetFileInformationByHandle(datei, &info)) {
         angaben.art = Dateiangaben::Art::Andere;
     } else {
-        angaben.art = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? Dateiangaben::Art::Ordner
-                                                                          : Dateiangaben::Art::Datei;
+        angaben.art =
+            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? Dateiangaben::Art::Ordner : Dateiangaben::Art::Datei;
         angaben.groesse = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
         angaben.geraet = info.dwVolumeSerialNumber;
         angaben.nummer = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
@@ -49,8 +49,8 @@ int OrdnerAnlegen(const QString &ordner, QString &stelle)
     // one.
     const QString pfad = QDir::cleanPath(QDir(ordner).absolutePath());
     const qsizetype wurzel = pfad.startsWith(QLatin1String("//"))
-                               ? pfad.indexOf(QLatin1Char('/'), pfad.indexOf(QLatin1Char('/'), 2) + 1)
-                               : pfad.indexOf(QLatin1Char('/'));
+        ? pfad.indexOf(QLatin1Char('/'), pfad.indexOf(QLatin1Char('/'), 2) + 1)
+        : pfad.indexOf(QLatin1Char('/'));
     if (wurzel < 0)
         return 0;
     for (qsizetype ende = wurzel + 1; ende <= pfad.size(); ++ende) {

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 
@@ -70,35 +70,28 @@ void CmykZuRgb(const JSAMPLE *cmyk, uchar *ziel, JDIMENSION breite)
     auto *pixel = reinterpret_cast<QRgb *>(ziel);
     for (JDIMENSION x = 0; x < breite; ++x, cmyk += 4) {
         const unsigned k = cmyk[3];
-        pixel[x] = qRgb(int((cmyk[0] * k + 127) / 255), int((cmyk[1] * k + 127) / 255),
-                        int((cmyk[2] * k + 127) / 255));
+        pixel[x] = qRgb(int((cmyk[0] * k + 127) / 255), int((cmyk[1] * k + 127) / 255), int((cmyk[2] * k + 127) / 255));
     }
 }
 
-} // namespace
+}  // namespace
 
 QString JpegFehlertext(int code)
 {
     switch (code) {
     case ZuVieleScans:
-        return QStringLiteral("Das JPEG-Bild besteht aus zu vielen Teilbildern (höchstens %1)")
-            .arg(GroessteScananzahl);
-    case JERR_NO_SOI:
-        return QStringLiteral("Die Datei ist kein JPEG-Bild");
-    case JERR_INPUT_EMPTY:
-        return QStringLiteral("Die JPEG-Datei ist leer");
+        return QStringLiteral("Das JPEG-Bild besteht aus zu vielen Teilbildern (höchstens %1)").arg(GroessteScananzahl);
+    case JERR_NO_SOI: return QStringLiteral("Die Datei ist kein JPEG-Bild");
+    case JERR_INPUT_EMPTY: return QStringLiteral("Die JPEG-Datei ist leer");
     case JERR_INPUT_EOF:
     case JWRN_JPEG_EOF:
-    case JWRN_HIT_MARKER:
-        return QStringLiteral("Die JPEG-Daten brechen vorzeitig ab");
+    case JWRN_HIT_MARKER: return QStringLiteral("Die JPEG-Daten brechen vorzeitig ab");
     case JERR_NO_IMAGE:
-    case JERR_EMPTY_IMAGE:
-        return QStringLiteral("Die JPEG-Datei enthält kein Bild");
+    case JERR_EMPTY_IMAGE: return QStringLiteral("Die JPEG-Datei enthält kein Bild");
     case JERR_CONVERSION_NOTIMPL:
     case JERR_BAD_J_COLORSPACE:
     case JERR_COMPONENT_COUNT:
-    case JWRN_ADOBE_XFORM:
-        return QStringLiteral("Das Farbmodell des JPEG-Bildes wird nicht unterstützt");
+    case JWRN_ADOBE_XFORM: return QStringLiteral("Das Farbmodell des JPEG-Bildes wird nicht unterstützt");
     case JERR_SOF_UNSUPPORTED:
     case JERR_ARITH_NOTIMPL:
     case JERR_NOT_COMPILED:
@@ -106,15 +99,11 @@ QString JpegFehlertext(int code)
     case JERR_BAD_PRECISION:
     case JERR_FRACT_SAMPLE_NOTIMPL:
     case JERR_CCIR601_NOTIMPL:
-    case JERR_EOI_EXPECTED:
-        return QStringLiteral("Das JPEG-Verfahren dieses Bildes wird nicht unterstützt");
+    case JERR_EOI_EXPECTED: return QStringLiteral("Das JPEG-Verfahren dieses Bildes wird nicht unterstützt");
     case JERR_IMAGE_TOO_BIG:
-    case JERR_WIDTH_OVERFLOW:
-        return QStringLiteral("Das JPEG-Bild ist zu groß");
-    case JERR_OUT_OF_MEMORY:
-        return QStringLiteral("Für das JPEG-Bild reicht der Arbeitsspeicher nicht");
-    default:
-        return QStringLiteral("Die JPEG-Daten sind beschädigt");
+    case JERR_WIDTH_OVERFLOW: return QStringLiteral("Das JPEG-Bild ist zu groß");
+    case JERR_OUT_OF_MEMORY: return QStringLiteral("Für das JPEG-Bild reicht der Arbeitsspeicher nicht");
+    default: return QStringLiteral("Die JPEG-Daten sind beschädigt");
     }
 }
 

@@ -17,7 +17,7 @@ Lesedatei::Lesedatei(const QString &pfad, Verknuepfung verknuepfung)
         fehlernummer = errno;
         return;
     }
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         fehlernummer = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
@@ -52,6 +52,6 @@ int Lesedatei::schliessen()
 
 bool OrdnerDerDateiVorhanden(const QString &pfad)
 {
-    struct stat info {};
+    struct stat info { };
     return ::stat(OrdnerAlsBytes(pfad).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }

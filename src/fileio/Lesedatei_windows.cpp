@@ -16,7 +16,7 @@ QString Systemname(const QString &pfad)
     return QDir::toNativeSeparators(pfad);
 }
 
-} // namespace
+}  // namespace
 
 Lesedatei::Lesedatei(const QString &pfad, Verknuepfung verknuepfung)
 {
@@ -31,7 +31,7 @@ Lesedatei::Lesedatei(const QString &pfad, Verknuepfung verknuepfung)
         fehlernummer = ErrnoAusWindowsfehler(GetLastError());
         return;
     }
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(datei, &info) || GetFileType(datei) != FILE_TYPE_DISK
         || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         || (folgen && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))) {

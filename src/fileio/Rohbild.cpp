@@ -19,6 +19,5 @@ QImage Rohbild(const QString &resource)
         return {};
     // The resource stays in memory for the whole run: the picture uses its
     // bytes without a copy.
-    return QImage(roh.data() + sizeof kopf, int(breite), int(hoehe), int(zeile),
-                  QImage::Format_ARGB32_Premultiplied);
+    return QImage(roh.data() + sizeof kopf, int(breite), int(hoehe), int(zeile), QImage::Format_ARGB32_Premultiplied);
 }

@@ -63,7 +63,7 @@ void LiegengebliebeneEntfernen(const QByteArray &ordner)
         const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
-        struct stat info {};
+        struct stat info { };
         if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < grenze
             && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
             ::unlink(name.constData());
@@ -97,8 +97,7 @@ int NeueDateiDaneben(const QString &ziel, const Dateiaufrufe &aufrufe, QByteArra
 }
 
 // Writes all bytes; a write that makes no progress counts as a full disk.
-std::optional<Schreibfehler> AllesSchreiben(int fd, const char *daten, std::size_t laenge,
-                                            Schreibaufruf schreiben)
+std::optional<Schreibfehler> AllesSchreiben(int fd, const char *daten, std::size_t laenge, Schreibaufruf schreiben)
 {
     std::size_t geschrieben = 0;
     while (geschrieben < laenge) {
@@ -132,13 +131,13 @@ std::optional<Schreibfehler> FuellenUndSchliessen(int fd, const char *daten, std
 // to the new length. The blocks for the new length are reserved before the
 // first byte is written; where the disk has no room for them the file keeps
 // its content and length.
-std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const char *daten,
-                                            std::size_t laenge, const Dateiaufrufe &aufrufe)
+std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const char *daten, std::size_t laenge,
+                                            const Dateiaufrufe &aufrufe)
 {
     const int fd = aufrufe.oeffnen(zielName.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC, 0);
     if (fd < 0)
         return Schreibfehler{Schritt::Erstellen, errno};
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return Schreibfehler{Schritt::Erstellen, EACCES};
@@ -151,7 +150,7 @@ std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const ch
         if (grund != 0) {
             // A reservation that failed part way may have lengthened the
             // file; the reservation's reason is the one to report.
-            struct stat danach {};
+            struct stat danach { };
             if (::fstat(fd, &danach) == 0 && danach.st_size != info.st_size)
                 std::ignore = ::ftruncate(fd, info.st_size);
             ::close(fd);
@@ -161,7 +160,7 @@ std::optional<Schreibfehler> AnOrtUndStelle(const QByteArray &zielName, const ch
     return FuellenUndSchliessen(fd, daten, laenge, aufrufe.schreiben);
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *daten, std::size_t laenge,
                                              const Dateiaufrufe &aufrufe)
@@ -169,7 +168,7 @@ std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *da
     const QString ziel = Ziel(pfad);
     const QByteArray zielName = NameAlsBytes(ziel);
 
-    struct stat alt {};
+    struct stat alt { };
     const bool vorhanden = ::stat(zielName.constData(), &alt) == 0;
     if (!vorhanden && errno != ENOENT)
         return Schreibfehler{Schritt::Erstellen, errno};

@@ -55,13 +55,12 @@ void LiegengebliebeneEntfernen(const QString &ordner)
         return;
     FILETIME jetzt;
     GetSystemTimeAsFileTime(&jetzt);
-    const auto zahl = [](const FILETIME &zeit) {
-        return (quint64(zeit.dwHighDateTime) << 32) | zeit.dwLowDateTime;
-    };
+    const auto zahl = [](const FILETIME &zeit) { return (quint64(zeit.dwHighDateTime) << 32) | zeit.dwLowDateTime; };
     const quint64 grenze = zahl(jetzt) - 60ULL * 10'000'000ULL;  // in units of 100 ns
     do {
         const QString name = QString::fromWCharArray(fund.cFileName);
-        if (!IstTemporaererName(name) || (fund.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+        if (!IstTemporaererName(name)
+            || (fund.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
             continue;
         if (zahl(fund.ftLastWriteTime) < grenze)
             DeleteFileW(Breit(ordner + QLatin1Char('\\') + name));
@@ -77,8 +76,7 @@ HANDLE NeueDateiDaneben(const QString &ziel, QString &name)
     const QString ordner = QFileInfo(ziel).absolutePath().replace(QLatin1Char('/'), QLatin1Char('\\'));
     LiegengebliebeneEntfernen(ordner);
     for (int versuch = 0; versuch < 100; ++versuch) {
-        name = ordner + QLatin1Char('\\') + Vorsilbe
-            + QString::number(QRandomGenerator::global()->generate(), 36);
+        name = ordner + QLatin1Char('\\') + Vorsilbe + QString::number(QRandomGenerator::global()->generate(), 36);
         HANDLE datei = CreateFileW(Breit(name), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_HIDDEN, nullptr);
         if (datei != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
@@ -115,14 +113,14 @@ std::optional<Schreibfehler> FuellenUndSchliessen(HANDLE datei, const char *date
 // cannot replace.
 bool Ersetzen(const QString &neu, const QString &ziel, bool vorhanden)
 {
-    if (vorhanden
-        && ReplaceFileW(Breit(ziel), Breit(neu), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+    if (vorhanden && ReplaceFileW(Breit(ziel), Breit(neu), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return true;
     if (vorhanden) {
         // ReplaceFileW reports a target held open by another program; so
         // does MoveFileExW, which is tried for all other reasons.
         const DWORD grund = GetLastError();
-        if (grund == ERROR_SHARING_VIOLATION || grund == ERROR_LOCK_VIOLATION || grund == ERROR_UNABLE_TO_REMOVE_REPLACED) {
+        if (grund == ERROR_SHARING_VIOLATION || grund == ERROR_LOCK_VIOLATION
+            || grund == ERROR_UNABLE_TO_REMOVE_REPLACED) {
             SetLastError(ERROR_SHARING_VIOLATION);
             return false;
         }
@@ -130,12 +128,12 @@ bool Ersetzen(const QString &neu, const QString &ziel, bool vorhanden)
     return MoveFileExW(Breit(neu), Breit(ziel), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-} // namespace
+}  // namespace
 
 Dateiaufrufe::Dateiaufrufe()
     : schreiben([](void *datei, const void *puffer, unsigned long anzahl, unsigned long *geschrieben, void *) {
-          return int(WriteFile(datei, puffer, anzahl, geschrieben, nullptr));
-      })
+        return int(WriteFile(datei, puffer, anzahl, geschrieben, nullptr));
+    })
 {
 }
 
@@ -172,6 +170,7 @@ std::optional<Schreibfehler> SicherSchreiben(const QString &pfad, const char *da
     if (fehler)
         DeleteFileW(Breit(neu));
     else
-        SetFileAttributesW(Breit(ziel), vorhanden ? attribute : GetFileAttributesW(Breit(ziel)) & ~FILE_ATTRIBUTE_HIDDEN);
+        SetFileAttributesW(Breit(ziel),
+                           vorhanden ? attribute : GetFileAttributesW(Breit(ziel)) & ~FILE_ATTRIBUTE_HIDDEN);
     return fehler;
 }

@@ -38,8 +38,8 @@ std::optional<QByteArray> DateiLesen(const QString &dateiname, QString &fehler)
         fehler = NichtGeoeffnet(dateiname, datei.fehler() == EISDIR ? EACCES : datei.fehler());
         return std::nullopt;
     }
-    const QString zuGross = NichtGeladen(
-        dateiname, QStringLiteral("Die Datei ist größer als %1 MB").arg(GroessteBilddatei >> 20));
+    const QString zuGross =
+        NichtGeladen(dateiname, QStringLiteral("Die Datei ist größer als %1 MB").arg(GroessteBilddatei >> 20));
     if (datei.groesse() > GroessteBilddatei) {
         fehler = zuGross;
         return std::nullopt;
@@ -93,8 +93,7 @@ std::int64_t Zahl(const QByteArray &daten, qsizetype stelle, int bytes, bool gro
 // The size that a BMP or PNG header claims, for a file that Qt's reader
 // refuses at its header: a picture refused for its size gets the size
 // message. Nothing where the header is too short to say.
-std::optional<std::pair<std::int64_t, std::int64_t>> Kopfgroesse(const QByteArray &inhalt,
-                                                                  const char *format)
+std::optional<std::pair<std::int64_t, std::int64_t>> Kopfgroesse(const QByteArray &inhalt, const char *format)
 {
     if (qstrcmp(format, "PNG") == 0 && inhalt.size() >= 24)
         return std::pair{Zahl(inhalt, 16, 4, true), Zahl(inhalt, 20, 4, true)};
@@ -147,7 +146,7 @@ Logoergebnis Dekodieren(const QByteArray &inhalt, const QString &erweiterung, co
     return {AlsBitmap(jpeg.bild), {}};
 }
 
-} // namespace
+}  // namespace
 
 QImage LeeresLogo()
 {
@@ -171,8 +170,7 @@ Logoergebnis LogoLesen(const QString &dateiname)
     return Dekodieren(*inhalt, klein, dateiname);
 }
 
-std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname,
-                                     const Dateiaufrufe &aufrufe)
+std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname, const Dateiaufrufe &aufrufe)
 {
     QByteArray bmp;
     QBuffer puffer(&bmp);

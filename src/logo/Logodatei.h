@@ -41,6 +41,4 @@ Logoergebnis LogoLesen(const QString &dateiname);
 
 // Writes the logo as a BMP file; an existing file is replaced. Tests pass
 // failing calls in aufrufe.
-std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname,
-                                     const Dateiaufrufe &aufrufe = {});
-
+std::optional<QString> LogoSchreiben(const QImage &logo, const QString &dateiname, const Dateiaufrufe &aufrufe = {});

@@ -1,14 +1,13 @@
 #include "logo/Logoeinbindung.h"
 
+#include "logo/Logodatei.h"
 #include "windowkit/Dateidialog.h"
 #include "windowkit/Fehleranzeige.h"
 #include "windowkit/Nebenfenster.h"
 #include "windowkit/Programmschrift.h"
-#include "logo/Logodatei.h"
 
 #include <QFileDialog>
 #include <QPixmap>
-
 
 TForm5::TForm5(QWidget *parent)
     : QWidget(parent)

@@ -28,7 +28,7 @@ void Datumsfeld::keyPressEvent(QKeyEvent *taste)
 {
     const QString text = taste->text();
     const bool trenner = text == QLatin1String(".") || text == QLatin1String(",") || text == QLatin1String("/")
-                      || text == QLatin1String("-");
+        || text == QLatin1String("-");
     if (!trenner || (taste->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
         QDateEdit::keyPressEvent(taste);
         return;

@@ -3,12 +3,12 @@
 #include "engine/Antworttexte.h"
 #include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
-#include "mainwindow/Adressen.h"
-#include "windowkit/Bildschirmplatz.h"
 #include "fileio/JpegBild.h"
-#include "windowkit/Programmschrift.h"
-#include "mainwindow/Radsperre.h"
 #include "fileio/Rohbild.h"
+#include "mainwindow/Adressen.h"
+#include "mainwindow/Radsperre.h"
+#include "windowkit/Bildschirmplatz.h"
+#include "windowkit/Programmschrift.h"
 #include "windowkit/Version.h"
 
 #include <QDate>
@@ -45,7 +45,7 @@ void BildSetzen(QLabel *bild, const QString &resource)
     }
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -59,7 +59,7 @@ void FeldlaengeBegrenzen(QWidget &fenster)
         feld->setMaxLength(1000);
 }
 
-} // namespace
+}  // namespace
 
 TForm1::TForm1(Rechenzustand &z, QWidget *parent)
     : QMainWindow(parent)
@@ -190,8 +190,7 @@ void TForm1::Gestalten()
     Tiefstellen(Label7, Label10, QStringLiteral("Luftvolumen Nutzungseinheit V"));
     Tiefstellen(Label62, Label19, QStringLiteral("Vorgabewert Auslegungsluftwechsel n"));
     Tiefstellen(Label60, Label56, QStringLiteral("A"));
-    Label61->move(Label56->x() + QFontMetrics(Label56->font()).horizontalAdvance(
-                                     QStringLiteral("A     = ")),
+    Label61->move(Label56->x() + QFontMetrics(Label56->font()).horizontalAdvance(QStringLiteral("A     = ")),
                   Label56->y() + 16);
 
     BildSetzen(Image5, QStringLiteral(":/images/start_lueftungsgeraet.jpg"));
@@ -293,8 +292,8 @@ void TForm1::HinweiseZeigen()
 
     QString text;
     for (const Pruefhinweis &h : gezeigteHinweise)
-        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("• ")
-              + QString::fromStdString(h.text);
+        text +=
+            (text.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("• ") + QString::fromStdString(h.text);
     if (text != hinweisfeld->text()) {
         hinweisfeld->setText(text);
         HinweisfeldAnpassen();
@@ -324,7 +323,7 @@ void TForm1::HinweiseZeigen()
             m.rahmen->setVisible(!m.hinweis.empty());
         feld->setToolTip(m.hinweis.empty() ? m.tooltip
                                            : QStringLiteral("Hinweis: ") + QString::fromStdString(m.hinweis)
-                                                 + (m.tooltip.isEmpty() ? QString() : QStringLiteral("\n\n") + m.tooltip));
+                                 + (m.tooltip.isEmpty() ? QString() : QStringLiteral("\n\n") + m.tooltip));
     }
 }
 
@@ -351,16 +350,16 @@ void TForm1::Tastatur()
         for (QRadioButton *knopf : gruppe->findChildren<QRadioButton *>())
             reihe << knopf;
     }
-    reihe << QList<QWidget *>{ComboBox1, Button3, ComboBox2, Edit6, Edit5, ComboBox5, Edit8, Edit10, ComboBox6,
-                              ComboBox7, Edit11, ComboBox8, Button2, Button4};
+    reihe << QList<QWidget *>{ComboBox1, Button3,   ComboBox2, Edit6,  Edit5,     ComboBox5, Edit8,
+                              Edit10,    ComboBox6, ComboBox7, Edit11, ComboBox8, Button2,   Button4};
     for (qsizetype i = 1; i < reihe.size(); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
 
     auto *rad = new Radsperre(this);
-    for (QWidget *feld : {static_cast<QWidget *>(datum), static_cast<QWidget *>(ComboBox1),
-                          static_cast<QWidget *>(ComboBox2), static_cast<QWidget *>(ComboBox5),
-                          static_cast<QWidget *>(ComboBox6), static_cast<QWidget *>(ComboBox7),
-                          static_cast<QWidget *>(ComboBox8)})
+    for (QWidget *feld :
+         {static_cast<QWidget *>(datum), static_cast<QWidget *>(ComboBox1), static_cast<QWidget *>(ComboBox2),
+          static_cast<QWidget *>(ComboBox5), static_cast<QWidget *>(ComboBox6), static_cast<QWidget *>(ComboBox7),
+          static_cast<QWidget *>(ComboBox8)})
         rad->schuetzen(feld);
 }
 
@@ -387,9 +386,9 @@ void TForm1::Verbinden()
         connect(feld, &QLineEdit::textChanged, this, [this, element = element] { Eingeben(element); });
     connect(datum, &QDateEdit::dateChanged, this, [this] { Eingeben(S::datum); });
     // A combo box's text set from code runs no handler; the page keeps it.
-    for (auto [kombi, element] : {std::pair{ComboBox1, S::ComboBox1}, std::pair{ComboBox2, S::ComboBox2},
-                                  std::pair{ComboBox5, S::ComboBox5}, std::pair{ComboBox6, S::ComboBox6},
-                                  std::pair{ComboBox7, S::ComboBox7}, std::pair{ComboBox8, S::ComboBox8}})
+    for (auto [kombi, element] :
+         {std::pair{ComboBox1, S::ComboBox1}, std::pair{ComboBox2, S::ComboBox2}, std::pair{ComboBox5, S::ComboBox5},
+          std::pair{ComboBox6, S::ComboBox6}, std::pair{ComboBox7, S::ComboBox7}, std::pair{ComboBox8, S::ComboBox8}})
         connect(kombi, &Kombifeld::textGesetzt, this, [this, element = element] { Eingeben(element); });
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -552,24 +551,60 @@ void TForm1::setzeFeldlaenge(Steuerelement feld, int laenge)
 
 // --- Question flow ---------------------------------------------------------
 
-void TForm1::Edit5Change() { Behandeln(Steuerelement::Edit5); }
-void TForm1::Edit6Change() { Behandeln(Steuerelement::Edit6); }
-void TForm1::Edit8Change() { Behandeln(Steuerelement::Edit8); }
-void TForm1::Edit10Change() { Behandeln(Steuerelement::Edit10); }
-void TForm1::Edit11Change() { Behandeln(Steuerelement::Edit11); }
-void TForm1::ComboBox1Change() { Behandeln(Steuerelement::ComboBox1); }
-void TForm1::ComboBox2Change() { Behandeln(Steuerelement::ComboBox2); }
-void TForm1::ComboBox5Change() { Behandeln(Steuerelement::ComboBox5); }
-void TForm1::ComboBox6Change() { Behandeln(Steuerelement::ComboBox6); }
+void TForm1::Edit5Change()
+{
+    Behandeln(Steuerelement::Edit5);
+}
+void TForm1::Edit6Change()
+{
+    Behandeln(Steuerelement::Edit6);
+}
+void TForm1::Edit8Change()
+{
+    Behandeln(Steuerelement::Edit8);
+}
+void TForm1::Edit10Change()
+{
+    Behandeln(Steuerelement::Edit10);
+}
+void TForm1::Edit11Change()
+{
+    Behandeln(Steuerelement::Edit11);
+}
+void TForm1::ComboBox1Change()
+{
+    Behandeln(Steuerelement::ComboBox1);
+}
+void TForm1::ComboBox2Change()
+{
+    Behandeln(Steuerelement::ComboBox2);
+}
+void TForm1::ComboBox5Change()
+{
+    Behandeln(Steuerelement::ComboBox5);
+}
+void TForm1::ComboBox6Change()
+{
+    Behandeln(Steuerelement::ComboBox6);
+}
 // Serves ComboBox7 and ComboBox8.
 void TForm1::ComboBox7Change()
 {
     Eingeben(Steuerelement::ComboBox8);
     Behandeln(Steuerelement::ComboBox7);
 }
-void TForm1::RadioGroup1Click() { Behandeln(Steuerelement::RadioGroup1); }
-void TForm1::RadioGroup2Click() { Behandeln(Steuerelement::RadioGroup2); }
-void TForm1::RadioGroup3Click() { Behandeln(Steuerelement::RadioGroup3); }
+void TForm1::RadioGroup1Click()
+{
+    Behandeln(Steuerelement::RadioGroup1);
+}
+void TForm1::RadioGroup2Click()
+{
+    Behandeln(Steuerelement::RadioGroup2);
+}
+void TForm1::RadioGroup3Click()
+{
+    Behandeln(Steuerelement::RadioGroup3);
+}
 
 void TForm1::Zuruecksetzen()
 {
@@ -609,10 +644,31 @@ void TForm1::Neu1Click()
     emit seiteErsetzt();
 }
 
-void TForm1::Image1Click() { Button6->click(); }
-void TForm1::Image2Click() { Button5->click(); }
-void TForm1::Image6Click() { Button5->click(); }
-void TForm1::Button5Click() { AdresseOeffnen(WebAdresseHersteller); }
-void TForm1::Button6Click() { AdresseOeffnen(WebAdresseSoftware); }
-void TForm1::Kontakt1Click() { AdresseOeffnen(QStringLiteral("mailto: ") + MailAdresseVerband); }
-void TForm1::Beenden1Click() { close(); }
+void TForm1::Image1Click()
+{
+    Button6->click();
+}
+void TForm1::Image2Click()
+{
+    Button5->click();
+}
+void TForm1::Image6Click()
+{
+    Button5->click();
+}
+void TForm1::Button5Click()
+{
+    AdresseOeffnen(WebAdresseHersteller);
+}
+void TForm1::Button6Click()
+{
+    AdresseOeffnen(WebAdresseSoftware);
+}
+void TForm1::Kontakt1Click()
+{
+    AdresseOeffnen(QStringLiteral("mailto: ") + MailAdresseVerband);
+}
+void TForm1::Beenden1Click()
+{
+    close();
+}

@@ -145,12 +145,12 @@ private:
     QString starttitel;
     bool eingepasst = false;
     QSize entwurfsflaeche;  // of the client area, as designed
-    QPoint urteilsort;      // of Panel8 on Panel1, as designed
+    QPoint urteilsort;  // of Panel8 on Panel1, as designed
     QScrollArea *rollflaeche = nullptr;
     QWidget *urteilsleiste = nullptr;  // below the scrolled part, holding Panel8 where it is too low
     bool urteilFest = false;
     QLabel *hinweisfeld = nullptr;  // below the verdict, hidden while empty
-    int hinweishoehe = 0;           // the room it takes
+    int hinweishoehe = 0;  // the room it takes
     std::vector<Pruefhinweis> gezeigteHinweise;
     struct Markierung {
         QFrame *rahmen = nullptr;

@@ -13,7 +13,7 @@ QByteArray Inhalt(const QString &pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.read(4096) : QByteArray();
 }
 
-} // namespace
+}  // namespace
 
 void Dateibindung::binden(const QString &pfad)
 {

@@ -5,22 +5,20 @@
 #include <cerrno>
 
 Dateiergebnis::Dateiergebnis(Art art, Schritt schritt, int systemcode)
-    : ergebnisart(art), ergebnisschritt(schritt), systemnummer(systemcode)
+    : ergebnisart(art)
+    , ergebnisschritt(schritt)
+    , systemnummer(systemcode)
 {
 }
 
 Dateiergebnis Dateiergebnis::ausSystemcode(Schritt schritt, int systemcode, bool ordnerVorhanden)
 {
     switch (systemcode) {
-    case ENOENT:
-        return {ordnerVorhanden ? Art::DateiNichtGefunden : Art::UngueltigerDateiname, schritt,
-                systemcode};
+    case ENOENT: return {ordnerVorhanden ? Art::DateiNichtGefunden : Art::UngueltigerDateiname, schritt, systemcode};
     case ENOTDIR:
-    case ENAMETOOLONG:
-        return {Art::UngueltigerDateiname, schritt, systemcode};
+    case ENAMETOOLONG: return {Art::UngueltigerDateiname, schritt, systemcode};
     case EMFILE:
-    case ENFILE:
-        return {Art::ZuVieleDateien, schritt, systemcode};
+    case ENFILE: return {Art::ZuVieleDateien, schritt, systemcode};
     case EACCES:
     case EPERM:
     case EROFS:
@@ -28,14 +26,11 @@ Dateiergebnis Dateiergebnis::ausSystemcode(Schritt schritt, int systemcode, bool
     case ETXTBSY:
     case ENXIO:  // a socket, or a device without its driver
         return {Art::ZugriffVerweigert, schritt, systemcode};
-    case ELOOP:
-        return {Art::Verweisschleife, schritt, systemcode};
+    case ELOOP: return {Art::Verweisschleife, schritt, systemcode};
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return {Art::ZuWenigSpeicherplatz, schritt, systemcode};
-    default:
-        return {Art::Systemfehler, schritt, systemcode};
+    case EFBIG: return {Art::ZuWenigSpeicherplatz, schritt, systemcode};
+    default: return {Art::Systemfehler, schritt, systemcode};
     }
 }
 

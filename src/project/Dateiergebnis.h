@@ -10,14 +10,14 @@ class Dateiergebnis {
 public:
     enum class Art {
         Gelungen,
-        DateiNichtGefunden,     // 2
-        UngueltigerDateiname,   // 3: a folder of the path is missing
-        ZuVieleDateien,         // 4
-        ZugriffVerweigert,      // 5
-        HinterDateiende,        // 100: fewer bytes than a whole record read
-        ZuWenigSpeicherplatz,   // 101: fewer bytes written than asked for
-        Verweisschleife,        // symbolic links that lead round in a circle
-        Systemfehler,           // any other error of the operating system
+        DateiNichtGefunden,  // 2
+        UngueltigerDateiname,  // 3: a folder of the path is missing
+        ZuVieleDateien,  // 4
+        ZugriffVerweigert,  // 5
+        HinterDateiende,  // 100: fewer bytes than a whole record read
+        ZuWenigSpeicherplatz,  // 101: fewer bytes written than asked for
+        Verweisschleife,  // symbolic links that lead round in a circle
+        Systemfehler,  // any other error of the operating system
     };
     enum class Schritt { Keiner, Erstellen, Oeffnen, Lesen, Schreiben, Schliessen };
 

@@ -14,7 +14,7 @@ namespace {
 
 const QString Filter = QStringLiteral("Datendateien-Luvanto (*.lkz)");
 
-} // namespace
+}  // namespace
 
 void SpeicherdialogEinrichten(QFileDialog &dialog, const QString &vorschlag)
 {

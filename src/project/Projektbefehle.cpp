@@ -22,7 +22,7 @@ QString Text(const Speicherblatt &seite, S element)
     return QString::fromStdString(seite.text(element));
 }
 
-} // namespace
+}  // namespace
 
 QString GespeicherteKategorie(const QString &gespeichert)
 {
@@ -46,7 +46,7 @@ QString Datumsformat(const QLocale &gebietsschema)
     return format;
 }
 
-} // namespace
+}  // namespace
 
 QString Datumstext(QDate datum, const QLocale &gebietsschema)
 {
@@ -69,9 +69,9 @@ QString Fenstertitel(const QString &Projektname)
 std::vector<std::pair<Steuerelement, int>> Feldlaengen()
 {
     const std::pair<S, F> felder[] = {
-        {S::Edit2, F::Objektbezeichnung}, {S::Edit1, F::StrasseNr},  {S::Edit4, F::PlzOrt},
-        {S::Edit7, F::Bearbeiter},        {S::Edit3, F::Firmenname}, {S::Edit9, F::Firmenadresse},
-        {S::Edit6, F::FlaecheNE},         {S::Edit5, F::LuftvolumenNE}, {S::Edit11, F::Baujahr},
+        {S::Edit2, F::Objektbezeichnung}, {S::Edit1, F::StrasseNr},       {S::Edit4, F::PlzOrt},
+        {S::Edit7, F::Bearbeiter},        {S::Edit3, F::Firmenname},      {S::Edit9, F::Firmenadresse},
+        {S::Edit6, F::FlaecheNE},         {S::Edit5, F::LuftvolumenNE},   {S::Edit11, F::Baujahr},
         {S::Edit8, F::MesswertN50},       {S::Edit10, F::DruckexponentN},
     };
     std::vector<std::pair<Steuerelement, int>> laengen;
@@ -203,4 +203,3 @@ QString NaechsterDateiname(const QString &pfad)
     } while (QFileInfo::exists(kandidat));
     return kandidat;
 }
-

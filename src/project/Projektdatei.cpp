@@ -27,10 +27,9 @@ Schritt AlsSchritt(Schreibfehler::Schritt schritt)
     return Schritt::Schliessen;
 }
 
-} // namespace
+}  // namespace
 
-Dateiergebnis ProjektdateiSchreiben(const QString &pfad, const TProjektdaten &daten,
-                                    const Dateiaufrufe &aufrufe)
+Dateiergebnis ProjektdateiSchreiben(const QString &pfad, const TProjektdaten &daten, const Dateiaufrufe &aufrufe)
 {
     const auto &bytes = daten.bytes();
     const std::optional<Schreibfehler> fehler =
@@ -50,8 +49,8 @@ Dateiergebnis ProjektdateiLesen(const QString &pfad, TProjektdaten &daten)
     std::size_t gelesen = 0;
     Dateiergebnis ergebnis;
     while (gelesen < puffer.size()) {
-        const qint64 n = datei.lesen(reinterpret_cast<char *>(puffer.data()) + gelesen,
-                                     qint64(puffer.size() - gelesen));
+        const qint64 n =
+            datei.lesen(reinterpret_cast<char *>(puffer.data()) + gelesen, qint64(puffer.size() - gelesen));
         if (n < 0) {
             ergebnis = systemfehler(Schritt::Lesen, errno, pfad);
             break;

@@ -8,8 +8,8 @@
 // regular files: a FIFO, a device or a folder is refused at once, never
 // waited on. Both report failures as values; nothing here shows a message.
 
-#include "project/Dateiergebnis.h"
 #include "fileio/SicheresSchreiben.h"
+#include "project/Dateiergebnis.h"
 #include "project/TProjektdaten.h"
 
 class QString;
@@ -17,8 +17,7 @@ class QString;
 // Writes the record as the file at pfad, replacing any file of that name
 // without a question. A target that is not a regular file fails with
 // ZugriffVerweigert; tests pass failing calls in aufrufe.
-Dateiergebnis ProjektdateiSchreiben(const QString &pfad, const TProjektdaten &daten,
-                                    const Dateiaufrufe &aufrufe = {});
+Dateiergebnis ProjektdateiSchreiben(const QString &pfad, const TProjektdaten &daten, const Dateiaufrufe &aufrufe = {});
 
 // Reads the first 1109 bytes of the file at pfad into the record; bytes
 // beyond them are ignored. A shorter file fails with HinterDateiende in step

@@ -32,8 +32,8 @@ QString Hinweis(const QString &ordner, int fehlernummer, const QString &stelle =
     switch (fehlernummer) {
     case ENOTDIR:
         grund = stelle.isEmpty() || stelle == ordner
-                  ? QStringLiteral("das ist kein Ordner")
-                  : QStringLiteral("„%1“ ist kein Ordner").arg(QDir::toNativeSeparators(stelle));
+            ? QStringLiteral("das ist kein Ordner")
+            : QStringLiteral("„%1“ ist kein Ordner").arg(QDir::toNativeSeparators(stelle));
         break;
     case ENOENT: grund = QStringLiteral("den Ordner gibt es nicht mehr"); break;
     default: grund = Systemgrund(fehlernummer);
@@ -64,7 +64,7 @@ std::optional<QByteArray> GanzLesen(const QString &pfad)
     }
 }
 
-} // namespace
+}  // namespace
 
 TProjektdaten Eingabestand::daten() const
 {
@@ -124,8 +124,9 @@ QString Sicherungskopie::standardordner()
 
 Sicherungskopie::Sicherungskopie(const QString &o)
     : ordner(o)
-    , name(QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(
-          QUuid::createUuid().toString(QUuid::Id128).left(8)))
+    , name(QStringLiteral("%1-%2")
+               .arg(QCoreApplication::applicationPid())
+               .arg(QUuid::createUuid().toString(QUuid::Id128).left(8)))
 {
     // Without its lock a copy would look left behind to every other
     // program: then there is none.
@@ -164,7 +165,8 @@ std::optional<QString> Sicherungskopie::schreiben(const Eingabestand &stand)
             return Hinweis(ordner, fehler, stelle);
     }
     const QByteArray bytes = StandZuBytes(stand);
-    if (const std::optional<Schreibfehler> fehler = SicherSchreiben(datei(), bytes.constData(), std::size_t(bytes.size())))
+    if (const std::optional<Schreibfehler> fehler =
+            SicherSchreiben(datei(), bytes.constData(), std::size_t(bytes.size())))
         return Hinweis(ordner, fehler->fehlernummer);
     return std::nullopt;
 }

@@ -12,13 +12,12 @@ namespace {
 // Lock files are a few dozen bytes; more is not read.
 constexpr qsizetype Hoechstens = 4096;
 
-} // namespace
+}  // namespace
 
 Sperrdatei Sperrdatei::anlegen(const QString &pfad, int &fehlernummer)
 {
     const QByteArray inhalt = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
-                            + QCoreApplication::applicationName().toUtf8() + '\n'
-                            + QSysInfo::machineHostName().toUtf8() + '\n';
+        + QCoreApplication::applicationName().toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
     Dateisperre sperre = Dateisperre::anlegen(pfad, inhalt, fehlernummer);
     if (!sperre.gehalten())
         return {};

@@ -41,7 +41,11 @@ public:
     void entfernen();
 
 private:
-    Sperrdatei(Dateisperre sperre, QString pfad) : sperre(std::move(sperre)), pfad(std::move(pfad)) {}
+    Sperrdatei(Dateisperre sperre, QString pfad)
+        : sperre(std::move(sperre))
+        , pfad(std::move(pfad))
+    {
+    }
 
     Dateisperre sperre;
     QString pfad;

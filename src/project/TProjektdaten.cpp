@@ -8,11 +8,9 @@ using Slot = TProjektdaten::Lage;
 
 // Offsets and capacities in the order of Projektfeld.
 constexpr std::array<Slot, TProjektdaten::Feldanzahl> Slots{{
-    {0, 40},    {41, 40},   {82, 40},   {123, 40},  {164, 40},  {205, 40},
-    {246, 40},  {287, 40},  {328, 40},  {369, 20},  {390, 20},  {411, 20},
-    {432, 20},  {453, 20},  {474, 20},  {495, 20},  {516, 20},  {537, 20},
-    {558, 20},  {579, 20},  {600, 40},  {641, 20},  {662, 20},  {683, 20},
-    {704, 20},  {725, 20},  {746, 120}, {867, 120}, {988, 120},
+    {0, 40},   {41, 40},  {82, 40},  {123, 40}, {164, 40}, {205, 40}, {246, 40},  {287, 40},  {328, 40},  {369, 20},
+    {390, 20}, {411, 20}, {432, 20}, {453, 20}, {474, 20}, {495, 20}, {516, 20},  {537, 20},  {558, 20},  {579, 20},
+    {600, 40}, {641, 20}, {662, 20}, {683, 20}, {704, 20}, {725, 20}, {746, 120}, {867, 120}, {988, 120},
 }};
 
 constexpr bool lueckenlos()
@@ -40,10 +38,9 @@ const Slot &slotVon(Projektfeld feld)
 // A table of our own and no converter of the system: Qt's converter for
 // the code page needs ICU, which Qt for Windows is built without.
 constexpr std::array<char16_t, 32> Zeichen80bis9F{{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 }};
 
 QChar ZeichenAusByte(std::uint8_t byte)
@@ -79,7 +76,7 @@ QByteArray Windows1252(const QString &text)
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
 TProjektdaten::Lage TProjektdaten::lage(Projektfeld feld)
 {

@@ -31,7 +31,7 @@ public:
     using Bytes = std::array<std::uint8_t, Groesse>;
 
     struct Lage {
-        std::size_t offset;      // of the length byte
+        std::size_t offset;  // of the length byte
         std::size_t kapazitaet;  // character bytes after it
     };
     static Lage lage(Projektfeld feld);

@@ -12,7 +12,7 @@ namespace {
 const QString Listenschluessel = QStringLiteral("projekte/zuletzt");
 const QString Ordnerschluessel = QStringLiteral("projekte/ordner");
 
-} // namespace
+}  // namespace
 
 QStringList Zuletztliste::pfade() const
 {
@@ -42,8 +42,7 @@ QString Zuletztliste::ordner() const
     return QSettings().value(Ordnerschluessel).toString();
 }
 
-void ZuletztMenueFuellen(QMenu &menue, const QStringList &pfade,
-                         const std::function<void(const QString &)> &waehlen)
+void ZuletztMenueFuellen(QMenu &menue, const QStringList &pfade, const std::function<void(const QString &)> &waehlen)
 {
     // The entry being chosen may refill the menu: old entries go later.
     for (QAction *alt : menue.actions()) {

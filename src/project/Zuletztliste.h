@@ -26,5 +26,4 @@ class QMenu;
 // Fills menue with one entry per path, newest first: "&1 <file name> – <folder>"
 // with Strg+1 … Strg+8; choosing one calls waehlen with its path. Disabled
 // while there are none.
-void ZuletztMenueFuellen(QMenu &menue, const QStringList &pfade,
-                         const std::function<void(const QString &)> &waehlen);
+void ZuletztMenueFuellen(QMenu &menue, const QStringList &pfade, const std::function<void(const QString &)> &waehlen);

@@ -1,7 +1,7 @@
 #include "reference/Information.h"
 
-#include "windowkit/Programmschrift.h"
 #include "reference/Referenzfenster.h"
+#include "windowkit/Programmschrift.h"
 
 TForm3::TForm3(QWidget *parent)
     : QWidget(parent, Qt::Window)

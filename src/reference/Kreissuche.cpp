@@ -12,8 +12,7 @@ std::vector<Kreis> Lesen()
 {
     std::vector<Kreis> kreise;
     for (int spalte = 1; spalte <= 4; ++spalte) {
-        const QStringList zeilen =
-            ReferenztextLaden(QStringLiteral(":/texts/wind%1.txt").arg(spalte)).split(u'\n');
+        const QStringList zeilen = ReferenztextLaden(QStringLiteral(":/texts/wind%1.txt").arg(spalte)).split(u'\n');
         for (int i = spalte == 1 ? 2 : 0; i < zeilen.size(); ++i) {
             const QString zeile = zeilen[i];
             const qsizetype trenner = zeile.indexOf(QStringLiteral("  "));
@@ -70,7 +69,7 @@ bool Passt(const QStringList &woerter, const QString &text)
     });
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<Kreis> &Windkreise()
 {

@@ -26,10 +26,10 @@ struct Kreis {
 };
 
 struct Vorgaenger {
-    QString name;      // as the list writes it, or as the district was called
-    QString teil;      // which part of it, when only a part went over
-    bool windstark;    // the list names it
-    QString sitz;      // as listed; empty when not listed
+    QString name;  // as the list writes it, or as the district was called
+    QString teil;  // which part of it, when only a part went over
+    bool windstark;  // the list names it
+    QString sitz;  // as listed; empty when not listed
 };
 
 struct Kreisreform {

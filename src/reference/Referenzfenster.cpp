@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QWidget>
 
 void ReferenzfensterEinrichten(QWidget *fenster, const QString &symbol)
@@ -35,7 +35,7 @@ QString ReferenztextLaden(const QString &resource)
 
 namespace {
 
-template <typename Textfeld>
+template<typename Textfeld>
 void Fuellen(Textfeld *memo, const QString &resource)
 {
     // A plain edit control leaves only a narrow margin round its text; with
@@ -45,7 +45,7 @@ void Fuellen(Textfeld *memo, const QString &resource)
     memo->setPlainText(ReferenztextLaden(resource));
 }
 
-} // namespace
+}  // namespace
 
 void MemoFuellen(QPlainTextEdit *memo, const QString &resource)
 {

@@ -1,9 +1,9 @@
 #include "reference/Wind.h"
 
 #include "engine/Antworttexte.h"
-#include "windowkit/Programmschrift.h"
 #include "reference/Kreissuche.h"
 #include "reference/Referenzfenster.h"
+#include "windowkit/Programmschrift.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,7 +27,7 @@ void Zeilenabstand(QTextEdit *memo, int pixel)
     cursor.mergeBlockFormat(format);
 }
 
-} // namespace
+}  // namespace
 
 TWindeinstufung::TWindeinstufung(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -51,8 +51,8 @@ TWindeinstufung::TWindeinstufung(QWidget *parent)
 
 namespace {
 
-constexpr int Lage = Qt::UserRole;         // the class a row offers; none for other rows
-constexpr int Frage = Qt::UserRole + 1;    // what the offer says of the district
+constexpr int Lage = Qt::UserRole;  // the class a row offers; none for other rows
+constexpr int Frage = Qt::UserRole + 1;  // what the offer says of the district
 
 void Hinzufuegen(QListWidget *liste, const QString &text, const QString &lage = {}, const QString &frage = {})
 {
@@ -65,7 +65,7 @@ void Hinzufuegen(QListWidget *liste, const QString &text, const QString &lage = 
     zeile->setData(Frage, frage);
 }
 
-} // namespace
+}  // namespace
 
 // Listed districts first, then today's districts with the former ones they
 // were formed from.
@@ -78,8 +78,9 @@ void TWindeinstufung::EditSucheChange()
         const QString stark = QString::fromUtf8(Antworttexte::Windstark);
         const QString schwach = QString::fromUtf8(Antworttexte::Windschwach);
         for (const Kreis &k : treffer.kreise)
-            Hinzufuegen(ListeTreffer, k.name + QStringLiteral(" – ") + k.sitz, stark,
-                        QStringLiteral("„%1“ (Sitz %2) steht in der Liste der windstarken Kreise.").arg(k.name, k.sitz));
+            Hinzufuegen(
+                ListeTreffer, k.name + QStringLiteral(" – ") + k.sitz, stark,
+                QStringLiteral("„%1“ (Sitz %2) steht in der Liste der windstarken Kreise.").arg(k.name, k.sitz));
         for (const Kreisreform &r : treffer.reformen) {
             Hinzufuegen(ListeTreffer, QStringLiteral("%1 (seit %2), gebildet aus:").arg(r.name).arg(r.jahr));
             for (const Vorgaenger &v : r.vorgaenger) {
@@ -91,8 +92,8 @@ void TWindeinstufung::EditSucheChange()
                                                "windstarken Kreise.")
                                     .arg(v.name, v.sitz, r.name));
                 else
-                    Hinzufuegen(ListeTreffer, QStringLiteral("    %1%2: windschwach (nicht in der Liste)").arg(v.name, teil),
-                                schwach,
+                    Hinzufuegen(ListeTreffer,
+                                QStringLiteral("    %1%2: windschwach (nicht in der Liste)").arg(v.name, teil), schwach,
                                 QStringLiteral("„%1“, heute Teil von „%2“, steht nicht in der Liste: ein nicht "
                                                "genannter Kreis ist windschwach.")
                                     .arg(v.name, r.name));
@@ -138,8 +139,8 @@ void TWindeinstufung::ListeTrefferActivated(int zeile)
     const QString lage = eintrag->data(Lage).toString();
     QMessageBox frage(QMessageBox::Question, windowTitle(), eintrag->data(Frage).toString(), QMessageBox::NoButton,
                       this);
-    QPushButton *uebernehmen = frage.addButton(QStringLiteral("Gebäudelage „%1“ übernehmen").arg(lage),
-                                               QMessageBox::AcceptRole);
+    QPushButton *uebernehmen =
+        frage.addButton(QStringLiteral("Gebäudelage „%1“ übernehmen").arg(lage), QMessageBox::AcceptRole);
     frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     frage.setDefaultButton(uebernehmen);
     frage.exec();

@@ -76,7 +76,7 @@ void Hinweisblock(Seite &s, const QStringList &hinweise)
     }
 }
 
-} // namespace
+}  // namespace
 
 void RaeumeSetzen(std::vector<Seitenelement> &seite, int rechterRand)
 {
@@ -128,8 +128,7 @@ std::vector<Seitenelement> Berichtsseite(const Berichtswerte &w, QDate druckdatu
         s.wert(LinkeSpalte, 1200, QStringLiteral("Fläche Nutzungseinheit in m²: ") + w.Edit6);
     }
     s.wert(RechteSpalte, 1100, QStringLiteral("fensterloser Raum: ") + JaNein(w.RadioGroup1 == 0));
-    s.wert(RechteSpalte, 1150,
-           QStringLiteral("Anforderungen an die Nutzungseinheit: ") + JaNein(w.RadioGroup2 == 0));
+    s.wert(RechteSpalte, 1150, QStringLiteral("Anforderungen an die Nutzungseinheit: ") + JaNein(w.RadioGroup2 == 0));
 
     if (voll) {
         s.ueberschrift(LinkeSpalte, 1300, QStringLiteral("Wärmeschutz:"));

@@ -79,7 +79,7 @@ void BildGestreckt(QPainter &maler, const Umrechnung &um, const Seitenelement &e
     maler.drawImage(kasten, bild, QRectF(bild.rect()));
 }
 
-} // namespace
+}  // namespace
 
 QString Berichtsschrift()
 {

@@ -1,9 +1,9 @@
 #include "report/Drucken.h"
 
-#include "windowkit/Fehleranzeige.h"
-#include "windowkit/Version.h"
 #include "report/Druckauftrag.h"
 #include "report/PdfExport.h"
+#include "windowkit/Fehleranzeige.h"
+#include "windowkit/Version.h"
 
 #include "report/Berichtsmaler.h"
 #include "windowkit/Bildschirmplatz.h"
@@ -72,8 +72,8 @@ bool SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenlist
     return true;
 }
 
-void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seitenliste &seiten,
-                           const QImage &logo, const QString &titel)
+void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seitenliste &seiten, const QImage &logo,
+                           const QString &titel)
 {
     const auto pfad = PdfSpeicherdialog(eltern, vorschlag);
     if (!pfad)

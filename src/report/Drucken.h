@@ -19,8 +19,8 @@ bool SeitenMitDialogDrucken(QWidget *eltern, QPrinter &drucker, const Seitenlist
                             const QString &titel);
 
 // The PDF save dialog proposing vorschlag, then the pages as a PDF file.
-void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seitenliste &seiten,
-                           const QImage &logo, const QString &titel);
+void SeitenAlsPdfSpeichern(QWidget *eltern, const QString &vorschlag, const Seitenliste &seiten, const QImage &logo,
+                           const QString &titel);
 
 // The texts and radio indexes of the page that the report prints, as they
 // stand, shown or hidden, with the page's hints on the input.

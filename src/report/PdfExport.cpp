@@ -1,11 +1,11 @@
 #include "report/PdfExport.h"
 
-#include "windowkit/Dateidialog.h"
 #include "fileio/Dateiname.h"
 #include "fileio/SicheresSchreiben.h"
-#include "windowkit/Version.h"
 #include "fileio/Systemfehler.h"
 #include "report/Berichtsmaler.h"
+#include "windowkit/Dateidialog.h"
+#include "windowkit/Version.h"
 
 #include <QBuffer>
 #include <QDir>

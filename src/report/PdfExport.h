@@ -43,4 +43,3 @@ QString PdfVorschlag(const QString &anfang, const QString &objekt, QDate datum, 
 // The German save dialog for a PDF file proposing vorschlag; the chosen path
 // (with ".pdf" added to a name typed without it), or nothing on cancel.
 std::optional<QString> PdfSpeicherdialog(QWidget *eltern, const QString &vorschlag);
-

@@ -8,7 +8,7 @@ constexpr int Fusshoehe = 30;
 // Page numbers stand on the right, just above the footer.
 constexpr int Seitenzahlort = 1600;
 
-} // namespace
+}  // namespace
 
 QString Fusszeile()
 {

@@ -85,7 +85,7 @@ QStringList Zerteilen(const QString &wort, double breite, const Textbreiten &b)
     return teile;
 }
 
-} // namespace
+}  // namespace
 
 // The text broken at blanks into lines no wider than breite; a word wider
 // than a line is cut anywhere, and a number too long for a line is written

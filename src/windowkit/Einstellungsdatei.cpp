@@ -12,7 +12,7 @@ namespace {
 // Settings are a few kilobytes.
 constexpr qint64 Hoechstgroesse = qint64(1) << 20;
 
-} // namespace
+}  // namespace
 
 QStringList Einstellungsdateien()
 {
@@ -21,8 +21,8 @@ QStringList Einstellungsdateien()
     QString organisation = QCoreApplication::organizationName();
     if (organisation.isEmpty())
         organisation = QStringLiteral("Unknown Organization");
-    const QString endung = QSettings::defaultFormat() == QSettings::IniFormat ? QStringLiteral(".ini")
-                                                                             : QStringLiteral(".conf");
+    const QString endung =
+        QSettings::defaultFormat() == QSettings::IniFormat ? QStringLiteral(".ini") : QStringLiteral(".conf");
     const QDir ordner(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     return {ordner.filePath(organisation + QLatin1Char('/') + QCoreApplication::applicationName() + endung),
             ordner.filePath(organisation + endung)};

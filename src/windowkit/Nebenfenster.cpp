@@ -24,8 +24,7 @@ Nebenfenster::Nebenfenster(QWidget *f, const QList<QLabel *> &bilderInEigenerGro
     fenster->installEventFilter(this);
     // A window shortcut: a control that wants Esc for itself (an open list,
     // say) still gets it first.
-    new QShortcut(QKeySequence(Qt::Key_Escape), fenster, fenster, &QWidget::hide,
-                  Qt::WindowShortcut);
+    new QShortcut(QKeySequence(Qt::Key_Escape), fenster, fenster, &QWidget::hide, Qt::WindowShortcut);
     entwurf = fenster->size();
     aufnehmen(fenster, -1, bilderInEigenerGroesse);
     fenster->setMinimumSize(entwurf.boundedTo(QSize(320, 200)));
@@ -38,7 +37,7 @@ bool Ueberlappt(int a1, int a2, int b1, int b2)
     return a1 <= b2 && b1 <= a2;
 }
 
-} // namespace
+}  // namespace
 
 void Nebenfenster::aufnehmen(QWidget *behaelter, int index, const QList<QLabel *> &bilderInEigenerGroesse)
 {
@@ -68,8 +67,8 @@ void Nebenfenster::aufnehmen(QWidget *behaelter, int index, const QList<QLabel *
                 && Ueberlappt(t.entwurf.top(), t.entwurf.bottom(), s.entwurf.top(), s.entwurf.bottom()))
                 t.rechts = true;
         }
-        t.mittig = !t.breiter && !t.rechts
-                   && std::abs(t.entwurf.center().x() - rahmen.width() / 2) * 10 <= rahmen.width();
+        t.mittig =
+            !t.breiter && !t.rechts && std::abs(t.entwurf.center().x() - rahmen.width() / 2) * 10 <= rahmen.width();
     }
     for (std::size_t i = erstes; i < ende; ++i) {
         QWidget *kind = teile[i].widget;
@@ -114,8 +113,8 @@ void Nebenfenster::bildAnpassen(QLabel *label)
     if (jetzt.cacheKey() != bild->gezeigt)
         bild->original = jetzt;
     const QPixmap gezeigt = bild->original.size() == label->size()
-                                ? bild->original
-                                : bild->original.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        ? bild->original
+        : bild->original.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     label->setAlignment(Qt::AlignCenter);
     label->setPixmap(gezeigt);
     bild->gezeigt = label->pixmap().cacheKey();
@@ -135,7 +134,7 @@ void Nebenfenster::platzieren()
         const QWidget *menue = haupt->menuWidget();
         const QRect leiste(menue->mapToGlobal(QPoint(0, 0)), menue->size());
         const bool eigenerPlatz = fenster->testAttribute(Qt::WA_Moved) && platz.contains(kunde)
-                                  && !kunde.marginsAdded(rahmen).intersects(leiste);
+            && !kunde.marginsAdded(rahmen).intersects(leiste);
         if (!eigenerPlatz) {
             const QRect h = haupt->frameGeometry();
             const int seiten = rahmen.left() + rahmen.right();
@@ -154,8 +153,7 @@ void Nebenfenster::platzieren()
                 // main window's inputs; one of fixed design keeps its width,
                 // so nothing of it is cut off.
                 kunde.setWidth(std::max(rechts, links) - seiten);
-                kunde.moveTo(rechts >= links ? h.right() + 1 + rahmen.left() : platz.left(),
-                             h.top() + rahmen.top());
+                kunde.moveTo(rechts >= links ? h.right() + 1 + rahmen.left() : platz.left(), h.top() + rahmen.top());
             } else {
                 // Over the main window's work page, just below its menu bar.
                 const int oben = leiste.bottom() + 1 + rahmen.top();

@@ -51,11 +51,11 @@ private:
     struct Teil {
         QWidget *widget;
         QRect entwurf;
-        int behaelter;        // index of its container in teile, -1 for the window
-        bool breiter, hoeher; // stretched
-        bool rechts, unten;   // moved by the whole growth
-        bool mittig;          // moved by half the growth
-        bool skaliert;        // a picture scaled to its area
+        int behaelter;  // index of its container in teile, -1 for the window
+        bool breiter, hoeher;  // stretched
+        bool rechts, unten;  // moved by the whole growth
+        bool mittig;  // moved by half the growth
+        bool skaliert;  // a picture scaled to its area
     };
 
     Nebenfenster(QWidget *fenster, const QList<QLabel *> &bilderInEigenerGroesse);
@@ -73,7 +73,7 @@ private:
         qint64 gezeigt = 0;
     };
     std::vector<Bild> bilder;
-    QRect lage;           // the client geometry when it was last hidden
+    QRect lage;  // the client geometry when it was last hidden
     bool gemerkt = false;
     bool platziert = false;
     bool gewachsen = false;

@@ -22,7 +22,7 @@ QString Tooltip(QObject *objekt, const QHelpEvent &hilfe, QWidget *&widget)
     return widget->toolTip();
 }
 
-} // namespace
+}  // namespace
 
 void Tooltipumbruch::Einrichten()
 {

@@ -1,11 +1,11 @@
 #include "workings/Rechenwegfenster.h"
 
 #include "engine/Rechenweg.h"
-#include "windowkit/Nebenfenster.h"
-#include "windowkit/Programmschrift.h"
 #include "report/Berichtsmaler.h"
 #include "report/Drucken.h"
 #include "report/PdfExport.h"
+#include "windowkit/Nebenfenster.h"
+#include "windowkit/Programmschrift.h"
 #include "workings/Rechenwegseite.h"
 
 #include <QHBoxLayout>
@@ -19,14 +19,8 @@ class Zeilentext : public QLabel {
 public:
     using QLabel::QLabel;
     QSize sizeHint() const override { return text().isEmpty() ? QSize(0, 0) : QLabel::sizeHint(); }
-    QSize minimumSizeHint() const override
-    {
-        return text().isEmpty() ? QSize(0, 0) : QLabel::minimumSizeHint();
-    }
-    int heightForWidth(int breite) const override
-    {
-        return text().isEmpty() ? 0 : QLabel::heightForWidth(breite);
-    }
+    QSize minimumSizeHint() const override { return text().isEmpty() ? QSize(0, 0) : QLabel::minimumSizeHint(); }
+    int heightForWidth(int breite) const override { return text().isEmpty() ? 0 : QLabel::heightForWidth(breite); }
 };
 
 QLabel *Beschriftung(QWidget *eltern)
@@ -39,7 +33,7 @@ QLabel *Beschriftung(QWidget *eltern)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 TRechenweg::TRechenweg(const Rechenweg &w, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -110,8 +104,8 @@ void TRechenweg::Aktualisieren()
 
 Seitenliste TRechenweg::Seiten(QDate datum) const
 {
-    return RechenwegSeiten(RechenwegZeilen(weg, hinweise ? hinweise() : std::vector<Pruefhinweis>{}), objektdaten ? objektdaten() : Berichtswerte{},
-                           datum);
+    return RechenwegSeiten(RechenwegZeilen(weg, hinweise ? hinweise() : std::vector<Pruefhinweis>{}),
+                           objektdaten ? objektdaten() : Berichtswerte{}, datum);
 }
 
 void TRechenweg::ButtonDruckenClick()
@@ -126,7 +120,7 @@ void TRechenweg::ButtonPdfClick()
 {
     const QDate heute = QDate::currentDate();
     const QString objekt = objektdaten ? objektdaten().Edit2 : QString();
-    SeitenAlsPdfSpeichern(this,
-                          PdfVorschlag(QStringLiteral("Rechenweg"), objekt, heute, projektpfad ? projektpfad() : QString()),
-                          Seiten(heute), QImage(), RechenwegDokumenttitel(objekt));
+    SeitenAlsPdfSpeichern(
+        this, PdfVorschlag(QStringLiteral("Rechenweg"), objekt, heute, projektpfad ? projektpfad() : QString()),
+        Seiten(heute), QImage(), RechenwegDokumenttitel(objekt));
 }

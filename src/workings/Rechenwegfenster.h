@@ -19,8 +19,8 @@
 // The window is a secondary window: closing it or Esc only hides it.
 
 #include "report/Bericht.h"
-#include "workings/Rechenwegtext.h"
 #include "ui_Rechenwegfenster.h"
+#include "workings/Rechenwegtext.h"
 
 #include <QDate>
 #include <QWidget>

@@ -4,13 +4,12 @@
 #include "report/Seitenteile.h"
 #include "report/Umbruch.h"
 
-
 namespace {
 
 constexpr int Links = 150;
 constexpr int Rechts = 1850;
 constexpr int WertSpalte = 700;  // the right column of an entry
-constexpr int Mitte = 1100;      // the second column of the heading
+constexpr int Mitte = 1100;  // the second column of the heading
 constexpr int Titelhoehe = 50;
 constexpr int Texthoehe = 30;
 constexpr int Zeilenabstand = 38;
@@ -32,7 +31,7 @@ std::vector<Seitenelement> Kopf(const Berichtswerte &w, QDate datum)
     };
 }
 
-} // namespace
+}  // namespace
 
 QString RechenwegTitel()
 {
@@ -44,8 +43,7 @@ QString RechenwegDokumenttitel(const QString &objekt)
     return Dokumenttitel(QStringLiteral("Rechenweg"), objekt.trimmed());
 }
 
-Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
-                                   const Berichtswerte &objekt, QDate datum)
+Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen, const Berichtswerte &objekt, QDate datum)
 {
     const Textbreiten normal(Texthoehe, false);
     Seitenliste seiten(1, Kopf(objekt, datum));

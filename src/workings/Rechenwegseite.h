@@ -20,8 +20,7 @@
 
 #include <vector>
 
-Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen,
-                                   const Berichtswerte &objekt, QDate datum);
+Seitenliste RechenwegSeiten(const std::vector<Rechenwegzeile> &zeilen, const Berichtswerte &objekt, QDate datum);
 
 // The title at the head of every page.
 QString RechenwegTitel();

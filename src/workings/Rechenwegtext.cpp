@@ -36,8 +36,7 @@ QString Zahl(double wert)
 QString Beibehalten(const QString &wert, bool nieBestimmt)
 {
     return QStringLiteral(": nicht neu bestimmt, weiter gilt ") + wert
-         + (nieBestimmt ? QStringLiteral(" (in noch keiner Berechnung bestimmt)")
-                        : AusFruehererBerechnung);
+        + (nieBestimmt ? QStringLiteral(" (in noch keiner Berechnung bestimmt)") : AusFruehererBerechnung);
 }
 
 // A radio group's choice by its index; none reads "keine Antwort".
@@ -76,8 +75,7 @@ QString Gelesen(const W::Zahlfeld &feld, const QString &name, const QString &ein
 {
     QString wert = name + QStringLiteral(" = ") + Zahl(feld.gelesen) + einheit;
     if (!(feld.gelesen >= 0.0))
-        wert += QStringLiteral("; negativ, gerechnet wird mit ") + name + QStringLiteral(" = 0")
-              + einheit;
+        wert += QStringLiteral("; negativ, gerechnet wird mit ") + name + QStringLiteral(" = 0") + einheit;
     if (Text(feld.text).isEmpty())
         wert = QStringLiteral("leer, also ") + wert;
     return wert;
@@ -92,8 +90,7 @@ void Eingaben(Zeilen &z, const W &w)
     if (w.waermeschutz != W::Waermeschutz::Neubau)
         z.eintrag(QStringLiteral("Baujahr ") + Zitat(w.baujahrText),
                   QString::number(w.baujahr)
-                      + (Text(w.baujahrText).isEmpty() ? QStringLiteral(" (leer zählt als 0)")
-                                                       : QString()));
+                      + (Text(w.baujahrText).isEmpty() ? QStringLiteral(" (leer zählt als 0)") : QString()));
     if (w.waermeschutz != W::Waermeschutz::Neubau && w.waermeschutz != W::Waermeschutz::AbBaujahr1995)
         z.eintrag(QStringLiteral("Sanierung mind. nach WSVO 1995 ?"), Zitat(w.sanierung));
     z.eintrag(QStringLiteral("Fläche Nutzungseinheit ") + Zitat(w.flaeche.text),
@@ -101,10 +98,10 @@ void Eingaben(Zeilen &z, const W &w)
 
     const QString messwert = QStringLiteral("Messwert Luftdichtheit vorhanden ? ") + Zitat(w.messwert);
     if (w.luftdichtheit == W::Luftdichtheit::Messwert) {
-        z.eintrag(messwert, w.messwert == Antworttexte::Ja
-                                ? QStringLiteral("Messwert: n50 und n werden aus den Feldern gelesen")
-                                : QStringLiteral("nicht »nein«, also Messwert: n50 und n werden aus "
-                                                 "den Feldern gelesen"));
+        z.eintrag(messwert,
+                  w.messwert == Antworttexte::Ja ? QStringLiteral("Messwert: n50 und n werden aus den Feldern gelesen")
+                                                 : QStringLiteral("nicht »nein«, also Messwert: n50 und n werden aus "
+                                                                  "den Feldern gelesen"));
         z.eintrag(QStringLiteral("n50 ") + Zitat(w.n50.text),
                   Gelesen(w.n50, QStringLiteral("n50"), QStringLiteral(" 1/h")));
         z.eintrag(QStringLiteral("Druckexponent n ") + Zitat(w.exponent.text),
@@ -117,11 +114,12 @@ void Eingaben(Zeilen &z, const W &w)
     if (w.luftdichtheit == W::Luftdichtheit::Vorgabe)
         z.eintrag(kategorie, n50 + QStringLiteral(", eingetragen als ") + Zitat(w.n50Eingetragen));
     else
-        z.eintrag(kategorie, QStringLiteral("die Kategorie") + KeineRegel
-                                 + Beibehalten(n50, false) + QStringLiteral(", eingetragen als ")
-                                 + Zitat(w.n50Eingetragen));
+        z.eintrag(kategorie,
+                  QStringLiteral("die Kategorie") + KeineRegel + Beibehalten(n50, false)
+                      + QStringLiteral(", eingetragen als ") + Zitat(w.n50Eingetragen));
     z.eintrag(QStringLiteral("Druckexponent n"),
-              QStringLiteral("ohne Messwert n = 2/3 = ") + QString::fromStdString(ZahlZuText(w.nachher.Druckexponent, 15))
+              QStringLiteral("ohne Messwert n = 2/3 = ")
+                  + QString::fromStdString(ZahlZuText(w.nachher.Druckexponent, 15))
                   + QStringLiteral("; eingetragen als ") + Zitat(w.exponentEingetragen)
                   + QStringLiteral(", gerechnet wird mit 2/3, nicht mit 0,667"));
 }
@@ -134,18 +132,10 @@ void Beiwerte(Zeilen &z, const W &w)
     const QString baujahr = QStringLiteral("Baujahr ") + QString::number(w.baujahr);
     QString regel;
     switch (w.waermeschutz) {
-    case W::Waermeschutz::Neubau:
-        regel = QStringLiteral("Neubau");
-        break;
-    case W::Waermeschutz::AbBaujahr1995:
-        regel = baujahr + QStringLiteral(", nach 1994 gebaut");
-        break;
-    case W::Waermeschutz::Saniert:
-        regel = baujahr + QStringLiteral(" bis 1994, saniert mind. nach WSVO 1995");
-        break;
-    case W::Waermeschutz::Unsaniert:
-        regel = baujahr + QStringLiteral(" bis 1994, nicht saniert nach WSVO 1995");
-        break;
+    case W::Waermeschutz::Neubau: regel = QStringLiteral("Neubau"); break;
+    case W::Waermeschutz::AbBaujahr1995: regel = baujahr + QStringLiteral(", nach 1994 gebaut"); break;
+    case W::Waermeschutz::Saniert: regel = baujahr + QStringLiteral(" bis 1994, saniert mind. nach WSVO 1995"); break;
+    case W::Waermeschutz::Unsaniert: regel = baujahr + QStringLiteral(" bis 1994, nicht saniert nach WSVO 1995"); break;
     case W::Waermeschutz::KeineRegel:
         regel = baujahr + QStringLiteral(" bis 1994, Sanierung ") + Zitat(w.sanierung) + KeineRegel;
         break;
@@ -155,8 +145,8 @@ void Beiwerte(Zeilen &z, const W &w)
                   regel + QStringLiteral(" → Qualität ") + qualitaet + QStringLiteral(", ") + fWS);
     else
         z.eintrag(QStringLiteral("Wärmeschutz"),
-                  regel + QStringLiteral(": Qualität und f_WS nicht neu bestimmt, weiter gilt ")
-                      + qualitaet + QStringLiteral(", ") + fWS
+                  regel + QStringLiteral(": Qualität und f_WS nicht neu bestimmt, weiter gilt ") + qualitaet
+                      + QStringLiteral(", ") + fWS
                       + (w.nachher.fWS == 0.0 ? QStringLiteral(" (in noch keiner Berechnung bestimmt)")
                                               : AusFruehererBerechnung));
 
@@ -171,13 +161,11 @@ void Beiwerte(Zeilen &z, const W &w)
 
     const QString druck = QString::number(w.nachher.Druckdifferenz);
     if (w.druckGesetzt) {
-        z.eintrag(QStringLiteral("Druckdifferenz"), Zitat(w.lage) + QStringLiteral(" und ")
-                                                        + Zitat(w.gebaeudetyp) + QStringLiteral(" → ")
-                                                        + druck);
+        z.eintrag(QStringLiteral("Druckdifferenz"),
+                  Zitat(w.lage) + QStringLiteral(" und ") + Zitat(w.gebaeudetyp) + QStringLiteral(" → ") + druck);
     } else {
-        const QString ursache = !w.lageBekannt
-                                  ? QStringLiteral("Gebäudelage ") + Zitat(w.lage)
-                                  : QStringLiteral("Gebäudetyp ") + Zitat(w.gebaeudetyp);
+        const QString ursache = !w.lageBekannt ? QStringLiteral("Gebäudelage ") + Zitat(w.lage)
+                                               : QStringLiteral("Gebäudetyp ") + Zitat(w.gebaeudetyp);
         z.eintrag(QStringLiteral("Druckdifferenz"),
                   ursache + KeineRegel + Beibehalten(druck, w.nachher.Druckdifferenz == 0));
     }
@@ -187,37 +175,33 @@ void Formeln(Zeilen &z, const W &w)
 {
     const QString A = Zahl(w.nachher.A_NE);
     z.gruppe(QStringLiteral("Formeln, Volumenströme in m³/h"));
-    z.eintrag(QStringLiteral("Grundsumme"),
-              QStringLiteral("1,15 × max(A_NE; 30) − 0,001 × max(A_NE²; 900) + 20"));
-    z.eintrag(QString(), QStringLiteral("= 1,15 × max(") + A + QStringLiteral("; 30) − 0,001 × max(")
-                             + Zahl(w.flaecheQuadrat) + QStringLiteral("; 900) + 20 = ")
-                             + Zahl(w.linear) + QStringLiteral(" − ") + Zahl(-w.quadratisch)
-                             + QStringLiteral(" + 20 = ") + Zahl(w.grundsumme));
+    z.eintrag(QStringLiteral("Grundsumme"), QStringLiteral("1,15 × max(A_NE; 30) − 0,001 × max(A_NE²; 900) + 20"));
+    z.eintrag(QString(),
+              QStringLiteral("= 1,15 × max(") + A + QStringLiteral("; 30) − 0,001 × max(") + Zahl(w.flaecheQuadrat)
+                  + QStringLiteral("; 900) + 20 = ") + Zahl(w.linear) + QStringLiteral(" − ") + Zahl(-w.quadratisch)
+                  + QStringLiteral(" + 20 = ") + Zahl(w.grundsumme));
     const QString grund = Zahl(w.grundsumme);
     z.eintrag(QStringLiteral("q_v,FS Feuchteschutz"),
               QStringLiteral("f_WS × Grundsumme = ") + Zahl(w.nachher.fWS) + QStringLiteral(" × ") + grund
                   + QStringLiteral(" = ") + Zahl(w.qFS) + M3h);
     z.eintrag(QStringLiteral("q_v,RL reduzierte Lüftung"),
-              QStringLiteral("0,7 × Grundsumme = 0,7 × ") + grund + QStringLiteral(" = ") + Zahl(w.qRL)
-                  + M3h);
-    z.eintrag(QStringLiteral("q_v,NL Nennlüftung"),
-              QStringLiteral("Grundsumme = ") + Zahl(w.qNL) + M3h);
+              QStringLiteral("0,7 × Grundsumme = 0,7 × ") + grund + QStringLiteral(" = ") + Zahl(w.qRL) + M3h);
+    z.eintrag(QStringLiteral("q_v,NL Nennlüftung"), QStringLiteral("Grundsumme = ") + Zahl(w.qNL) + M3h);
     z.eintrag(QStringLiteral("q_v,ML Mindestluftwechsel"),
-              QStringLiteral("0,5 × A_NE × 2,5 = 0,5 × ") + A + QStringLiteral(" × 2,5 = ")
-                  + Zahl(w.qML) + M3h + QStringLiteral(" (nach DIN 4108-2, nicht angezeigt)"));
-    const QString n = w.luftdichtheit == W::Luftdichtheit::Messwert ? Zahl(w.nachher.Druckexponent)
-                                                                    : QStringLiteral("(2/3)");
+              QStringLiteral("0,5 × A_NE × 2,5 = 0,5 × ") + A + QStringLiteral(" × 2,5 = ") + Zahl(w.qML) + M3h
+                  + QStringLiteral(" (nach DIN 4108-2, nicht angezeigt)"));
+    const QString n =
+        w.luftdichtheit == W::Luftdichtheit::Messwert ? Zahl(w.nachher.Druckexponent) : QStringLiteral("(2/3)");
     z.eintrag(QStringLiteral("Druckterm"),
               QStringLiteral("(Druckdifferenz / 50)^n = (") + QString::number(w.nachher.Druckdifferenz)
                   + QStringLiteral(" / 50)^") + n + QStringLiteral(" = ") + Zahl(w.druckterm)
-                  + (w.nachher.Druckexponent == 0.0 ? QStringLiteral(" (Exponent 0 gibt 1)")
-                                                    : QString()));
+                  + (w.nachher.Druckexponent == 0.0 ? QStringLiteral(" (Exponent 0 gibt 1)") : QString()));
     z.eintrag(QStringLiteral("q_v,Inf Infiltration"),
               QStringLiteral("Infiltrationsfaktor × A_NE × 2,5 × n50 × (Druckdifferenz / 50)^n"));
-    z.eintrag(QString(), QStringLiteral("= ") + Zahl(w.nachher.Infiltrationsfaktor) + QStringLiteral(" × ")
-                             + A + QStringLiteral(" × 2,5 × ") + Zahl(w.nachher.n50)
-                             + QStringLiteral(" × ") + Zahl(w.druckterm) + QStringLiteral(" = ")
-                             + Zahl(w.qInf) + M3h);
+    z.eintrag(QString(),
+              QStringLiteral("= ") + Zahl(w.nachher.Infiltrationsfaktor) + QStringLiteral(" × ") + A
+                  + QStringLiteral(" × 2,5 × ") + Zahl(w.nachher.n50) + QStringLiteral(" × ") + Zahl(w.druckterm)
+                  + QStringLiteral(" = ") + Zahl(w.qInf) + M3h);
 }
 
 QString Vergleich(const QString &links, double a, const char *zeichen, const QString &rechts, double b)
@@ -231,10 +215,10 @@ QString Vergleich(const QString &links, double a, const char *zeichen, const QSt
 void Urteil(Zeilen &z, const W &w, const QString &seitenwert = QStringLiteral("Angezeigt (gerundet)"))
 {
     z.eintrag(seitenwert,
-              QStringLiteral("q_v,FS ") + QString::fromStdString(ZahlZuText(w.qFS, 1))
-                  + QStringLiteral(" · q_v,Inf ") + QString::fromStdString(ZahlZuText(w.qInf, 1))
-                  + QStringLiteral(" · q_v,RL ") + QString::fromStdString(ZahlZuText(w.qRL, 1))
-                  + QStringLiteral(" · q_v,NL ") + QString::fromStdString(ZahlZuText(w.qNL, 1)) + M3h
+              QStringLiteral("q_v,FS ") + QString::fromStdString(ZahlZuText(w.qFS, 1)) + QStringLiteral(" · q_v,Inf ")
+                  + QString::fromStdString(ZahlZuText(w.qInf, 1)) + QStringLiteral(" · q_v,RL ")
+                  + QString::fromStdString(ZahlZuText(w.qRL, 1)) + QStringLiteral(" · q_v,NL ")
+                  + QString::fromStdString(ZahlZuText(w.qNL, 1)) + M3h
                   + QStringLiteral("; verglichen wird ungerundet"));
     if (!w.bewertet) {
         z.eintrag(QStringLiteral("Infiltration"),
@@ -251,17 +235,15 @@ void Urteil(Zeilen &z, const W &w, const QString &seitenwert = QStringLiteral("A
         z.eintrag(QStringLiteral("Feuchteschutz"),
                   Vergleich(QStringLiteral("q_v,Inf"), w.qInf, "≥", QStringLiteral("q_v,FS"), w.qFS)
                       + QStringLiteral(" → keine zusätzliche Maßnahme"));
-    z.eintrag(QStringLiteral("Nennlüftung"),
-              Vergleich(QStringLiteral("q_v,NL"), w.qNL, w.nennlueftung ? ">" : "≤",
-                        QStringLiteral("q_v,Inf"), w.qInf)
-                  + (w.nennlueftung ? QStringLiteral(" → Hinweis auf die Nennlüftung")
+    z.eintrag(
+        QStringLiteral("Nennlüftung"),
+        Vergleich(QStringLiteral("q_v,NL"), w.qNL, w.nennlueftung ? ">" : "≤", QStringLiteral("q_v,Inf"), w.qInf)
+            + (w.nennlueftung ? QStringLiteral(" → Hinweis auf die Nennlüftung") : QStringLiteral(" → kein Hinweis")));
+    z.eintrag(
+        QStringLiteral("Reduzierte Lüftung"),
+        Vergleich(QStringLiteral("q_v,RL"), w.qRL, w.reduzierteLueftung ? ">" : "≤", QStringLiteral("q_v,Inf"), w.qInf)
+            + (w.reduzierteLueftung ? QStringLiteral(" → Hinweis auf Nenn- und reduzierte Lüftung")
                                     : QStringLiteral(" → kein Hinweis")));
-    z.eintrag(QStringLiteral("Reduzierte Lüftung"),
-              Vergleich(QStringLiteral("q_v,RL"), w.qRL, w.reduzierteLueftung ? ">" : "≤",
-                        QStringLiteral("q_v,Inf"), w.qInf)
-                  + (w.reduzierteLueftung
-                         ? QStringLiteral(" → Hinweis auf Nenn- und reduzierte Lüftung")
-                         : QStringLiteral(" → kein Hinweis")));
     if (w.anforderungen > 0)
         z.eintrag(QStringLiteral("Schall, Hygiene, Effizienz"),
                   Anforderung(w.anforderungen)
@@ -297,7 +279,7 @@ void Verfahren(Zeilen &z)
     z.eintrag(QStringLiteral("Programm"), QStringLiteral("Luvanto Lüftungskonzept, ") + Versionstext);
 }
 
-} // namespace
+}  // namespace
 
 std::pair<QString, QString> Unterscheidbar(double a, double b)
 {
@@ -334,17 +316,16 @@ std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w, const std::vecto
         z.gruppe(QStringLiteral("Ergebnis und Begründung"));
         Fragen(z, w);
         z.hinweis(QStringLiteral("Urteil ohne Berechnung: ")
-                  + (w.fensterlos == 0 ? QStringLiteral("Die Nutzungseinheit hat fensterlose Räume. ")
-                                       : QString())
+                  + (w.fensterlos == 0 ? QStringLiteral("Die Nutzungseinheit hat fensterlose Räume. ") : QString())
                   + QStringLiteral("Bäder und Toilettenräume ohne Außenfenster werden nach "
                                    "DIN 18017-3 mit Ventilatoren gelüftet; diese dauernd wirksame "
                                    "Abluft genügt als lüftungstechnische Maßnahme, wenn die Lüftung "
                                    "zum Feuchteschutz bei Durchströmung aller Räume erreicht wird. "
                                    "Die Volumenströme nach DIN 1946-6 werden für dieses Urteil nicht "
                                    "herangezogen."));
-        z.eintrag(QStringLiteral("Urteil"), QString::fromUtf8(Urteilstexte::AusreichendZeile1)
-                                                + u' '
-                                                + QString::fromUtf8(Urteilstexte::AusreichendZeile2));
+        z.eintrag(QStringLiteral("Urteil"),
+                  QString::fromUtf8(Urteilstexte::AusreichendZeile1) + u' '
+                      + QString::fromUtf8(Urteilstexte::AusreichendZeile2));
         break;
     case W::Urteilsgeber::ErhoehteAnforderungen:
         if (gerechnet && w.mitBerechnung)
@@ -357,30 +338,30 @@ std::vector<Rechenwegzeile> RechenwegZeilen(const Rechenweg &w, const std::vecto
                   + QStringLiteral(". Bei erhöhten Anforderungen ist eine ventilatorgestützte Lüftung "
                                    "erforderlich, gleich wie die Volumenströme ausfallen."));
         z.eintrag(QStringLiteral("Urteil"), QString::fromUtf8(Urteilstexte::ErhoehteAnforderungen));
-        z.eintrag(QStringLiteral("Kommentar"),
-                  QString::fromUtf8(Urteilstexte::ErhoehteAnforderungenKommentar));
+        z.eintrag(QStringLiteral("Kommentar"), QString::fromUtf8(Urteilstexte::ErhoehteAnforderungenKommentar));
         break;
     case W::Urteilsgeber::Projektdatei:
     case W::Urteilsgeber::Wiederhergestellt: {
         const bool datei = w.urteilsgeber == W::Urteilsgeber::Projektdatei;
         z.gruppe(QStringLiteral("Herkunft"));
-        z.hinweis(datei ? QStringLiteral(
-                              "Ergebnisse und Urteil auf der Arbeitsseite stammen aus der geöffneten Projektdatei: "
-                              "gespeichert, nicht neu berechnet; angezeigt und gedruckt werden die gespeicherten "
-                              "Werte. Unten steht die Berechnung, die beim Öffnen mit den Eingaben der Datei lief; "
-                              "weicht sie ab, nennen die Hinweise beide Werte. Jede Änderung einer Eingabe rechnet "
-                              "neu.")
-                        : QStringLiteral(
-                              "Ergebnisse und Urteil auf der Arbeitsseite sind die der wiederhergestellten, nicht "
-                              "gespeicherten Eingaben: übernommen, nicht neu berechnet; angezeigt und gedruckt "
-                              "werden die übernommenen Werte. Unten steht die Berechnung, die beim Wiederherstellen "
-                              "mit diesen Eingaben lief; jede Änderung einer Eingabe rechnet neu."));
+        z.hinweis(
+            datei
+                ? QStringLiteral("Ergebnisse und Urteil auf der Arbeitsseite stammen aus der geöffneten Projektdatei: "
+                                 "gespeichert, nicht neu berechnet; angezeigt und gedruckt werden die gespeicherten "
+                                 "Werte. Unten steht die Berechnung, die beim Öffnen mit den Eingaben der Datei lief; "
+                                 "weicht sie ab, nennen die Hinweise beide Werte. Jede Änderung einer Eingabe rechnet "
+                                 "neu.")
+                : QStringLiteral("Ergebnisse und Urteil auf der Arbeitsseite sind die der wiederhergestellten, nicht "
+                                 "gespeicherten Eingaben: übernommen, nicht neu berechnet; angezeigt und gedruckt "
+                                 "werden die übernommenen Werte. Unten steht die Berechnung, die beim Wiederherstellen "
+                                 "mit diesen Eingaben lief; jede Änderung einer Eingabe rechnet neu."));
         if (gerechnet && w.mitBerechnung) {
             Berechnung(z, w);
             z.gruppe(datei ? QStringLiteral("Ergebnis und Begründung der Berechnung beim Öffnen")
                            : QStringLiteral("Ergebnis und Begründung der Berechnung beim Wiederherstellen"));
-            Urteil(z, w, datei ? QStringLiteral("Berechnet beim Öffnen (gerundet)")
-                               : QStringLiteral("Berechnet beim Wiederherstellen (gerundet)"));
+            Urteil(z, w,
+                   datei ? QStringLiteral("Berechnet beim Öffnen (gerundet)")
+                         : QStringLiteral("Berechnet beim Wiederherstellen (gerundet)"));
         }
         break;
     }

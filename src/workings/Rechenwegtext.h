@@ -21,8 +21,8 @@ struct Rechenweg;
 struct Rechenwegzeile {
     enum class Art {
         Gruppe,  // heading of a group: "Eingaben", "Beiwerte", …
-        Eintrag, // what (left) and how it came out (right)
-        Hinweis, // one text over the whole width
+        Eintrag,  // what (left) and how it came out (right)
+        Hinweis,  // one text over the whole width
     };
 
     Art art = Art::Eintrag;

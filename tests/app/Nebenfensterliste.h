@@ -16,15 +16,24 @@ inline void NebenfensterZeilen()
 {
     QTest::addColumn<QString>("ausloeser");
     QTest::addColumn<QString>("titel");
-    QTest::newRow("Überlassungsbedingungen") << "berlassungsbedingungen3" << "Überlassungsbedingungen";
-    QTest::newRow("Informationen zur DIN 1946-6") << "InformationenzurDIN194661" << "Information zur DIN 1946-6";
-    QTest::newRow("Info") << "Info1" << "Morvendix Software GmbH";
-    QTest::newRow("Regionale Zuordnung") << "Button3" << "Windeinstufung";
-    QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4" << "Lüftungssysteme";
-    QTest::newRow("Logoeinbindung") << "Logoeinbindung1" << "Logo";
-    QTest::newRow("Rechenweg") << "Rechenweg1" << "Rechenweg";
-    QTest::newRow("Gebäudeübersicht") << "Gebaeudeuebersicht1" << "Gebäudeübersicht";
-    QTest::newRow("Handbuch") << "Handbuch1" << "Handbuch";
+    QTest::newRow("Überlassungsbedingungen") << "berlassungsbedingungen3"
+                                             << "Überlassungsbedingungen";
+    QTest::newRow("Informationen zur DIN 1946-6") << "InformationenzurDIN194661"
+                                                  << "Information zur DIN 1946-6";
+    QTest::newRow("Info") << "Info1"
+                          << "Morvendix Software GmbH";
+    QTest::newRow("Regionale Zuordnung") << "Button3"
+                                         << "Windeinstufung";
+    QTest::newRow("Übersicht Lüftungstechnische Maßnahmen") << "Button4"
+                                                            << "Lüftungssysteme";
+    QTest::newRow("Logoeinbindung") << "Logoeinbindung1"
+                                    << "Logo";
+    QTest::newRow("Rechenweg") << "Rechenweg1"
+                               << "Rechenweg";
+    QTest::newRow("Gebäudeübersicht") << "Gebaeudeuebersicht1"
+                                      << "Gebäudeübersicht";
+    QTest::newRow("Handbuch") << "Handbuch1"
+                              << "Handbuch";
 }
 
 // Opens the window the way the user does: its menu item or its button.

@@ -52,8 +52,8 @@ void TestBefehlszeile::initTestCase()
     QFile haus(ordner.filePath("haus.lkz"));
     QVERIFY(haus.open(QIODevice::ReadOnly));
     const QByteArray inhalt = haus.readAll();
-    const int fd = ::open((QFile::encodeName(ordner.path()) + "/ung\xfcltig.lkz").constData(),
-                          O_WRONLY | O_CREAT | O_EXCL, 0644);
+    const int fd =
+        ::open((QFile::encodeName(ordner.path()) + "/ung\xfcltig.lkz").constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(fd >= 0);
     QCOMPARE(::write(fd, inhalt.constData(), std::size_t(inhalt.size())), ssize_t(inhalt.size()));
     ::close(fd);
@@ -68,13 +68,18 @@ void TestBefehlszeile::lesen_data()
     QTest::addColumn<QString>("text");  // a part of what is printed
 
     const QString haus = ordner.filePath("haus.lkz");
-    QTest::newRow("ohne Argument") << QStringList{"luvanto"} << A::Starten << "" << "";
-    QTest::newRow("absoluter Pfad") << QStringList{"luvanto", haus} << A::Starten << "haus.lkz" << "";
-    QTest::newRow("relativer Pfad") << QStringList{"luvanto", "haus.lkz"} << A::Starten << "haus.lkz" << "";
-    QTest::newRow("Pfad in Unterordner")
-        << QStringList{"luvanto", "projekte/alt/haus.lkz"} << A::Starten << "projekte/alt/haus.lkz" << "";
+    QTest::newRow("ohne Argument") << QStringList{"luvanto"} << A::Starten << ""
+                                   << "";
+    QTest::newRow("absoluter Pfad") << QStringList{"luvanto", haus} << A::Starten << "haus.lkz"
+                                    << "";
+    QTest::newRow("relativer Pfad") << QStringList{"luvanto", "haus.lkz"} << A::Starten << "haus.lkz"
+                                    << "";
+    QTest::newRow("Pfad in Unterordner") << QStringList{"luvanto", "projekte/alt/haus.lkz"} << A::Starten
+                                         << "projekte/alt/haus.lkz"
+                                         << "";
     QTest::newRow("Pfad mit Minus nach --")
-        << QStringList{"luvanto", "--", "-strich.lkz"} << A::Starten << "-strich.lkz" << "";
+        << QStringList{"luvanto", "--", "-strich.lkz"} << A::Starten << "-strich.lkz"
+        << "";
     QTest::newRow("zwei Pfade") << QStringList{"luvanto", "a.lkz", "b.lkz"} << A::Fehler << ""
                                 << "luvanto: Es kann nur eine Projektdatei geöffnet werden.\n"
                                    "Aufruf: luvanto [PROJEKT.lkz]\n"
@@ -88,14 +93,15 @@ void TestBefehlszeile::lesen_data()
         << QStringList{"/usr/bin/luvanto", "--drucken"} << A::Fehler << ""
         << "luvanto: Unbekannte Option 'drucken'.\nAufruf: luvanto [PROJEKT.lkz]\n"
            "        luvanto --pruefen PFAD…\n        luvanto --pdf ZIEL.pdf PFAD…\nMehr mit: luvanto --help\n";
-    QTest::newRow("--pdf") << QStringList{"luvanto", "--pdf", "haus.PDF", "."} << A::SammelPdf << "" << "";
+    QTest::newRow("--pdf") << QStringList{"luvanto", "--pdf", "haus.PDF", "."} << A::SammelPdf << ""
+                           << "";
     // "luvanto --pdf WE*.lkz": the first project would be overwritten.
-    QTest::newRow("--pdf ohne Ziel") << QStringList{"luvanto", "--pdf", "haus.lkz", "kurz.lkz"} << A::Fehler
-                                     << "" << "luvanto: Das Ziel „" + haus + "“ endet nicht auf .pdf.";
-    QTest::newRow("--pdf Ziel ist Eingabe") << QStringList{"luvanto", "--pdf", "x.pdf", "./x.pdf"} << A::Fehler
-                                            << "" << "ist zugleich eine der Projektdateien.";
-    QTest::newRow("--pdf Ziel ist Projekt") << QStringList{"luvanto", "--pdf", "projekt.pdf", "."} << A::Fehler
-                                            << "" << "ist eine vorhandene Projektdatei";
+    QTest::newRow("--pdf ohne Ziel") << QStringList{"luvanto", "--pdf", "haus.lkz", "kurz.lkz"} << A::Fehler << ""
+                                     << "luvanto: Das Ziel „" + haus + "“ endet nicht auf .pdf.";
+    QTest::newRow("--pdf Ziel ist Eingabe") << QStringList{"luvanto", "--pdf", "x.pdf", "./x.pdf"} << A::Fehler << ""
+                                            << "ist zugleich eine der Projektdateien.";
+    QTest::newRow("--pdf Ziel ist Projekt") << QStringList{"luvanto", "--pdf", "projekt.pdf", "."} << A::Fehler << ""
+                                            << "ist eine vorhandene Projektdatei";
     QTest::newRow("Option von Qt") << QStringList{"luvanto", "-platform", "offscreen"} << A::Fehler << ""
                                    << "Unbekannte Option 'platform'.";
     QTest::newRow("Wert für Hilfe") << QStringList{"luvanto", "--help=ja"} << A::Fehler << ""
@@ -104,11 +110,11 @@ void TestBefehlszeile::lesen_data()
                             << "Zeigt Hilfe zu den Kommandozeilenoptionen an.";
     QTest::newRow("-h vor Pfad") << QStringList{"luvanto", "-h", "haus.lkz"} << A::Hilfe << ""
                                  << "Projektdatei, die beim Start geöffnet wird.";
-    QTest::newRow("--help-all") << QStringList{"luvanto", "--help-all"} << A::Hilfe << "" << "Optionen:";
+    QTest::newRow("--help-all") << QStringList{"luvanto", "--help-all"} << A::Hilfe << ""
+                                << "Optionen:";
     QTest::newRow("--version") << QStringList{"luvanto", "--version"} << A::Version << ""
                                << QStringLiteral("Luvanto Lüftungskonzept ") + Versionstext + "\n";
-    QTest::newRow("-v nach Pfad") << QStringList{"luvanto", "haus.lkz", "-v"} << A::Version << ""
-                                  << Versionstext;
+    QTest::newRow("-v nach Pfad") << QStringList{"luvanto", "haus.lkz", "-v"} << A::Version << "" << Versionstext;
 }
 
 void TestBefehlszeile::lesen()
@@ -130,22 +136,33 @@ void TestBefehlszeile::lesen()
 void TestBefehlszeile::projektOeffnen_data()
 {
     QTest::addColumn<QString>("argument");  // as main() reads it from the bytes of the command line
-    QTest::addColumn<QString>("meldung");    // %1: the full path
-    QTest::addColumn<QString>("objekt");       // Edit2 afterwards
+    QTest::addColumn<QString>("meldung");  // %1: the full path
+    QTest::addColumn<QString>("objekt");  // Edit2 afterwards
     QTest::addColumn<QString>("projektname");  // relative to the working directory
     QTest::addColumn<bool>("arbeitsseite");
 
     const QString latin1 = NameAusBytes("ung\xfcltig.lkz");
     const QString nicht = QStringLiteral("Die Projektdatei „%1“ kann nicht geöffnet werden: ");
-    QTest::newRow("Projekt") << "haus.lkz" << "" << "Haus Sonnenhang" << "haus.lkz" << true;
-    QTest::newRow("Name in Latin-1") << latin1 << "" << "Haus Sonnenhang" << latin1 << true;
-    QTest::newRow("fehlende Datei") << "weg.lkz" << nicht + "Datei nicht gefunden." << "" << "" << false;
-    QTest::newRow("zu kurze Datei") << "kurz.lkz" << nicht + "Versuch hinter dem Dateiende zu lesen." << ""
+    QTest::newRow("Projekt") << "haus.lkz"
+                             << ""
+                             << "Haus Sonnenhang"
+                             << "haus.lkz" << true;
+    QTest::newRow("Name in Latin-1") << latin1 << ""
+                                     << "Haus Sonnenhang" << latin1 << true;
+    QTest::newRow("fehlende Datei") << "weg.lkz" << nicht + "Datei nicht gefunden."
+                                    << ""
+                                    << "" << false;
+    QTest::newRow("zu kurze Datei") << "kurz.lkz" << nicht + "Versuch hinter dem Dateiende zu lesen."
+                                    << ""
                                     << "kurz.lkz" << false;
-    QTest::newRow("Zeilenumbruch im Namen") << "zwei\nZeilen.lkz" << "" << "Haus Sonnenhang" << "zwei\nZeilen.lkz"
-                                           << true;
+    QTest::newRow("Zeilenumbruch im Namen") << "zwei\nZeilen.lkz"
+                                            << ""
+                                            << "Haus Sonnenhang"
+                                            << "zwei\nZeilen.lkz" << true;
     QTest::newRow("Verweis auf sich selbst")
-        << "schleife.lkz" << nicht + "Symbolische Verknüpfungen bilden eine Schleife." << "" << "" << false;
+        << "schleife.lkz" << nicht + "Symbolische Verknüpfungen bilden eine Schleife."
+        << ""
+        << "" << false;
 }
 
 void TestBefehlszeile::projektOeffnen()
@@ -167,13 +184,12 @@ void TestBefehlszeile::projektOeffnen()
     QCOMPARE(box.meldungen, meldung.isEmpty() ? QStringList() : QStringList{meldung.arg(b.pfad)});
     QCOMPARE(programm.Form1->Edit2->text(), objekt);
     QCOMPARE(programm.Projektname, projektname.isEmpty() ? QString() : ordner.filePath(projektname));
-    QCOMPARE(programm.Form1->windowTitle(),
-             arbeitsseite ? Fenstertitel(programm.Projektname) : titel);
+    QCOMPARE(programm.Form1->windowTitle(), arbeitsseite ? Fenstertitel(programm.Projektname) : titel);
     QCOMPARE(programm.Form1->Panel6->isHidden(), arbeitsseite);
     if (arbeitsseite) {
         QCOMPARE(programm.Form1->Label31->text(), QStringLiteral("Lüftungstechnische Maßnahme ist notwendig !"));
-        QVERIFY(programm.Form1->windowTitle().endsWith(QDir::separator()
-                                                       + NameZumZeigen(argument).replace(u'\n', u'?')));
+        QVERIFY(
+            programm.Form1->windowTitle().endsWith(QDir::separator() + NameZumZeigen(argument).replace(u'\n', u'?')));
         QCOMPARE(programm.Form1->focusWidget(), programm.Form1->Edit2);
     }
 }

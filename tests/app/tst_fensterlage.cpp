@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
@@ -40,7 +40,7 @@ void Fenstermanager(const QStringList &argumente)
     QCOMPARE(xdotool.exitCode(), 0);
 }
 
-} // namespace
+}  // namespace
 
 void TestFensterlage::init()
 {
@@ -73,8 +73,8 @@ void TestFensterlage::bleibtAmPlatz()
 
     const QString id = QString::number(fenster->winId());
     const QSize groesse = fenster->size() - QSize(30, 20);
-    Fenstermanager({QStringLiteral("windowsize"), id, QString::number(groesse.width()),
-                    QString::number(groesse.height())});
+    Fenstermanager(
+        {QStringLiteral("windowsize"), id, QString::number(groesse.width()), QString::number(groesse.height())});
     QTRY_COMPARE(fenster->size(), groesse);
     Fenstermanager({QStringLiteral("windowmove"), id, QStringLiteral("300"), QStringLiteral("150")});
     QTRY_VERIFY(fenster->geometry().topLeft().x() >= 300 && fenster->geometry().topLeft().x() < 320);

@@ -17,8 +17,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <qtestspontaneevent.h>
 #include <QtTest>
+#include <qtestspontaneevent.h>
 
 #include <memory>
 

@@ -2,26 +2,26 @@
 #include "project/Projektaufbau.h"
 
 #include "Dialogantwort.h"
-#include "app/Signalende.h"
 #include "PdfPruefung.h"
-#include "report/Drucken.h"
+#include "app/Signalende.h"
 #include "project/Projektfeld.h"
+#include "report/Drucken.h"
 #include "windowkit/Version.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QDialog>
 #include <QPrintPreviewWidget>
-#include <QTemporaryDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>
@@ -42,17 +42,14 @@ protected:
         case QEvent::ZOrderChange:
         case QEvent::WindowActivate:
         case QEvent::Move:
-        case QEvent::Resize:
-            ereignisse << ereignis->type();
-            break;
-        default:
-            break;
+        case QEvent::Resize: ereignisse << ereignis->type(); break;
+        default: break;
         }
         return false;
     }
 };
 
-} // namespace
+}  // namespace
 
 // The whole program in-process: its windows, their menu items and buttons.
 class TestProgramm : public QObject {
@@ -111,17 +108,16 @@ void TestProgramm::nurDasHauptfensterIstSichtbar()
         QVERIFY(w == programm->Form1.get() || w->windowType() != Qt::Window);
     }
     QCOMPARE(sichtbar, QList<QWidget *>({programm->Form1.get()}));
-    for (QWidget *w : std::initializer_list<QWidget *>{programm->Form2.get(), programm->Form3.get(),
-                                                        programm->Form4.get(),
-                                                        programm->Windeinstufung.get(),
-                                                        programm->Form6.get()})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{programm->Form2.get(), programm->Form3.get(), programm->Form4.get(),
+                                          programm->Windeinstufung.get(), programm->Form6.get()})
         QVERIFY(w->isWindow());
     // One icon, decoded once, for every window but the about box.
     const QIcon symbol = programm->Form1->windowIcon();
     QCOMPARE(symbol.availableSizes(), QList<QSize>{QSize(64, 64)});
-    for (QWidget *w : std::initializer_list<QWidget *>{programm->Form2.get(), programm->Form3.get(),
-                                                        programm->Windeinstufung.get(), programm->Form5.get(),
-                                                        programm->Form6.get()})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{programm->Form2.get(), programm->Form3.get(), programm->Windeinstufung.get(),
+                                          programm->Form5.get(), programm->Form6.get()})
         QCOMPARE(w->windowIcon().cacheKey(), symbol.cacheKey());
     QVERIFY(!programm->Form4->windowIcon().isNull());
     QVERIFY(programm->Form4->windowIcon().cacheKey() != symbol.cacheKey());
@@ -268,8 +264,8 @@ void TestProgramm::hauptfensterSchliessenBeendet()
 {
     Programm &p = *programm;
     for (QWidget *w : std::initializer_list<QWidget *>{p.Form2.get(), p.Form3.get(), p.Form4.get(),
-                                                        p.Windeinstufung.get(), p.Form5.get(), p.Form6.get(),
-                                                        p.Rechenwegfenster.get(), p.Gebaeude.get(), p.Handbuch.get()})
+                                                       p.Windeinstufung.get(), p.Form5.get(), p.Form6.get(),
+                                                       p.Rechenwegfenster.get(), p.Gebaeude.get(), p.Handbuch.get()})
         w->show();
     // The watchdog lives on this stack, so it cannot fire into a later test.
     QTimer wache;
@@ -510,7 +506,8 @@ void TestProgramm::absturzVerliertNichts()
     QTRY_VERIFY(form.Wiederherstellung->isVisible());
     static const QRegularExpression angebot(
         R"(^Nicht gespeicherte Eingaben vom \d\d\.\d\d\.\d{4} \d\d:\d\d \(WE 7\) wiederherstellen$)");
-    QVERIFY2(angebot.match(form.Wiederherstellen1->toolTip()).hasMatch(), qPrintable(form.Wiederherstellen1->toolTip()));
+    QVERIFY2(angebot.match(form.Wiederherstellen1->toolTip()).hasMatch(),
+             qPrintable(form.Wiederherstellen1->toolTip()));
     QTest::mouseClick(form.Wiederherstellen1, Qt::LeftButton);
     QVERIFY(form.Panel6->isHidden());
     QCOMPARE(form.Edit2->text(), QStringLiteral("WE 7"));
@@ -607,7 +604,7 @@ int EingebenUndWarten()
     return QApplication::exec();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

@@ -1,8 +1,8 @@
 // What the program finds in its folders at start and while it runs: copies
 // of unsaved input left behind, with locks of every kind; a folder where
 // no copy can be written; a settings file that is no file.
-#include "mainwindow/Lueftung.h"
 #include "app/Eingabesicherung.h"
+#include "mainwindow/Lueftung.h"
 #include "project/Sicherungskopie.h"
 #include "windowkit/Einstellungsdatei.h"
 
@@ -36,10 +36,11 @@ bool Anlegen(const QDir &ordner, const QString &sperre, const QString &kopie, Sp
 {
     const QString s = ordner.filePath(Stamm + ".sperre");
     const QString k = ordner.filePath(Stamm + ".kopie");
-    const QMap<QString, QByteArray> sperren{{"verlassen", "4711\nluvanto\n" + QSysInfo::machineHostName().toUtf8() + "\n"},
-                                            {"anderer Rechner", "4711\nluvanto\nbuero-pc\n"},
-                                            {"leer", ""},
-                                            {"Unsinn", QByteArray(3000, '\xff')}};
+    const QMap<QString, QByteArray> sperren{
+        {"verlassen", "4711\nluvanto\n" + QSysInfo::machineHostName().toUtf8() + "\n"},
+        {"anderer Rechner", "4711\nluvanto\nbuero-pc\n"},
+        {"leer", ""},
+        {"Unsinn", QByteArray(3000, '\xff')}};
     const QMap<QString, QByteArray> kopien{{"gut", Kopie("WE 7")},
                                            {"Nachlauf", Kopie("WE 7") + "später angefügt"},
                                            {"kaputt", "LKZKOPIE"},
@@ -47,16 +48,16 @@ bool Anlegen(const QDir &ordner, const QString &sperre, const QString &kopie, Sp
                                            {"zu groß", Kopie("WE 7") + QByteArray(2 << 20, 0)}};
     int fehler = 0;
     const bool gesperrt = sperre.isEmpty() || (sperren.contains(sperre) && Schreiben(s, sperren[sperre]))
-                       || (sperre == "gehalten" && (gehalten = Sperrdatei::anlegen(s, fehler)).gehalten())
-                       || (sperre == "FIFO" && ::mkfifo(QFile::encodeName(s).constData(), 0600) == 0)
-                       || (sperre == "/dev/zero" && QFile::link("/dev/zero", s));
+        || (sperre == "gehalten" && (gehalten = Sperrdatei::anlegen(s, fehler)).gehalten())
+        || (sperre == "FIFO" && ::mkfifo(QFile::encodeName(s).constData(), 0600) == 0)
+        || (sperre == "/dev/zero" && QFile::link("/dev/zero", s));
     return gesperrt
         && ((kopien.contains(kopie) && Schreiben(k, kopien[kopie]))
             || (kopie == "FIFO" && ::mkfifo(QFile::encodeName(k).constData(), 0600) == 0)
             || (kopie == "/dev/zero" && QFile::link("/dev/zero", k)));
 }
 
-} // namespace
+}  // namespace
 
 class TestStartdateien : public QObject {
     Q_OBJECT
@@ -75,19 +76,32 @@ void TestStartdateien::hinterlassen_data()
     QTest::addColumn<QString>("sperre");
     QTest::addColumn<QString>("kopie");
     QTest::addColumn<bool>("angeboten");
-    QTest::newRow("Programm beendet") << "verlassen" << "gut" << true;
-    QTest::newRow("ohne Sperre") << "" << "gut" << true;
-    QTest::newRow("leere Sperre") << "leer" << "gut" << true;
-    QTest::newRow("Sperre voll Unsinn") << "Unsinn" << "gut" << true;
-    QTest::newRow("von anderem Rechner") << "anderer Rechner" << "gut" << true;
-    QTest::newRow("Programm läuft noch") << "gehalten" << "gut" << false;
-    QTest::newRow("Sperre ist FIFO") << "FIFO" << "gut" << false;
-    QTest::newRow("Sperre zeigt auf /dev/zero") << "/dev/zero" << "gut" << false;
-    QTest::newRow("Bytes nach der Kopie") << "verlassen" << "Nachlauf" << true;
-    QTest::newRow("keine Kopie: entfernt") << "verlassen" << "kaputt" << false;
-    QTest::newRow("spätere Fassung") << "verlassen" << "spätere Fassung" << false;
-    QTest::newRow("nicht ganz gelesen") << "verlassen" << "zu groß" << false;
-    QTest::newRow("Kopie zeigt auf /dev/zero") << "verlassen" << "/dev/zero" << false;
+    QTest::newRow("Programm beendet") << "verlassen"
+                                      << "gut" << true;
+    QTest::newRow("ohne Sperre") << ""
+                                 << "gut" << true;
+    QTest::newRow("leere Sperre") << "leer"
+                                  << "gut" << true;
+    QTest::newRow("Sperre voll Unsinn") << "Unsinn"
+                                        << "gut" << true;
+    QTest::newRow("von anderem Rechner") << "anderer Rechner"
+                                         << "gut" << true;
+    QTest::newRow("Programm läuft noch") << "gehalten"
+                                         << "gut" << false;
+    QTest::newRow("Sperre ist FIFO") << "FIFO"
+                                     << "gut" << false;
+    QTest::newRow("Sperre zeigt auf /dev/zero") << "/dev/zero"
+                                                << "gut" << false;
+    QTest::newRow("Bytes nach der Kopie") << "verlassen"
+                                          << "Nachlauf" << true;
+    QTest::newRow("keine Kopie: entfernt") << "verlassen"
+                                           << "kaputt" << false;
+    QTest::newRow("spätere Fassung") << "verlassen"
+                                     << "spätere Fassung" << false;
+    QTest::newRow("nicht ganz gelesen") << "verlassen"
+                                        << "zu groß" << false;
+    QTest::newRow("Kopie zeigt auf /dev/zero") << "verlassen"
+                                               << "/dev/zero" << false;
 }
 
 // The program starting later finds what a row lays down, without waiting
@@ -178,9 +192,12 @@ void TestStartdateien::einstellungsdatei_data()
 {
     QTest::addColumn<QString>("art");
     QTest::addColumn<QString>("grund");
-    QTest::newRow("gewöhnlich") << "Datei" << "";
-    QTest::newRow("FIFO") << "FIFO" << "ist keine gewöhnliche Datei";
-    QTest::newRow("Verweis auf /dev/zero") << "/dev/zero" << "ist keine gewöhnliche Datei";
+    QTest::newRow("gewöhnlich") << "Datei"
+                                << "";
+    QTest::newRow("FIFO") << "FIFO"
+                          << "ist keine gewöhnliche Datei";
+    QTest::newRow("Verweis auf /dev/zero") << "/dev/zero"
+                                           << "ist keine gewöhnliche Datei";
 }
 
 // Checked before anything reads it: then QSettings neither waits on the

@@ -55,7 +55,7 @@ QByteArray Lesen(const QString &pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-} // namespace
+}  // namespace
 
 class TestGebaeude : public QObject {
     Q_OBJECT
@@ -101,8 +101,10 @@ void TestGebaeude::pruefung_data()
 {
     QTest::addColumn<QString>("art");
     QTest::addColumn<QString>("erwartet");
-    QTest::newRow("gespeichert") << "gespeichert" << "stimmt";
-    QTest::newRow("von Hand bearbeitet") << "bearbeitet" << "weicht ab: q_v,Inf gespeichert 96,9, nachgerechnet 20,9";
+    QTest::newRow("gespeichert") << "gespeichert"
+                                 << "stimmt";
+    QTest::newRow("von Hand bearbeitet") << "bearbeitet"
+                                         << "weicht ab: q_v,Inf gespeichert 96,9, nachgerechnet 20,9";
     // "Windstark" matches no rule: the window kept the factor of the
     // windy site chosen before; entered afresh, that of the calm site at
     // the start stays.
@@ -110,12 +112,16 @@ void TestGebaeude::pruefung_data()
                                    << "weicht ab: q_v,Inf gespeichert 20,9, nachgerechnet 13,1";
     // The category longer than its slot, picked from the list: the check
     // picks it as "Öffnen" reads it back.
-    QTest::newRow("gekürzte Kategorie") << "Kategorie" << "stimmt";
+    QTest::newRow("gekürzte Kategorie") << "Kategorie"
+                                        << "stimmt";
     // Area and n50 typed, then windowless rooms: the results stay in the
     // file, hidden, and only the verdict counts.
-    QTest::newRow("fensterlos nach Eingaben") << "fensterlos" << "stimmt";
-    QTest::newRow("zu kurz") << "kurz" << "keine Projektdatei: falsche Länge (500 Bytes statt 1109)";
-    QTest::newRow("Ordner") << "Ordner" << "keine Projektdatei: ein Ordner";
+    QTest::newRow("fensterlos nach Eingaben") << "fensterlos"
+                                              << "stimmt";
+    QTest::newRow("zu kurz") << "kurz"
+                             << "keine Projektdatei: falsche Länge (500 Bytes statt 1109)";
+    QTest::newRow("Ordner") << "Ordner"
+                            << "keine Projektdatei: ein Ordner";
 }
 
 void TestGebaeude::pruefung()
@@ -181,11 +187,22 @@ void TestGebaeude::csvFormeln_data()
     QTest::addColumn<QString>("objekt");
     QTest::addColumn<QString>("flaeche");
     QTest::addColumn<QString>("zeile");  // the line up to the area
-    QTest::newRow("Formel") << "WE 1.lkz" << "=HYPERLINK(\"http://x\")" << "45"
+    QTest::newRow("Formel") << "WE 1.lkz"
+                            << "=HYPERLINK(\"http://x\")"
+                            << "45"
                             << "WE 1.lkz;\"'=HYPERLINK(\"\"http://x\"\")\";;;45;";
-    QTest::newRow("Plus, At") << "+WE.lkz" << "@SUMME(A1)" << "=1" << "'+WE.lkz;'@SUMME(A1);;;'=1;";
-    QTest::newRow("Tab, Wagenrücklauf") << "WE 1.lkz" << "\tA" << "\r1" << "WE 1.lkz;'\tA;;;\"'\r1\";";
-    QTest::newRow("Minus vor Text, Zahlen bleiben") << "-x.lkz" << "-1+2" << "-12,0" << "'-x.lkz;'-1+2;;;-12,0;";
+    QTest::newRow("Plus, At") << "+WE.lkz"
+                              << "@SUMME(A1)"
+                              << "=1"
+                              << "'+WE.lkz;'@SUMME(A1);;;'=1;";
+    QTest::newRow("Tab, Wagenrücklauf") << "WE 1.lkz"
+                                        << "\tA"
+                                        << "\r1"
+                                        << "WE 1.lkz;'\tA;;;\"'\r1\";";
+    QTest::newRow("Minus vor Text, Zahlen bleiben") << "-x.lkz"
+                                                    << "-1+2"
+                                                    << "-12,0"
+                                                    << "'-x.lkz;'-1+2;;;-12,0;";
 }
 
 // Texts from project files never reach a spreadsheet as formulas.
@@ -291,10 +308,12 @@ void TestGebaeude::sammelPdf()
     for (std::size_t i = 0; i < seiten.size(); ++i)
         QVERIFY(Seitentext(seiten[i]).contains(QStringLiteral("Seite %1 von 4").arg(i + 1)));
     QVERIFY(Seitentext(seiten[0]).contains(QStringLiteral("39,4 ja weicht ab")));
-    QVERIFY(Seitentext(seiten[0]).contains(QStringLiteral("WE 3.lkz: weicht ab: q_v,Inf gespeichert 39,4, nachgerechnet 19,9")));
+    QVERIFY(Seitentext(seiten[0]).contains(
+        QStringLiteral("WE 3.lkz: weicht ab: q_v,Inf gespeichert 39,4, nachgerechnet 19,9")));
     QVERIFY(Seitentext(seiten[3]).contains(QStringLiteral("Infiltration in m³/h: 39,4")));
     QVERIFY(Seitentext(seiten[3]).contains(QStringLiteral("Gespeichert 39,4 m³/h, nachgerechnet")));
-    QVERIFY(Seitentext(seiten[0]).contains(QStringLiteral("Datum: %1").arg(QDate::currentDate().toString("dd.MM.yyyy"))));
+    QVERIFY(
+        Seitentext(seiten[0]).contains(QStringLiteral("Datum: %1").arg(QDate::currentDate().toString("dd.MM.yyyy"))));
     QVERIFY(Lesen(pfad(QStringLiteral("haus.pdf"))).contains("pdfaid:part=\"1\""));
 }
 
@@ -306,9 +325,10 @@ void TestGebaeude::uebersichtFolgtDemOrdner()
     TGebaeudeuebersicht fenster;
     fenster.OrdnerZeigen(ordner->path());
     QTRY_VERIFY(!fenster.liestNoch());
-    QCOMPARE(fenster.LabelSummen->text(), QStringLiteral("1 Nutzungseinheit · 1 mit Maßnahme · 0 weichen ab\n"
-                                                         "1 Nutzungseinheit · Fläche 45,0 m² · Σ q_v,RL 48,8 m³/h · "
-                                                         "Σ q_v,NL 69,7 m³/h"));
+    QCOMPARE(fenster.LabelSummen->text(),
+             QStringLiteral("1 Nutzungseinheit · 1 mit Maßnahme · 0 weichen ab\n"
+                            "1 Nutzungseinheit · Fläche 45,0 m² · Σ q_v,RL 48,8 m³/h · "
+                            "Σ q_v,NL 69,7 m³/h"));
 
     QVERIFY(QFile(pfad(QStringLiteral("WE 2.lkz"))).open(QIODevice::WriteOnly));
     a->form.Edit6->setText(QStringLiteral("90"));
@@ -327,7 +347,9 @@ void TestGebaeude::uebersichtFolgtDemOrdner()
     QFile we3(pfad(QStringLiteral("WE 3.lkz")));
     QVERIFY(we3.open(QIODevice::ReadWrite));
     QVERIFY(we3.seek(qint64(TProjektdaten::lage(F::ErgebnisI).offset)));
-    QVERIFY(we3.write(QByteArray("\x04" "12,3")) == 5);
+    QVERIFY(we3.write(QByteArray("\x04"
+                                 "12,3"))
+            == 5);
     we3.close();
     QTRY_VERIFY(fenster.Tabelle->model()->index(1, int(Spalte::Pruefung)).data().toString().contains("12,3"));
 
@@ -386,10 +408,18 @@ void TestGebaeude::naechsterDateiname_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("vorhanden");
     QTest::addColumn<QString>("erwartet");
-    QTest::newRow("Zahl am Ende") << "WE 3.lkz" << "" << "WE 4.lkz";
-    QTest::newRow("ohne Zahl") << "Haus.lkz" << "" << "Haus 2.lkz";
-    QTest::newRow("nächste vergeben") << "WE 9.lkz" << "WE 10.lkz" << "WE 11.lkz";
-    QTest::newRow("führende Null") << "WE 09.lkz" << "" << "WE 10.lkz";
+    QTest::newRow("Zahl am Ende") << "WE 3.lkz"
+                                  << ""
+                                  << "WE 4.lkz";
+    QTest::newRow("ohne Zahl") << "Haus.lkz"
+                               << ""
+                               << "Haus 2.lkz";
+    QTest::newRow("nächste vergeben") << "WE 9.lkz"
+                                      << "WE 10.lkz"
+                                      << "WE 11.lkz";
+    QTest::newRow("führende Null") << "WE 09.lkz"
+                                   << ""
+                                   << "WE 10.lkz";
 }
 
 void TestGebaeude::naechsterDateiname()

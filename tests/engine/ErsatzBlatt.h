@@ -26,7 +26,7 @@ public:
     void berechne();
 
     int radioGroup3 = 0;
-    int laeufe = 0;          // every run, nested ones included
+    int laeufe = 0;  // every run, nested ones included
     int tiefsteSchachtelung = 0;
 
 private:

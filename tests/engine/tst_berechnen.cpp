@@ -41,7 +41,7 @@ struct Eingaben {
     int anforderungen = 0;
 };
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Eingaben)
 
@@ -118,8 +118,11 @@ void TestBerechnen::ergebnisse_data()
     e.flaeche = "120";
     e.n50 = "3,0";
     QTest::newRow("EFH windschwach Neubau, A_NE 120, n50 3,0 → qFS 43,1")
-        << e << "43,1" << "96,9" << "100,5" << "143,6" << "150,0" << Keine << NennUndReduziert
-        << Fenster << true;
+        << e << "43,1"
+        << "96,9"
+        << "100,5"
+        << "143,6"
+        << "150,0" << Keine << NennUndReduziert << Fenster << true;
 
     Eingaben bestand = e;
     bestand.neubau = "nein";
@@ -129,8 +132,11 @@ void TestBerechnen::ergebnisse_data()
     bestand.kategorie = Bestand;
     bestand.n50.clear();
     QTest::newRow("Bestand 1980 unsaniert, Gebäudebestand → qFS 57,4, qInf 145,4")
-        << bestand << "57,4" << "145,4" << "100,5" << "143,6" << "150,0" << Keine << ""
-        << Fenster << true;
+        << bestand << "57,4"
+        << "145,4"
+        << "100,5"
+        << "143,6"
+        << "150,0" << Keine << "" << Fenster << true;
 
     Eingaben mfh;
     mfh.typ = MFH;
@@ -138,8 +144,11 @@ void TestBerechnen::ergebnisse_data()
     mfh.messwert = "nein";
     mfh.kategorie = NeubauKategorie;
     QTest::newRow("MFH windschwach A_NE 80, freie Lüftung Neubau → Maßnahme erforderlich")
-        << mfh << "31,7" << "17,5" << "73,9" << "105,6" << "100,0" << Erforderlich
-        << NennUndReduziert << "" << true;
+        << mfh << "31,7"
+        << "17,5"
+        << "73,9"
+        << "105,6"
+        << "100,0" << Erforderlich << NennUndReduziert << "" << true;
 
     Eingaben knapp;
     knapp.typ = MFH;
@@ -148,66 +157,102 @@ void TestBerechnen::ergebnisse_data()
     knapp.messwert = "nein";
     knapp.kategorie = ModernisierungEFH;
     QTest::newRow("MFH windstark A_NE 45: qFS und qInf beide 20,9, ungerundet verglichen")
-        << knapp << "20,9" << "20,9" << "48,8" << "69,7" << "56,3" << Erforderlich
-        << NennUndReduziert << "" << true;
+        << knapp << "20,9"
+        << "20,9"
+        << "48,8"
+        << "69,7"
+        << "56,3" << Erforderlich << NennUndReduziert << "" << true;
 
     Eingaben klein = e;
     klein.flaeche = "20";
     QTest::newRow("A_NE 20 rechnet Grundsumme mit 30, Infiltration mit 20")
-        << klein << "16,1" << "16,1" << "37,5" << "53,6" << "25,0" << Keine << NennUndReduziert
-        << Fenster << true;
+        << klein << "16,1"
+        << "16,1"
+        << "37,5"
+        << "53,6"
+        << "25,0" << Keine << NennUndReduziert << Fenster << true;
 
     Eingaben leer = e;
     leer.flaeche.clear();
-    QTest::newRow("leere Fläche → qInf 0,0, kein Urteil")
-        << leer << "16,1" << "0,0" << "37,5" << "53,6" << "0,0" << "" << "" << "" << false;
+    QTest::newRow("leere Fläche → qInf 0,0, kein Urteil") << leer << "16,1"
+                                                          << "0,0"
+                                                          << "37,5"
+                                                          << "53,6"
+                                                          << "0,0"
+                                                          << ""
+                                                          << ""
+                                                          << "" << false;
 
     Eingaben exponentNull = e;
     exponentNull.exponent.clear();
-    QTest::newRow("leerer Exponent → Druckterm 1, qInf 450,0")
-        << exponentNull << "43,1" << "450,0" << "100,5" << "143,6" << "150,0" << Keine << ""
-        << Fenster << true;
+    QTest::newRow("leerer Exponent → Druckterm 1, qInf 450,0") << exponentNull << "43,1"
+                                                               << "450,0"
+                                                               << "100,5"
+                                                               << "143,6"
+                                                               << "150,0" << Keine << "" << Fenster << true;
 
     Eingaben gross = e;
     gross.flaeche = "1200";
-    QTest::newRow("A_NE 1200 → negative Volumenströme")
-        << gross << "-12,0" << "968,8" << "-28,0" << "-40,0" << "1500,0" << Keine << ""
-        << Fenster << true;
+    QTest::newRow("A_NE 1200 → negative Volumenströme") << gross << "-12,0"
+                                                        << "968,8"
+                                                        << "-28,0"
+                                                        << "-40,0"
+                                                        << "1500,0" << Keine << "" << Fenster << true;
 
     Eingaben maximum = e;
     maximum.flaeche = "575";
-    QTest::newRow("A_NE 575 → größte Nennlüftung 350,6")
-        << maximum << "105,2" << "464,2" << "245,4" << "350,6" << "718,8" << Keine << ""
-        << Fenster << true;
+    QTest::newRow("A_NE 575 → größte Nennlüftung 350,6") << maximum << "105,2"
+                                                         << "464,2"
+                                                         << "245,4"
+                                                         << "350,6"
+                                                         << "718,8" << Keine << "" << Fenster << true;
 
     Eingaben effizienz = e;
     effizienz.anforderungen = 3;
     QTest::newRow("erhöhte Energieeffizienz mit qInf > 0 → Maßnahme erforderlich")
-        << effizienz << "43,1" << "96,9" << "100,5" << "143,6" << "150,0" << Erhoeht << ""
-        << ErhoehtKommentar << true;
+        << effizienz << "43,1"
+        << "96,9"
+        << "100,5"
+        << "143,6"
+        << "150,0" << Erhoeht << "" << ErhoehtKommentar << true;
 
     Eingaben effizienzOhneFlaeche = leer;
     effizienzOhneFlaeche.anforderungen = 3;
-    QTest::newRow("erhöhte Energieeffizienz ohne Infiltration → kein Urteil")
-        << effizienzOhneFlaeche << "16,1" << "0,0" << "37,5" << "53,6" << "0,0" << "" << ""
-        << "" << false;
+    QTest::newRow("erhöhte Energieeffizienz ohne Infiltration → kein Urteil") << effizienzOhneFlaeche << "16,1"
+                                                                              << "0,0"
+                                                                              << "37,5"
+                                                                              << "53,6"
+                                                                              << "0,0"
+                                                                              << ""
+                                                                              << ""
+                                                                              << "" << false;
 
     Eingaben nenn = e;
     nenn.n50 = "4,2";
-    QTest::newRow("qInf zwischen qRL und qNL → nur Nennlüftung sichern")
-        << nenn << "43,1" << "135,6" << "100,5" << "143,6" << "150,0" << Keine << Nenn
-        << Fenster << true;
+    QTest::newRow("qInf zwischen qRL und qNL → nur Nennlüftung sichern") << nenn << "43,1"
+                                                                         << "135,6"
+                                                                         << "100,5"
+                                                                         << "143,6"
+                                                                         << "150,0" << Keine << Nenn << Fenster << true;
 
     Eingaben punkt = e;
     punkt.flaeche = "75.5";
-    QTest::newRow("Fläche 75.5 wie 75,5")
-        << punkt << "30,3" << "61,0" << "70,8" << "101,1" << "94,4" << Keine << NennUndReduziert
-        << Fenster << true;
+    QTest::newRow("Fläche 75.5 wie 75,5") << punkt << "30,3"
+                                          << "61,0"
+                                          << "70,8"
+                                          << "101,1"
+                                          << "94,4" << Keine << NennUndReduziert << Fenster << true;
 
     Eingaben minus = e;
     minus.flaeche = "-10";
-    QTest::newRow("Fläche -10 rechnet mit 0")
-        << minus << "16,1" << "0,0" << "37,5" << "53,6" << "0,0" << "" << "" << "" << false;
+    QTest::newRow("Fläche -10 rechnet mit 0") << minus << "16,1"
+                                              << "0,0"
+                                              << "37,5"
+                                              << "53,6"
+                                              << "0,0"
+                                              << ""
+                                              << ""
+                                              << "" << false;
 }
 
 void TestBerechnen::ergebnisse()
@@ -257,17 +302,30 @@ void TestBerechnen::waermeschutz_data()
     QTest::addColumn<bool>("baujahrSichtbar");
     QTest::addColumn<bool>("sanierungSichtbar");
 
-    QTest::newRow("Neubau → hoch") << "ja" << "1970" << "nein" << "hoch" << 0.3 << false << false;
-    QTest::newRow("1994 unsaniert → niedrig") << "nein" << "1994" << "nein" << "niedrig" << 0.4
-                                              << true << true;
-    QTest::newRow("1994 saniert → hoch") << "nein" << "1994" << "ja" << "hoch" << 0.3 << true
-                                         << true;
-    QTest::newRow("1995 → hoch, keine Sanierungsfrage") << "nein" << "1995" << "nein" << "hoch"
-                                                        << 0.3 << true << false;
-    QTest::newRow("leeres Baujahr zählt als 0") << "nein" << "" << "nein" << "niedrig" << 0.4
-                                                << true << true;
-    QTest::newRow("getipptes Ja bei Neubau zählt als Bestand")
-        << "Ja" << "1980" << "nein" << "niedrig" << 0.4 << true << true;
+    QTest::newRow("Neubau → hoch") << "ja"
+                                   << "1970"
+                                   << "nein"
+                                   << "hoch" << 0.3 << false << false;
+    QTest::newRow("1994 unsaniert → niedrig") << "nein"
+                                              << "1994"
+                                              << "nein"
+                                              << "niedrig" << 0.4 << true << true;
+    QTest::newRow("1994 saniert → hoch") << "nein"
+                                         << "1994"
+                                         << "ja"
+                                         << "hoch" << 0.3 << true << true;
+    QTest::newRow("1995 → hoch, keine Sanierungsfrage") << "nein"
+                                                        << "1995"
+                                                        << "nein"
+                                                        << "hoch" << 0.3 << true << false;
+    QTest::newRow("leeres Baujahr zählt als 0") << "nein"
+                                                << ""
+                                                << "nein"
+                                                << "niedrig" << 0.4 << true << true;
+    QTest::newRow("getipptes Ja bei Neubau zählt als Bestand") << "Ja"
+                                                               << "1980"
+                                                               << "nein"
+                                                               << "niedrig" << 0.4 << true << true;
 }
 
 void TestBerechnen::waermeschutz()
@@ -429,18 +487,16 @@ void TestBerechnen::punktWirdKommaMitGeschachteltemLauf()
     QCOMPARE(text(S::Edit6), QStringLiteral("75,5"));
     QCOMPARE(blatt->laeufe, 2);
     QCOMPARE(blatt->tiefsteSchachtelung, 2);
-    const QString mitPunkt[] = {text(S::Label27), text(S::Label28), text(S::Label38),
-                                text(S::Label39), text(S::Label40), text(S::Label31),
-                                text(S::Label49), text(S::Label63)};
+    const QString mitPunkt[] = {text(S::Label27), text(S::Label28), text(S::Label38), text(S::Label39),
+                                text(S::Label40), text(S::Label31), text(S::Label49), text(S::Label63)};
 
     init();
     blatt->vorgeben(S::Edit6, "75,5");
     blatt->vorgeben(S::Edit8, "3");
     blatt->berechne();
     QCOMPARE(blatt->laeufe, 1);
-    const QString mitKomma[] = {text(S::Label27), text(S::Label28), text(S::Label38),
-                                text(S::Label39), text(S::Label40), text(S::Label31),
-                                text(S::Label49), text(S::Label63)};
+    const QString mitKomma[] = {text(S::Label27), text(S::Label28), text(S::Label38), text(S::Label39),
+                                text(S::Label40), text(S::Label31), text(S::Label49), text(S::Label63)};
     for (int i = 0; i < 8; ++i)
         QCOMPARE(mitPunkt[i], mitKomma[i]);
 

@@ -120,8 +120,7 @@ void TestDezimaltext::schreiben_data()
     QTest::newRow("ohne Stellen: -7 → ' -7'") << -7.0 << 0 << " -7";
     QTest::newRow("1e-300 → 0,0") << 1e-300 << 1 << "0,0";
     QTest::newRow("1e20") << 1e20 << 1 << "100000000000000000000,0";
-    QTest::newRow("1,25e200 voll ausgeschrieben")
-        << 1.25e200 << 1 << (QString("125") + QString(198, '0') + ",0");
+    QTest::newRow("1,25e200 voll ausgeschrieben") << 1.25e200 << 1 << (QString("125") + QString(198, '0') + ",0");
 }
 
 void TestDezimaltext::schreiben()

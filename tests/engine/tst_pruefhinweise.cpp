@@ -20,7 +20,7 @@ struct Eingabe {
     int fensterlos = 1;
 };
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Eingabe)
 
@@ -36,7 +36,7 @@ void TestPruefhinweise::hinweise_data()
 {
     QTest::addColumn<Eingabe>("e");
     QTest::addColumn<QStringList>("erwartet");  // parts of the hints, in order; empty: no hint
-    QTest::addColumn<int>("feld");              // the input marked, -1 for none
+    QTest::addColumn<int>("feld");  // the input marked, -1 for none
 
     const int keins = -1;
     Eingabe e;
@@ -57,19 +57,21 @@ void TestPruefhinweise::hinweise_data()
     Eingabe knapp = leer;
     knapp.exponent = "0,667";
     QTest::newRow("knapp 20,9 gegen 20,9")
-        << knapp << QStringList{"Knappes Ergebnis", "20,87", "20,92", "0,2 % auseinander", "eine Maßnahme ist erforderlich"}
+        << knapp
+        << QStringList{"Knappes Ergebnis", "20,87", "20,92", "0,2 % auseinander", "eine Maßnahme ist erforderlich"}
         << keins;
     Eingabe gross = e;
     gross.lageVorher = "windschwach";
     gross.lage = "Windstark";
-    QTest::newRow("Windstark")
-        << gross
-        << QStringList{"Gebäudelage »Windstark« passt zu keiner Regel", "Druckdifferenz 5 aus einer früheren Berechnung",
-                       "Gemeint ist wohl „windstark“"}
-        << int(S::ComboBox2);
+    QTest::newRow("Windstark") << gross
+                               << QStringList{"Gebäudelage »Windstark« passt zu keiner Regel",
+                                              "Druckdifferenz 5 aus einer früheren Berechnung",
+                                              "Gemeint ist wohl „windstark“"}
+                               << int(S::ComboBox2);
     Eingabe ohneFlaeche = e;
     ohneFlaeche.flaeche = "";
-    QTest::newRow("Fläche leer") << ohneFlaeche << QStringList{"Kein Urteil", "weil die Fläche Nutzungseinheit leer ist"}
+    QTest::newRow("Fläche leer") << ohneFlaeche
+                                 << QStringList{"Kein Urteil", "weil die Fläche Nutzungseinheit leer ist"}
                                  << int(S::Edit6);
     Eingabe ohneN50 = e;
     ohneN50.n50 = "0";
@@ -83,7 +85,8 @@ void TestPruefhinweise::hinweise_data()
                                   << int(S::Edit10);
     Eingabe haus = e;
     haus.flaeche = "600";
-    QTest::newRow("600 m²") << haus << QStringList{"Fläche Nutzungseinheit 600 m²: über 575 m²", "einer Nutzungseinheit"}
+    QTest::newRow("600 m²") << haus
+                            << QStringList{"Fläche Nutzungseinheit 600 m²: über 575 m²", "einer Nutzungseinheit"}
                             << int(S::Edit6);
     haus.flaeche = "1200";
     QTest::newRow("1200 m²") << haus << QStringList{"(hier q_v,NL -40 m³/h)"} << int(S::Edit6);
@@ -96,14 +99,16 @@ void TestPruefhinweise::hinweise_data()
     QTest::newRow("Baujahr 2031") << bestand << QStringList{"Baujahr 2031 liegt nach 2026"} << int(S::Edit11);
     Eingabe neubau = e;
     neubau.neubau = "Ja";
-    QTest::newRow("Neubau Ja") << neubau << QStringList{"Neubau ? »Ja« ist weder", "Baujahr ist leer"} << int(S::ComboBox7);
+    QTest::newRow("Neubau Ja") << neubau << QStringList{"Neubau ? »Ja« ist weder", "Baujahr ist leer"}
+                               << int(S::ComboBox7);
     Eingabe kategorie = e;
     kategorie.messwert = "nein";
     kategorie.kategorie = "Neubau";
-    QTest::newRow("Kategorie getippt") << kategorie
-                                       << QStringList{"Vorgabewert Auslegungsluftwechsel »Neubau« passt zu keiner Regel",
-                                                      "n50 = 1,5 1/h aus einer früheren Berechnung"}
-                                       << int(S::ComboBox6);
+    QTest::newRow("Kategorie getippt")
+        << kategorie
+        << QStringList{"Vorgabewert Auslegungsluftwechsel »Neubau« passt zu keiner Regel",
+                       "n50 = 1,5 1/h aus einer früheren Berechnung"}
+        << int(S::ComboBox6);
     Eingabe fensterlos = ohneFlaeche;
     fensterlos.fensterlos = 0;
     QTest::newRow("fensterlose Räume: ohne Berechnung") << fensterlos << QStringList{} << keins;

@@ -29,7 +29,7 @@ struct Lauf {
     std::string flaeche, n50, exponent = "0,667";
 };
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Lauf)
 Q_DECLARE_METATYPE(W::Waermeschutz)
@@ -95,9 +95,8 @@ void TestRechenweg::beispiele_data()
     neubau.flaeche = "120";
     neubau.n50 = "3,0";
     QTest::newRow("EFH windschwach Neubau, A_NE 120, n50 3,0")
-        << neubau << W::Waermeschutz::Neubau << 0.3 << 5 << W::Luftdichtheit::Messwert << 3.0
-        << 0.667 << 143.6 << 43.08 << 450 * std::pow(0.1, 0.667) << false
-        << QString(Urteilstexte::NennUndReduziertSichern);
+        << neubau << W::Waermeschutz::Neubau << 0.3 << 5 << W::Luftdichtheit::Messwert << 3.0 << 0.667 << 143.6 << 43.08
+        << 450 * std::pow(0.1, 0.667) << false << QString(Urteilstexte::NennUndReduziertSichern);
 
     Lauf bestand = neubau;
     bestand.neubau = "nein";
@@ -107,17 +106,16 @@ void TestRechenweg::beispiele_data()
     bestand.kategorie = "mittlerer Gebäudebestand";
     bestand.n50.clear();
     QTest::newRow("Bestand 1980 unsaniert, mittlerer Gebäudebestand")
-        << bestand << W::Waermeschutz::Unsaniert << 0.4 << 5 << W::Luftdichtheit::Vorgabe << 4.5
-        << zweiDrittel << 143.6 << 57.44 << 675 * std::pow(0.1, zweiDrittel) << false << QString();
+        << bestand << W::Waermeschutz::Unsaniert << 0.4 << 5 << W::Luftdichtheit::Vorgabe << 4.5 << zweiDrittel << 143.6
+        << 57.44 << 675 * std::pow(0.1, zweiDrittel) << false << QString();
 
     Lauf mfh;
     mfh.typ = MFH;
     mfh.flaeche = "80";
     mfh.messwert = "nein";
     QTest::newRow("MFH windschwach A_NE 80, freie Lüftung Neubau")
-        << mfh << W::Waermeschutz::Neubau << 0.3 << 2 << W::Luftdichtheit::Vorgabe << 1.5
-        << zweiDrittel << 105.6 << 31.68 << 150 * std::pow(0.04, zweiDrittel) << true
-        << QString(Urteilstexte::NennUndReduziertSichern);
+        << mfh << W::Waermeschutz::Neubau << 0.3 << 2 << W::Luftdichtheit::Vorgabe << 1.5 << zweiDrittel << 105.6
+        << 31.68 << 150 * std::pow(0.04, zweiDrittel) << true << QString(Urteilstexte::NennUndReduziertSichern);
 
     Lauf knapp;
     knapp.typ = MFH;
@@ -126,26 +124,24 @@ void TestRechenweg::beispiele_data()
     knapp.messwert = "nein";
     knapp.kategorie = "freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE";
     QTest::newRow("MFH windstark A_NE 45: 20,9175 gegen 20,887")
-        << knapp << W::Waermeschutz::Neubau << 0.3 << 4 << W::Luftdichtheit::Vorgabe << 2.0
-        << zweiDrittel << 69.725 << 20.9175 << 112.5 * std::pow(0.08, zweiDrittel) << true
-        << QString(Urteilstexte::NennUndReduziertSichern);
+        << knapp << W::Waermeschutz::Neubau << 0.3 << 4 << W::Luftdichtheit::Vorgabe << 2.0 << zweiDrittel << 69.725
+        << 20.9175 << 112.5 * std::pow(0.08, zweiDrittel) << true << QString(Urteilstexte::NennUndReduziertSichern);
 
     Lauf saniert = neubau;
     saniert.neubau = "nein";
     saniert.baujahr = "1994";
     saniert.flaeche = "20";
     QTest::newRow("saniert 1994, A_NE 20 zählt in der Grundsumme als 30")
-        << saniert << W::Waermeschutz::Saniert << 0.3 << 5 << W::Luftdichtheit::Messwert << 3.0
-        << 0.667 << 53.6 << 16.08 << 75 * std::pow(0.1, 0.667) << false
-        << QString(Urteilstexte::NennUndReduziertSichern);
+        << saniert << W::Waermeschutz::Saniert << 0.3 << 5 << W::Luftdichtheit::Messwert << 3.0 << 0.667 << 53.6
+        << 16.08 << 75 * std::pow(0.1, 0.667) << false << QString(Urteilstexte::NennUndReduziertSichern);
 
     Lauf neu2001 = neubau;
     neu2001.neubau = "Ja";
     neu2001.baujahr = "2001";
     neu2001.flaeche = "1200";
     QTest::newRow("»Ja« ist Bestand, 2001; A_NE 1200 gibt negative Grundsumme")
-        << neu2001 << W::Waermeschutz::AbBaujahr1995 << 0.3 << 5 << W::Luftdichtheit::Messwert
-        << 3.0 << 0.667 << -40.0 << -12.0 << 4500 * std::pow(0.1, 0.667) << false << QString();
+        << neu2001 << W::Waermeschutz::AbBaujahr1995 << 0.3 << 5 << W::Luftdichtheit::Messwert << 3.0 << 0.667 << -40.0
+        << -12.0 << 4500 * std::pow(0.1, 0.667) << false << QString();
 }
 
 void TestRechenweg::beispiele()

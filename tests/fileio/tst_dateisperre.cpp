@@ -17,7 +17,7 @@ QByteArray Lesen(const QString &pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<nicht lesbar>");
 }
 
-} // namespace
+}  // namespace
 
 class TestDateisperre : public QObject {
     Q_OBJECT

@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 
@@ -66,7 +66,7 @@ QString Zugross(int breite, int hoehe)
         .arg(hoehe);
 }
 
-} // namespace
+}  // namespace
 
 class TestJpegBild : public QObject {
     Q_OBJECT
@@ -108,8 +108,7 @@ void TestJpegBild::farbenUndGroesse()
     QFETCH(QColor, links);
     QFETCH(QColor, rechts);
     const auto raum = J_COLOR_SPACE(farbraum);
-    const QByteArray daten = RotBlau(groesse.width(), groesse.height(), raum == JCS_YCbCr ? JCS_RGB : raum,
-                                     progressiv);
+    const QByteArray daten = RotBlau(groesse.width(), groesse.height(), raum == JCS_YCbCr ? JCS_RGB : raum, progressiv);
     const JpegErgebnis ergebnis = JpegLesen(daten);
     QVERIFY2(ergebnis.ok(), qPrintable(ergebnis.fehler));
     QCOMPARE(ergebnis.bild.size(), groesse);

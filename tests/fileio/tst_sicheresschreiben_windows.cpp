@@ -48,9 +48,9 @@ void anlegen(const QString &pfad, const QByteArray &bytes)
 // Sets the file's last write back by the given seconds.
 void altern(const QString &pfad, int sekunden)
 {
-    HANDLE datei = CreateFileW(Breit(QDir::toNativeSeparators(pfad)), FILE_WRITE_ATTRIBUTES,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
-                               nullptr);
+    HANDLE datei =
+        CreateFileW(Breit(QDir::toNativeSeparators(pfad)), FILE_WRITE_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
     QVERIFY(datei != INVALID_HANDLE_VALUE);
     FILETIME zeit;
     GetSystemTimeAsFileTime(&zeit);
@@ -64,7 +64,7 @@ void altern(const QString &pfad, int sekunden)
     CloseHandle(datei);
 }
 
-} // namespace
+}  // namespace
 
 class TestSicheresSchreibenWindows : public QObject {
     Q_OBJECT

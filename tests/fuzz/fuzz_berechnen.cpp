@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t lae
 {
     if (laenge == 0)
         return 0;
-    static const S eingaben[] = {S::Edit6, S::Edit8, S::Edit10, S::Edit11, S::ComboBox1, S::ComboBox2,
-                                 S::ComboBox5, S::ComboBox6, S::ComboBox7, S::ComboBox8};
+    static const S eingaben[] = {S::Edit6,     S::Edit8,     S::Edit10,    S::Edit11,    S::ComboBox1,
+                                 S::ComboBox2, S::ComboBox5, S::ComboBox6, S::ComboBox7, S::ComboBox8};
     Rechenzustand zustand;
     ErsatzBlatt blatt(zustand);
     blatt.radioGroup3 = daten[0] % 5 - 1;

@@ -19,13 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t lae
 {
     if (laenge == 0)
         return 0;
-    static const QString namen[] = {QStringLiteral("logo.bmp"), QStringLiteral("logo.png"),
-                                    QStringLiteral("logo.jpg")};
+    static const QString namen[] = {QStringLiteral("logo.bmp"), QStringLiteral("logo.png"), QStringLiteral("logo.jpg")};
     const QString pfad = FuzzdateiSchreiben(namen[daten[0] % 3], daten + 1, laenge - 1);
     const Logoergebnis ergebnis = LogoLesen(pfad);
     if (ergebnis.ok()) {
-        if (ergebnis.bild.depth() != 24
-            || !Bildgroessenfehler(ergebnis.bild.width(), ergebnis.bild.height()).isEmpty())
+        if (ergebnis.bild.depth() != 24 || !Bildgroessenfehler(ergebnis.bild.width(), ergebnis.bild.height()).isEmpty())
             std::abort();
     } else if (ergebnis.fehler.isEmpty() || !ergebnis.bild.isNull()) {
         std::abort();

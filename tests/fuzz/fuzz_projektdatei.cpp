@@ -14,7 +14,7 @@ namespace {
 
 TForm1 *Fenster = nullptr;
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

@@ -8,16 +8,16 @@
 #include "logo/Logodatei.h"
 #include "logo/Logoeinbindung.h"
 
+#include <QAbstractItemView>
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QAbstractItemView>
-#include <QBuffer>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,7 +103,7 @@ QImage Angezeigt(TForm5 &form)
     return form.Image1->grab().toImage().convertToFormat(QImage::Format_RGB888);
 }
 
-} // namespace
+}  // namespace
 
 class TestLogoeinbindung : public QObject {
     Q_OBJECT
@@ -152,9 +152,7 @@ void TestLogoeinbindung::cleanup()
 
 void TestLogoeinbindung::waehlen(TForm5 &form, const QString &pfad)
 {
-    Beantworten<QFileDialog>([pfad](QFileDialog *dialog) {
-        Oeffnen(dialog, pfad);
-    });
+    Beantworten<QFileDialog>([pfad](QFileDialog *dialog) { Oeffnen(dialog, pfad); });
     form.Button3->click();
 }
 
@@ -314,8 +312,8 @@ void TestLogoeinbindung::fehlerBehaeltAltesLogo_data()
 
     const auto zuGross = [](int breite, int hoehe) {
         return QStringLiteral("Bild %1 kann nicht geladen werden. Das Bild ist mit ") + QString::number(breite)
-               + QStringLiteral(" × ") + QString::number(hoehe)
-               + QStringLiteral(" Pixeln zu groß; erlaubt sind höchstens 25 Millionen Pixel und 32767 Pixel je Seite.");
+            + QStringLiteral(" × ") + QString::number(hoehe)
+            + QStringLiteral(" Pixeln zu groß; erlaubt sind höchstens 25 Millionen Pixel und 32767 Pixel je Seite.");
     };
     const QString verweigert = QStringLiteral("Datei %1 kann nicht geöffnet werden. Dateizugriff verweigert.");
     QByteArray jpeg;
@@ -328,27 +326,30 @@ void TestLogoeinbindung::fehlerBehaeltAltesLogo_data()
                                        << QStringLiteral("Unbekannte Bilddateierweiterung (.gif).");
     QTest::newRow("keine Endung") << QStringLiteral("logo") << "Datei" << QByteArray("BM")
                                   << QStringLiteral("Unbekannte Bilddateierweiterung (.).");
-    QTest::newRow("beschädigte Bitmap") << QStringLiteral("kaputt.bmp") << "Datei" << QByteArray("BM\x10\x00 nichts", 12)
-                                         << QStringLiteral("Bitmap ist ungültig.");
+    QTest::newRow("beschädigte Bitmap") << QStringLiteral("kaputt.bmp") << "Datei"
+                                        << QByteArray("BM\x10\x00 nichts", 12)
+                                        << QStringLiteral("Bitmap ist ungültig.");
     QTest::newRow("leere Bitmap") << QStringLiteral("leer.bmp") << "Datei" << QByteArray()
                                   << QStringLiteral("Bitmap ist ungültig.");
     QTest::newRow("fehlende Datei") << QStringLiteral("fehlt.bmp") << "fehlt" << QByteArray()
                                     << QStringLiteral("Datei %1 kann nicht geöffnet werden. "
                                                       "Datei nicht gefunden.");
-    QTest::newRow("beschädigtes JPEG") << QStringLiteral("kaputt.jpg") << "Datei" << QByteArray("\xff\xd8\xff\xe0 kaputt", 12)
-                                       << QString();
+    QTest::newRow("beschädigtes JPEG") << QStringLiteral("kaputt.jpg") << "Datei"
+                                       << QByteArray("\xff\xd8\xff\xe0 kaputt", 12) << QString();
     QTest::newRow("JPEG bricht ab") << QStringLiteral("halb.jpg") << "Datei" << jpeg.left(jpeg.size() * 2 / 3)
-                                    << QStringLiteral("Bild %1 kann nicht geladen werden. Die JPEG-Daten brechen vorzeitig ab.");
-    QTest::newRow("JPEG-Kopf 33039 x 12824") << QStringLiteral("riesig.jpg") << "Datei" << riesigesJpeg
-                                             << zuGross(33039, 12824);
-    QTest::newRow("BMP-Kopf 40000 x 40000") << QStringLiteral("riesig.bmp") << "Datei" << BmpKopf(40000, 40000)
-                                            << zuGross(40000, 40000);
-    QTest::newRow("PNG-Kopf 65500 x 65500") << QStringLiteral("riesig.png") << "Datei" << PngKopf(65500, 65500)
-                                            << zuGross(65500, 65500);
-    QTest::newRow("BMP 6000 x 4200 in 54 Bytes") << QStringLiteral("hoch.bmp") << "Datei" << BmpKopf(6000, 4200)
-                                                 << zuGross(6000, 4200);
+                                    << QStringLiteral(
+                                           "Bild %1 kann nicht geladen werden. Die JPEG-Daten brechen vorzeitig ab.");
+    QTest::newRow("JPEG-Kopf 33039 x 12824")
+        << QStringLiteral("riesig.jpg") << "Datei" << riesigesJpeg << zuGross(33039, 12824);
+    QTest::newRow("BMP-Kopf 40000 x 40000")
+        << QStringLiteral("riesig.bmp") << "Datei" << BmpKopf(40000, 40000) << zuGross(40000, 40000);
+    QTest::newRow("PNG-Kopf 65500 x 65500")
+        << QStringLiteral("riesig.png") << "Datei" << PngKopf(65500, 65500) << zuGross(65500, 65500);
+    QTest::newRow("BMP 6000 x 4200 in 54 Bytes")
+        << QStringLiteral("hoch.bmp") << "Datei" << BmpKopf(6000, 4200) << zuGross(6000, 4200);
     QTest::newRow("Datei über 256 MB") << QStringLiteral("gross.bmp") << "gross" << BmpKopf(600, 150)
-                                       << QStringLiteral("Bild %1 kann nicht geladen werden. Die Datei ist größer als 256 MB.");
+                                       << QStringLiteral(
+                                              "Bild %1 kann nicht geladen werden. Die Datei ist größer als 256 MB.");
     QTest::newRow("Verweis auf /dev/zero") << QStringLiteral("null.bmp") << "/dev/zero" << QByteArray() << verweigert;
     QTest::newRow("FIFO") << QStringLiteral("fifo.bmp") << "FIFO" << QByteArray() << verweigert;
 }
@@ -418,8 +419,9 @@ void TestLogoeinbindung::logoBmpNichtErstellbar()
     const auto fehler = FehlerAbfangen();
     waehlen(form, pfad);
     QCOMPARE(fehler->anzahl, 1);
-    QCOMPARE(fehler->text, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Ist ein Verzeichnis.")
-                               .arg(QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"))));
+    QCOMPARE(fehler->text,
+             QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Ist ein Verzeichnis.")
+                 .arg(QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"))));
     // The new logo stays all the same.
     QCOMPARE(Rgb(form.logo()), muster);
 }
@@ -440,8 +442,9 @@ void TestLogoeinbindung::logoBmpBeiVollerPlatte()
     };
     const auto fehler = LogoSchreiben(Rgb(Muster(QSize(600, 150))), QStringLiteral("Logo.bmp"), platteVoll);
     QVERIFY(fehler);
-    QCOMPARE(*fehler, QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. Zu wenig Speicherplatz")
-                          .arg(QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"))));
+    QCOMPARE(*fehler,
+             QStringLiteral("Datei \"%1\" kann nicht geschrieben werden. Zu wenig Speicherplatz")
+                 .arg(QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"))));
     QCOMPARE(Dateiinhalt(QStringLiteral("Logo.bmp")), alt);
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"Logo.bmp"});

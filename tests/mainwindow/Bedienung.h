@@ -15,8 +15,7 @@ namespace Bedienung {
 
 inline void Klicken(RadioGroup *gruppe, int eintrag)
 {
-    auto *knopf = gruppe->findChild<QRadioButton *>(gruppe->objectName() + "_" +
-                                                    QString::number(eintrag));
+    auto *knopf = gruppe->findChild<QRadioButton *>(gruppe->objectName() + "_" + QString::number(eintrag));
     QVERIFY(knopf);
     QVERIFY(knopf->isVisible());
     QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
@@ -52,4 +51,4 @@ inline void Tippen(Kombifeld *kombi, const QString &text)
     Tippen(kombi->lineEdit(), text);
 }
 
-} // namespace Bedienung
+}  // namespace Bedienung

@@ -25,12 +25,11 @@ const QString ErhoehtKommentar = Urteilstexte::ErhoehteAnforderungenKommentar;
 
 // The designer names of the page's controls, in the order of Steuerelement.
 const char *const Namen[] = {
-    "ComboBox1", "ComboBox2", "ComboBox5", "ComboBox6", "ComboBox7", "ComboBox8", "Edit6", "Edit8",
-    "Edit10", "Edit11", "Label21", "Label26", "Label27", "Label28", "Label29", "Label31",
-    "Label38", "Label39", "Label40", "Label49", "Label63", "Edit5", "Label19", "Label50",
-    "Label57", "Label58", "Label62", "Edit1", "Edit2", "Edit3", "Edit4", "Edit7",
-    "Edit9", "datum", "Panel2", "Panel3", "Panel4", "Panel5", "Panel11", "RadioGroup1",
-    "RadioGroup2", "RadioGroup3",
+    "ComboBox1", "ComboBox2", "ComboBox5", "ComboBox6",   "ComboBox7",   "ComboBox8",   "Edit6",   "Edit8",   "Edit10",
+    "Edit11",    "Label21",   "Label26",   "Label27",     "Label28",     "Label29",     "Label31", "Label38", "Label39",
+    "Label40",   "Label49",   "Label63",   "Edit5",       "Label19",     "Label50",     "Label57", "Label58", "Label62",
+    "Edit1",     "Edit2",     "Edit3",     "Edit4",       "Edit7",       "Edit9",       "datum",   "Panel2",  "Panel3",
+    "Panel4",    "Panel5",    "Panel11",   "RadioGroup1", "RadioGroup2", "RadioGroup3",
 };
 static_assert(std::size(Namen) == Steuerelementanzahl);
 
@@ -50,17 +49,17 @@ Speicherblatt::Stand Widgetstand(const QWidget &fenster, bool mitGrau)
         else if (auto *tag = qobject_cast<QDateEdit *>(w))
             stand.texte[i] = tag->date().toString(Qt::ISODate).toStdString();
         else if (auto *gruppe = qobject_cast<RadioGroup *>(w))
-            (i == std::size_t(Steuerelement::RadioGroup1)   ? stand.radio1
-             : i == std::size_t(Steuerelement::RadioGroup2) ? stand.radio2
-                                                            : stand.radio3) = gruppe->itemIndex();
+            (i == std::size_t(Steuerelement::RadioGroup1)       ? stand.radio1
+                 : i == std::size_t(Steuerelement::RadioGroup2) ? stand.radio2
+                                                                : stand.radio3) = gruppe->itemIndex();
     }
     if (mitGrau)
         stand.grau = fenster.findChild<QLineEdit *>(QStringLiteral("Edit8"))->palette().color(QPalette::Base)
-                     == TForm1::Feldgrau;
+            == TForm1::Feldgrau;
     return stand;
 }
 
-} // namespace
+}  // namespace
 
 // The work page answered with mouse and keyboard on the real main window.
 class TestFragenablauf : public QObject {
@@ -223,8 +222,7 @@ void TestFragenablauf::neubauVersteckt()
     Waehlen(form->ComboBox8, "nein");
     QCOMPARE(form->Label26->text(), QStringLiteral("niedrig"));
     Waehlen(form->ComboBox7, "ja");
-    for (QWidget *w : std::initializer_list<QWidget *>{form->Edit11, form->Label21, form->Label29,
-                                                        form->ComboBox8})
+    for (QWidget *w : std::initializer_list<QWidget *>{form->Edit11, form->Label21, form->Label29, form->ComboBox8})
         QVERIFY(w->isHidden());
     QCOMPARE(form->Label26->text(), QStringLiteral("hoch"));
     QCOMPARE(form->ComboBox6->text(), Neubau);
@@ -398,15 +396,14 @@ void TestFragenablauf::getipptesJaBeiMesswert()
 void TestFragenablauf::neuLeertDieSeite()
 {
     Klicken(form->RadioGroup1, 1);
-    for (QLineEdit *feld : {form->Edit1, form->Edit2, form->Edit3, form->Edit4, form->Edit7,
-                            form->Edit9, form->Edit6, form->Edit8})
+    for (QLineEdit *feld :
+         {form->Edit1, form->Edit2, form->Edit3, form->Edit4, form->Edit7, form->Edit9, form->Edit6, form->Edit8})
         Tippen(feld, "12");
     form->datum->setDate(QDate(2026, 12, 7));
     form->Neu1->trigger();
 
-    for (QLineEdit *feld : {form->Edit1, form->Edit2, form->Edit3, form->Edit4, form->Edit7,
-                            form->Edit9, form->Edit6, form->Edit5, form->Edit11, form->Edit8,
-                            form->Edit10})
+    for (QLineEdit *feld : {form->Edit1, form->Edit2, form->Edit3, form->Edit4, form->Edit7, form->Edit9, form->Edit6,
+                            form->Edit5, form->Edit11, form->Edit8, form->Edit10})
         QCOMPARE(feld->text(), QString());
     QCOMPARE(form->RadioGroup1->itemIndex(), -1);
     QCOMPARE(form->RadioGroup2->itemIndex(), 1);
@@ -443,9 +440,8 @@ void TestFragenablauf::neuNachAnderenAntworten()
     QCOMPARE(form->ComboBox2->text(), QStringLiteral("windschwach"));
     QCOMPARE(form->Edit8->text(), QString());
     QCOMPARE(form->Edit10->text(), QString());
-    for (QWidget *w : std::initializer_list<QWidget *>{form->ComboBox6, form->Label19, form->Label62,
-                                                        form->Edit11, form->Label21, form->Label29,
-                                                        form->ComboBox8})
+    for (QWidget *w : std::initializer_list<QWidget *>{form->ComboBox6, form->Label19, form->Label62, form->Edit11,
+                                                       form->Label21, form->Label29, form->ComboBox8})
         QVERIFY(w->isHidden());
     QCOMPARE(form->Edit8->palette().color(QPalette::Base), form->normaleFeldfarbe());
     QCOMPARE(form->Edit10->palette().color(QPalette::Base), form->normaleFeldfarbe());
@@ -500,8 +496,8 @@ void TestFragenablauf::fensterZeigtDieSeite()
             if (g->isVisible())
                 gruppen << g;
         QList<Kombifeld *> kombis;
-        for (Kombifeld *k : {form->ComboBox1, form->ComboBox2, form->ComboBox5, form->ComboBox6, form->ComboBox7,
-                             form->ComboBox8})
+        for (Kombifeld *k :
+             {form->ComboBox1, form->ComboBox2, form->ComboBox5, form->ComboBox6, form->ComboBox7, form->ComboBox8})
             if (k->isVisible())
                 kombis << k;
         QList<QLineEdit *> felder;

@@ -4,20 +4,20 @@
 #include "windowkit/Version.h"
 
 #include <QAbstractButton>
-#include <QDesktopServices>
-#include <QFontMetrics>
-#include <QHelpEvent>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QWheelEvent>
-#include <qtestspontaneevent.h>
-#include <QRadioButton>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QtTest>
+#include <qtestspontaneevent.h>
 
 #include <map>
 #include <memory>
@@ -122,7 +122,8 @@ void TestHauptfenster::startseite()
     QVERIFY(!rolle->verticalScrollBar()->isVisible() && !rolle->horizontalScrollBar()->isVisible());
     QCOMPARE(form->Label30->text(), Versionstext);
     // The start page lies on top of the whole work page.
-    QCOMPARE(form->Panel1->childAt(500, 300), form->Panel7->childAt(212, 142) ? form->Panel7->childAt(212, 142) : form->Panel7);
+    QCOMPARE(form->Panel1->childAt(500, 300),
+             form->Panel7->childAt(212, 142) ? form->Panel7->childAt(212, 142) : form->Panel7);
     QVERIFY(form->Panel1->childAt(100, 100) != form->Edit2);
     QVERIFY(form->Panel11->isHidden());
     for (QPushButton *knopf : {form->Button1, form->Button5, form->Button6, form->Button7})
@@ -148,8 +149,8 @@ void TestHauptfenster::startbildZeigtLeereArbeitsseite()
     QVERIFY(form->RadioGroup3->isVisible());
     QCOMPARE(form->Edit10->text(), QString());
     QCOMPARE(form->focusWidget(), form->Edit2);
-    QVERIFY(form->Panel1->childAt(200, 40) == form->Edit2 ||
-            form->Edit2->geometry().contains(form->Panel9->mapFrom(form->Panel1, QPoint(200, 40))));
+    QVERIFY(form->Panel1->childAt(200, 40) == form->Edit2
+            || form->Edit2->geometry().contains(form->Panel9->mapFrom(form->Panel1, QPoint(200, 40))));
 }
 
 void TestHauptfenster::zurueckBehaeltEingaben()
@@ -199,19 +200,20 @@ void TestHauptfenster::menue()
     for (QAction *a : menues[0]->menu()->actions())
         if (!a->isSeparator())
             programm << a->text();
-    QCOMPARE(programm, QStringList({"&Neu", "Neue &Nutzungseinheit", "Ö&ffnen", "&Zuletzt verwendet", "&Speichern",
-                                    "Verworfene &Eingaben wiederherstellen", "Dr&uckereinstellung",
-                                    "Ergebnis &drucken", "Ergebnis als &PDF speichern …", "Druck&vorschau",
-                                    "&Rechenweg …", "&Gebäudeübersicht …", "&Beenden"}));
+    QCOMPARE(programm,
+             QStringList({"&Neu", "Neue &Nutzungseinheit", "Ö&ffnen", "&Zuletzt verwendet", "&Speichern",
+                          "Verworfene &Eingaben wiederherstellen", "Dr&uckereinstellung", "Ergebnis &drucken",
+                          "Ergebnis als &PDF speichern …", "Druck&vorschau", "&Rechenweg …", "&Gebäudeübersicht …",
+                          "&Beenden"}));
     QCOMPARE(form->Rechenweg1->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
     QCOMPARE(form->NeueNutzungseinheit1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
     QStringList hilfe;
     for (QAction *a : menues[1]->menu()->actions())
         if (a->isVisible() && !a->isSeparator())
             hilfe << a->text();
-    QCOMPARE(hilfe, QStringList({"&Handbuch", "&Logoeinbindung", "&Informationen zur DIN 1946-6",
-                                 "Info zu &Morvendix", "&Kontakt zum LKZ",
-                                 "Ü&berlassungsbedingungen"}));
+    QCOMPARE(hilfe,
+             QStringList({"&Handbuch", "&Logoeinbindung", "&Informationen zur DIN 1946-6", "Info zu &Morvendix",
+                          "&Kontakt zum LKZ", "Ü&berlassungsbedingungen"}));
     QVERIFY(!form->berlassungsbedingungen2->isVisible());
     QCOMPARE(form->Handbuch1->shortcut(), QKeySequence(Qt::Key_F1));
 }
@@ -255,19 +257,25 @@ void TestHauptfenster::tabReihenfolge_data()
     // Tab leaves the date in one step.
     const QStringList objekt{"Edit2", "Edit1", "Edit4", "datum", "Edit7", "Edit3", "Edit9"};
     const QStringList knoepfe{"Button2", "Button4", "Edit2"};
-    QTest::newRow("unbeantwortet")
-        << -1 << "ja" << "ja" << objekt + QStringList{"RadioGroup1_0", "RadioGroup3_0"} + knoepfe;
-    QTest::newRow("Neubau mit Messwert")
-        << 1 << "ja" << "ja"
-        << objekt + QStringList{"RadioGroup1_1", "RadioGroup3_0", "ComboBox1", "Button3", "ComboBox2", "Edit6",
-                                "ComboBox5", "Edit8", "Edit10", "ComboBox7"} + knoepfe;
+    QTest::newRow("unbeantwortet") << -1 << "ja"
+                                   << "ja" << objekt + QStringList{"RadioGroup1_0", "RadioGroup3_0"} + knoepfe;
+    QTest::newRow("Neubau mit Messwert") << 1 << "ja"
+                                         << "ja"
+                                         << objekt
+            + QStringList{"RadioGroup1_1", "RadioGroup3_0", "ComboBox1", "Button3", "ComboBox2",
+                          "Edit6",         "ComboBox5",     "Edit8",     "Edit10",  "ComboBox7"}
+            + knoepfe;
     QTest::newRow("Altbau ohne Messwert")
-        << 1 << "nein" << "nein"
-        << objekt + QStringList{"RadioGroup1_1", "RadioGroup3_0", "ComboBox1", "Button3", "ComboBox2", "Edit6",
-                                "ComboBox5", "Edit8", "Edit10", "ComboBox6", "ComboBox7", "Edit11", "ComboBox8"}
-               + knoepfe;
-    QTest::newRow("fensterlose Räume")
-        << 0 << "ja" << "ja" << objekt + QStringList{"RadioGroup1_0", "RadioGroup2_1", "RadioGroup3_0"} + knoepfe;
+        << 1 << "nein"
+        << "nein"
+        << objekt + QStringList{"RadioGroup1_1", "RadioGroup3_0", "ComboBox1", "Button3", "ComboBox2",
+                                "Edit6",         "ComboBox5",     "Edit8",     "Edit10",  "ComboBox6",
+                                "ComboBox7",     "Edit11",        "ComboBox8"}
+            + knoepfe;
+    QTest::newRow("fensterlose Räume") << 0 << "ja"
+                                       << "ja"
+                                       << objekt + QStringList{"RadioGroup1_0", "RadioGroup2_1", "RadioGroup3_0"}
+            + knoepfe;
 }
 
 void TestHauptfenster::tabReihenfolge()
@@ -388,8 +396,7 @@ void TestHauptfenster::adresseZuUrl_data()
     QTest::newRow("nackter Hostname") << "www.luvanto.example" << QUrl("http://www.luvanto.example");
     QTest::newRow("mailto mit Blank") << "mailto: kontakt@lkz-lueftung.example"
                                       << QUrl("mailto:kontakt@lkz-lueftung.example");
-    QTest::newRow("mit Schema bleibt") << "https://www.morvendix.example/x"
-                                       << QUrl("https://www.morvendix.example/x");
+    QTest::newRow("mit Schema bleibt") << "https://www.morvendix.example/x" << QUrl("https://www.morvendix.example/x");
 }
 
 void TestHauptfenster::adresseZuUrl()
@@ -428,15 +435,16 @@ void TestHauptfenster::texteNichtAbgeschnitten()
         if (knopf->isHidden() || (form->Wiederherstellung->isHidden() && form->Wiederherstellung->isAncestorOf(knopf)))
             continue;
         if (knopf->sizeHint().width() > knopf->width())
-            fehler << QString("%1 (%2 > %3)").arg(knopf->objectName()).arg(knopf->sizeHint().width()).arg(knopf->width());
+            fehler
+                << QString("%1 (%2 > %3)").arg(knopf->objectName()).arg(knopf->sizeHint().width()).arg(knopf->width());
     }
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(", ")));
 }
 
 void TestHauptfenster::startbilderGeladen()
 {
-    for (QLabel *bild : std::initializer_list<QLabel *>{form->Image1, form->Image2, form->Image3, form->Image4, form->Image5,
-                         form->Image6, form->Image7}) {
+    for (QLabel *bild : std::initializer_list<QLabel *>{form->Image1, form->Image2, form->Image3, form->Image4,
+                                                        form->Image5, form->Image6, form->Image7}) {
         QVERIFY2(!bild->pixmap().isNull(), qPrintable(bild->objectName()));
         QCOMPARE(bild->pixmap().size(), bild->size());
     }

@@ -5,17 +5,17 @@
 // for the file dialogs; a catcher for the error box; and a picture of every
 // value of the window that a project carries.
 
-#include "windowkit/Fehleranzeige.h"
-#include "mainwindow/Lueftung.h"
 #include "app/Projektmenue.h"
+#include "mainwindow/Lueftung.h"
 #include "project/Projektbefehle.h"
+#include "windowkit/Fehleranzeige.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QAbstractItemView>
 #include <QFileDialog>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -49,7 +49,11 @@ struct Projektaufbau {
 // open dialog was to start in. Asked whether to replace a file, it answers
 // ersetzen; after a "Nein" the save dialog cancels.
 struct Antwort {
-    explicit Antwort(std::optional<QString> p = std::nullopt, bool e = true) : pfad(std::move(p)), ersetzen(e) {}
+    explicit Antwort(std::optional<QString> p = std::nullopt, bool e = true)
+        : pfad(std::move(p))
+        , ersetzen(e)
+    {
+    }
 
     std::optional<QString> pfad;
     bool ersetzen;
@@ -92,9 +96,8 @@ public:
             if (!box || box->objectName() != QLatin1String("Fehleranzeige"))
                 return;
             meldungen << box->text();
-            richtigGestaltet = box->icon() == QMessageBox::Critical
-                               && box->standardButtons() == QMessageBox::Ok
-                               && box->windowTitle() == Programmtitel();
+            richtigGestaltet = box->icon() == QMessageBox::Critical && box->standardButtons() == QMessageBox::Ok
+                && box->windowTitle() == Programmtitel();
             box->button(QMessageBox::Ok)->click();
         });
         takt.start();
@@ -145,7 +148,7 @@ public:
     }
 
     bool gesehen = false;
-    bool abgewiesen = false;   // the dialog stayed open after its button
+    bool abgewiesen = false;  // the dialog stayed open after its button
     bool nachgefragt = false;  // it asked a question before closing
     QString frageText;
     bool speichern = false;
@@ -202,21 +205,18 @@ private:
 struct Fensterbild {
     explicit Fensterbild(const TForm1 &f)
     {
-        for (QLineEdit *feld : {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7,
-                                f.Edit8, f.Edit9, f.Edit10, f.Edit11})
+        for (QLineEdit *feld :
+             {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9, f.Edit10, f.Edit11})
             werte << feld->objectName() + "=" + feld->text();
-        for (Kombifeld *kombi : {f.ComboBox1, f.ComboBox2, f.ComboBox5, f.ComboBox6, f.ComboBox7,
-                                 f.ComboBox8})
+        for (Kombifeld *kombi : {f.ComboBox1, f.ComboBox2, f.ComboBox5, f.ComboBox6, f.ComboBox7, f.ComboBox8})
             werte << kombi->objectName() + "=" + kombi->text();
         for (RadioGroup *gruppe : {f.RadioGroup1, f.RadioGroup2, f.RadioGroup3})
             werte << gruppe->objectName() + "=" + QString::number(gruppe->itemIndex());
-        for (QLabel *label : {f.Label26, f.Label27, f.Label28, f.Label38, f.Label39, f.Label31,
-                              f.Label49, f.Label63})
+        for (QLabel *label : {f.Label26, f.Label27, f.Label28, f.Label38, f.Label39, f.Label31, f.Label49, f.Label63})
             werte << label->objectName() + "=" + label->text();
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 f.Panel2, f.Panel3, f.Panel4, f.Panel5, f.Panel11, f.RadioGroup2, f.Label50,
-                 f.Label57, f.Label58, f.Edit11, f.ComboBox8, f.Label21, f.Label29, f.ComboBox6,
-                 f.Label19, f.Label62, f.Label26})
+                 f.Panel2, f.Panel3, f.Panel4, f.Panel5, f.Panel11, f.RadioGroup2, f.Label50, f.Label57, f.Label58,
+                 f.Edit11, f.ComboBox8, f.Label21, f.Label29, f.ComboBox6, f.Label19, f.Label62, f.Label26})
             werte << w->objectName() + (w->isHidden() ? " verborgen" : " sichtbar");
         for (QLineEdit *feld : {f.Edit8, f.Edit10})
             werte << feld->objectName() + " Farbe " + feld->palette().color(QPalette::Base).name();

@@ -8,8 +8,8 @@
 
 #include <QClipboard>
 
-#include <sys/stat.h>
 #include <cerrno>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -147,7 +147,7 @@ ssize_t ein_ausgabefehler(int, const void *, std::size_t)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 class TestProjektbefehle : public QObject {
     Q_OBJECT
@@ -276,15 +276,37 @@ void TestProjektbefehle::rundreise()
 void TestProjektbefehle::jederSlotInSeinSteuerelement()
 {
     const QList<QPair<int, QByteArray>> inhalte = {
-        {0, "Objekt"},        {41, "Stra\xdf" "e 1"}, {82, "04109 Leipzig"}, {123, "31.12.1999"},
-        {164, "Bearbeiterin"}, {205, "Firma"},        {246, "Adresse"},
-        {287, "MFH als eingeschossige Nutzungseinheit"}, {328, "windstark"},
-        {369, "75"},          {390, "187,5"},         {411, "nein"},         {432, "1990"},
-        {453, "nein"},        {474, "1"},             {495, "1"},            {516, "2"},
-        {537, "ja"},          {558, "2,5"},           {579, "0,7"},
-        {600, "mittlerer Geb\xe4udebestand"},         {641, "niedrig"},      {662, "11,1"},
-        {683, "22,2"},        {704, "33,3"},          {725, "44,4"},         {746, "Urteil"},
-        {867, "Kommentar eins"}, {988, "Kommentar zwei"},
+        {0, "Objekt"},
+        {41,
+         "Stra\xdf"
+         "e 1"},
+        {82, "04109 Leipzig"},
+        {123, "31.12.1999"},
+        {164, "Bearbeiterin"},
+        {205, "Firma"},
+        {246, "Adresse"},
+        {287, "MFH als eingeschossige Nutzungseinheit"},
+        {328, "windstark"},
+        {369, "75"},
+        {390, "187,5"},
+        {411, "nein"},
+        {432, "1990"},
+        {453, "nein"},
+        {474, "1"},
+        {495, "1"},
+        {516, "2"},
+        {537, "ja"},
+        {558, "2,5"},
+        {579, "0,7"},
+        {600, "mittlerer Geb\xe4udebestand"},
+        {641, "niedrig"},
+        {662, "11,1"},
+        {683, "22,2"},
+        {704, "33,3"},
+        {725, "44,4"},
+        {746, "Urteil"},
+        {867, "Kommentar eins"},
+        {988, "Kommentar zwei"},
     };
     QByteArray datei(1109, '\0');
     for (const auto &[offset, text] : inhalte) {
@@ -297,20 +319,62 @@ void TestProjektbefehle::jederSlotInSeinSteuerelement()
     oeffnen(b, "alt.lkz");
     const TForm1 &f = b.form;
 
-    const QStringList erwartet = {
-        "Objekt", "Straße 1", "04109 Leipzig", "Bearbeiterin", "Firma", "Adresse",
-        "MFH als eingeschossige Nutzungseinheit", "windstark", "75", "187,5", "nein", "1990",
-        "nein", "1", "1", "2", "ja", "2,5", "0,7", "mittlerer Gebäudebestand", "niedrig",
-        "11,1", "22,2", "33,3", "44,4", "Urteil", "Kommentar eins", "Kommentar zwei"};
-    const QStringList gelesen = {
-        f.Edit2->text(), f.Edit1->text(), f.Edit4->text(), f.Edit7->text(), f.Edit3->text(),
-        f.Edit9->text(), f.ComboBox1->text(), f.ComboBox2->text(), f.Edit6->text(),
-        f.Edit5->text(), f.ComboBox7->text(), f.Edit11->text(), f.ComboBox8->text(),
-        QString::number(f.RadioGroup1->itemIndex()), QString::number(f.RadioGroup2->itemIndex()),
-        QString::number(f.RadioGroup3->itemIndex()), f.ComboBox5->text(), f.Edit8->text(),
-        f.Edit10->text(), f.ComboBox6->text(), f.Label26->text(), f.Label27->text(),
-        f.Label38->text(), f.Label39->text(), f.Label28->text(), f.Label31->text(),
-        f.Label49->text(), f.Label63->text()};
+    const QStringList erwartet = {"Objekt",
+                                  "Straße 1",
+                                  "04109 Leipzig",
+                                  "Bearbeiterin",
+                                  "Firma",
+                                  "Adresse",
+                                  "MFH als eingeschossige Nutzungseinheit",
+                                  "windstark",
+                                  "75",
+                                  "187,5",
+                                  "nein",
+                                  "1990",
+                                  "nein",
+                                  "1",
+                                  "1",
+                                  "2",
+                                  "ja",
+                                  "2,5",
+                                  "0,7",
+                                  "mittlerer Gebäudebestand",
+                                  "niedrig",
+                                  "11,1",
+                                  "22,2",
+                                  "33,3",
+                                  "44,4",
+                                  "Urteil",
+                                  "Kommentar eins",
+                                  "Kommentar zwei"};
+    const QStringList gelesen = {f.Edit2->text(),
+                                 f.Edit1->text(),
+                                 f.Edit4->text(),
+                                 f.Edit7->text(),
+                                 f.Edit3->text(),
+                                 f.Edit9->text(),
+                                 f.ComboBox1->text(),
+                                 f.ComboBox2->text(),
+                                 f.Edit6->text(),
+                                 f.Edit5->text(),
+                                 f.ComboBox7->text(),
+                                 f.Edit11->text(),
+                                 f.ComboBox8->text(),
+                                 QString::number(f.RadioGroup1->itemIndex()),
+                                 QString::number(f.RadioGroup2->itemIndex()),
+                                 QString::number(f.RadioGroup3->itemIndex()),
+                                 f.ComboBox5->text(),
+                                 f.Edit8->text(),
+                                 f.Edit10->text(),
+                                 f.ComboBox6->text(),
+                                 f.Label26->text(),
+                                 f.Label27->text(),
+                                 f.Label38->text(),
+                                 f.Label39->text(),
+                                 f.Label28->text(),
+                                 f.Label31->text(),
+                                 f.Label49->text(),
+                                 f.Label63->text()};
     QCOMPARE(gelesen, erwartet);
 
     // "nein" to "Neubau ?" shows the year and the renovation question; "ja"
@@ -361,8 +425,8 @@ void TestProjektbefehle::gleichNachDemStart()
     const QStringList ergebnisse = {"Ergebnis WS", "Ergebnis FS", "Ergebnis RL", "Ergebnis NL",
                                     "Ergebnis I",  "Ergebnis",    "Kommentar1",  "Kommentar2"};
     QStringList gespeichert;
-    for (F feld : {F::ErgebnisWS, F::ErgebnisFS, F::ErgebnisRL, F::ErgebnisNL, F::ErgebnisI,
-                   F::Ergebnis, F::Kommentar1, F::Kommentar2})
+    for (F feld : {F::ErgebnisWS, F::ErgebnisFS, F::ErgebnisRL, F::ErgebnisNL, F::ErgebnisI, F::Ergebnis, F::Kommentar1,
+                   F::Kommentar2})
         gespeichert << a.daten.text(feld);
     QCOMPARE(gespeichert, ergebnisse);
     QCOMPARE(a.daten.text(F::FensterloseRaeume), QString("-1"));
@@ -389,7 +453,10 @@ void TestProjektbefehle::gekuerzteTexte()
     speichern(a, "lang.lkz");
 
     const QByteArray datei = dateiinhalt(pfad("lang.lkz"));
-    QCOMPARE(datei.mid(600, 41), QByteArray("\x28" "freie L\xfc" "ftung bei Modernisierung in MFH "));
+    QCOMPARE(datei.mid(600, 41),
+             QByteArray("\x28"
+                        "freie L\xfc"
+                        "ftung bei Modernisierung in MFH "));
     QCOMPARE(datei.at(0), char(40));
     QCOMPARE(datei.at(867), char(120));
 
@@ -512,8 +579,8 @@ void TestProjektbefehle::ergebnistexteOhneMarkup()
     Projektaufbau b;
     oeffnen(b, "markup.lkz");
     b.form.show();
-    for (QLabel *label : {b.form.Label26, b.form.Label27, b.form.Label38, b.form.Label39,
-                          b.form.Label28, b.form.Label31, b.form.Label49, b.form.Label63}) {
+    for (QLabel *label : {b.form.Label26, b.form.Label27, b.form.Label38, b.form.Label39, b.form.Label28,
+                          b.form.Label31, b.form.Label49, b.form.Label63}) {
         QCOMPARE(label->text(), QString::fromLatin1(markup));
         // Shown as text, the tags take their room; as markup they would not.
         QVERIFY2(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(label->text()),
@@ -529,7 +596,9 @@ void TestProjektbefehle::reste()
     speichern(a, "a.lkz");
     a.form.Edit2->setText("Haus");
     speichern(a, "a.lkz");
-    QCOMPARE(dateiinhalt(pfad("a.lkz")).left(17), QByteArray("\x04" "Hausfamilienhaus"));
+    QCOMPARE(dateiinhalt(pfad("a.lkz")).left(17),
+             QByteArray("\x04"
+                        "Hausfamilienhaus"));
 
     Projektaufbau b;
     oeffnen(b, "a.lkz");
@@ -548,7 +617,7 @@ void TestProjektbefehle::neuBehaeltNamenUndTitel()
     QCOMPARE(a.form.windowTitle(), titel);
     QCOMPARE(a.Projektname, pfad("erstes.lkz"));
     QByteArray geleert = vorher;
-    for (int offset : {0, 41, 82, 123, 164, 205, 246, 287, 328, 369, 390, 411, 432, 453, 474,
+    for (int offset : {0,   41,  82,  123, 164, 205, 246, 287, 328, 369, 390, 411, 432, 453, 474,
                        495, 516, 537, 558, 579, 600, 641, 662, 683, 704, 725, 746, 867, 988})
         geleert[offset] = '\0';
     QCOMPARE(alsBytes(a.daten), geleert);
@@ -558,7 +627,16 @@ void TestProjektbefehle::neuBehaeltNamenUndTitel()
     QCOMPARE(abbrechen.vorschlag, pfad("erstes.lkz"));
 }
 
-enum class Dazwischen { Nichts, WiederGeoeffnet, Neu, NeueEinheit, AndereGeoeffnet, AnderesProgramm, Kopie, KopieGeaendert };
+enum class Dazwischen {
+    Nichts,
+    WiederGeoeffnet,
+    Neu,
+    NeueEinheit,
+    AndereGeoeffnet,
+    AnderesProgramm,
+    Kopie,
+    KopieGeaendert
+};
 
 void TestProjektbefehle::ersetzenFragen_data()
 {
@@ -595,7 +673,8 @@ void TestProjektbefehle::ersetzenFragen()
     case Dazwischen::AndereGeoeffnet: oeffnen(a, "WE 2.lkz"); break;
     case Dazwischen::AnderesProgramm:
     case Dazwischen::KopieGeaendert: {
-        const QByteArray kopie = StandZuBytes({QByteArray(TProjektdaten::Groesse, 0), a.Projektname, {}, a.bindung, {}});
+        const QByteArray kopie =
+            StandZuBytes({QByteArray(TProjektdaten::Groesse, 0), a.Projektname, {}, a.bindung, {}});
         Projektaufbau b;
         b.form.Edit2->setText("WE 1 aus dem anderen Programm");
         speichern(b, "WE 1.lkz");
@@ -604,7 +683,8 @@ void TestProjektbefehle::ersetzenFragen()
         break;
     }
     case Dazwischen::Kopie: {
-        const QByteArray kopie = StandZuBytes({QByteArray(TProjektdaten::Groesse, 0), a.Projektname, {}, a.bindung, {}});
+        const QByteArray kopie =
+            StandZuBytes({QByteArray(TProjektdaten::Groesse, 0), a.Projektname, {}, a.bindung, {}});
         a.bindung.loesen();
         a.bindung = StandAusBytes(kopie)->bindung;
         break;
@@ -697,18 +777,28 @@ void TestProjektbefehle::oeffnenScheitert_data()
     QTest::addColumn<QString>("quelle");
     QTest::addColumn<QString>("meldung");
     QTest::addColumn<bool>("namenGesetzt");
-    QTest::newRow("Datei fehlt") << "fehlt.lkz" << "Datei nicht gefunden." << false;
-    QTest::newRow("Ordner fehlt") << "fehlt/a.lkz" << "Ungültiger Dateiname." << false;
-    QTest::newRow("Datei als Ordner") << "leer.lkz/a.lkz" << "Ungültiger Dateiname." << false;
-    QTest::newRow("Ordner als Datei") << "ordner.lkz" << "Dateizugriff verweigert." << false;
-    QTest::newRow("leere Datei") << "leer.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
-    QTest::newRow("Datei von 500 Bytes") << "kurz.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
-    QTest::newRow("Datei von 1108 Bytes") << "1108.lkz" << "Versuch hinter dem Dateiende zu lesen." << true;
-    QTest::newRow("Datei verschwindet nach dem Dialog") << "weg.lkz" << "Datei nicht gefunden." << false;
-    QTest::newRow("FIFO") << "fifo.lkz" << "Dateizugriff verweigert." << false;
-    QTest::newRow("Verweis auf /dev/zero") << "null.lkz" << "Dateizugriff verweigert." << false;
-    QTest::newRow("Verweis auf sich selbst") << "schleife.lkz" << "Symbolische Verknüpfungen bilden eine Schleife."
-                                             << false;
+    QTest::newRow("Datei fehlt") << "fehlt.lkz"
+                                 << "Datei nicht gefunden." << false;
+    QTest::newRow("Ordner fehlt") << "fehlt/a.lkz"
+                                  << "Ungültiger Dateiname." << false;
+    QTest::newRow("Datei als Ordner") << "leer.lkz/a.lkz"
+                                      << "Ungültiger Dateiname." << false;
+    QTest::newRow("Ordner als Datei") << "ordner.lkz"
+                                      << "Dateizugriff verweigert." << false;
+    QTest::newRow("leere Datei") << "leer.lkz"
+                                 << "Versuch hinter dem Dateiende zu lesen." << true;
+    QTest::newRow("Datei von 500 Bytes") << "kurz.lkz"
+                                         << "Versuch hinter dem Dateiende zu lesen." << true;
+    QTest::newRow("Datei von 1108 Bytes") << "1108.lkz"
+                                          << "Versuch hinter dem Dateiende zu lesen." << true;
+    QTest::newRow("Datei verschwindet nach dem Dialog") << "weg.lkz"
+                                                        << "Datei nicht gefunden." << false;
+    QTest::newRow("FIFO") << "fifo.lkz"
+                          << "Dateizugriff verweigert." << false;
+    QTest::newRow("Verweis auf /dev/zero") << "null.lkz"
+                                           << "Dateizugriff verweigert." << false;
+    QTest::newRow("Verweis auf sich selbst") << "schleife.lkz"
+                                             << "Symbolische Verknüpfungen bilden eine Schleife." << false;
 }
 
 // Nothing changes on the screen; once the file could be opened, the project
@@ -835,10 +925,14 @@ void TestProjektbefehle::datumstext_data()
 {
     QTest::addColumn<QString>("gebiet");
     QTest::addColumn<QString>("text");
-    QTest::newRow("deutsch") << "de_DE" << "01.01.2009";
-    QTest::newRow("amerikanisch") << "en_US" << "1/1/2009";
-    QTest::newRow("britisch") << "en_GB" << "01/01/2009";
-    QTest::newRow("japanisch") << "ja_JP" << "2009/01/01";
+    QTest::newRow("deutsch") << "de_DE"
+                             << "01.01.2009";
+    QTest::newRow("amerikanisch") << "en_US"
+                                  << "1/1/2009";
+    QTest::newRow("britisch") << "en_GB"
+                              << "01/01/2009";
+    QTest::newRow("japanisch") << "ja_JP"
+                               << "2009/01/01";
 }
 
 void TestProjektbefehle::datumstext()

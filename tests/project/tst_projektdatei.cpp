@@ -6,12 +6,12 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/stat.h>
-#include <fcntl.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -102,7 +102,7 @@ void anlegen(const QString &pfad, const QByteArray &bytes)
     QCOMPARE(datei.write(bytes), bytes.size());
 }
 
-} // namespace
+}  // namespace
 
 class TestProjektdatei : public QObject {
     Q_OBJECT
@@ -135,7 +135,10 @@ private slots:
 
 private:
     QString pfad(const QString &name) const { return ordner->filePath(name); }
-    QStringList dateien() const { return QDir(ordner->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot); }
+    QStringList dateien() const
+    {
+        return QDir(ordner->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
 
     std::unique_ptr<QTemporaryDir> ordner;
 };
@@ -184,7 +187,8 @@ void TestProjektdatei::rechteBleiben()
 
     const mode_t maske = ::umask(0);
     ::umask(maske);
-    struct stat alt {}, neu {};
+    struct stat alt {
+    }, neu{};
     QCOMPARE(::stat(QFile::encodeName(pfad("alt.lkz")), &alt), 0);
     QCOMPARE(::stat(QFile::encodeName(pfad("neu.lkz")), &neu), 0);
     QCOMPARE(alt.st_mode & 07777, mode_t(0640));
@@ -290,7 +294,7 @@ void TestProjektdatei::ordnerVerweigertNeueDateien()
         QCOMPARE(inhalt(pfad("alt.lkz")), QByteArray(700, 'a'));
     QCOMPARE(dateien(), (QStringList{"alt.lkz", "link.lkz"}));
     QVERIFY(QFileInfo(pfad("link.lkz")).isSymLink());
-    struct stat info {};
+    struct stat info { };
     QCOMPARE(::stat(QFile::encodeName(pfad("alt.lkz")), &info), 0);
     QCOMPARE(info.st_mode & 07777, mode_t(0640));
 }
@@ -317,7 +321,7 @@ void TestProjektdatei::keineNormaleDatei()
         QCOMPARE(::mkfifo(name.constData(), 0600), 0);
     } else if (art == "Socket") {
         steckdose = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un adresse {};
+        sockaddr_un adresse{};
         adresse.sun_family = AF_UNIX;
         QVERIFY(size_t(name.size()) < sizeof adresse.sun_path);
         std::copy(name.begin(), name.end(), adresse.sun_path);
@@ -327,7 +331,7 @@ void TestProjektdatei::keineNormaleDatei()
     } else {
         QVERIFY(QFile::link(art, ziel));
     }
-    struct stat vorher {};
+    struct stat vorher { };
     QCOMPARE(::lstat(name.constData(), &vorher), 0);
 
     TProjektdaten daten = beispiel();
@@ -340,7 +344,7 @@ void TestProjektdatei::keineNormaleDatei()
     QCOMPARE(lesen.schritt(), Schritt::Oeffnen);
     QCOMPARE(alsBytes(daten), alsBytes(beispiel()));
     QCOMPARE(schreiben.meldung(), QString("Dateizugriff verweigert"));
-    struct stat nachher {};
+    struct stat nachher { };
     QCOMPARE(::lstat(name.constData(), &nachher), 0);
     QCOMPARE(nachher.st_ino, vorher.st_ino);
     QCOMPARE(dateien(), QStringList{"x.lkz"});
@@ -415,7 +419,7 @@ void TestProjektdatei::zuVieleDateien()
 {
     QVERIFY(ProjektdateiSchreiben(pfad("a.lkz"), beispiel()).gelungen());
 
-    rlimit vorher {};
+    rlimit vorher{};
     QCOMPARE(::getrlimit(RLIMIT_NOFILE, &vorher), 0);
     rlimit eng = vorher;
     eng.rlim_cur = 256;

@@ -18,20 +18,34 @@ struct Erwartet {
 
 // The layout of a project file.
 const Erwartet Layout[] = {
-    {Projektfeld::Objektbezeichnung, 0, 40},     {Projektfeld::StrasseNr, 41, 40},
-    {Projektfeld::PlzOrt, 82, 40},               {Projektfeld::Bearbeitungsdatum, 123, 40},
-    {Projektfeld::Bearbeiter, 164, 40},          {Projektfeld::Firmenname, 205, 40},
-    {Projektfeld::Firmenadresse, 246, 40},       {Projektfeld::Gebaeudetyp, 287, 40},
-    {Projektfeld::Gebaeudelage, 328, 40},        {Projektfeld::FlaecheNE, 369, 20},
-    {Projektfeld::LuftvolumenNE, 390, 20},       {Projektfeld::Neubau, 411, 20},
-    {Projektfeld::Baujahr, 432, 20},             {Projektfeld::SanierungWSVO, 453, 20},
-    {Projektfeld::FensterloseRaeume, 474, 20},   {Projektfeld::WeitereAnforderungen, 495, 20},
-    {Projektfeld::AnforderungenSHE, 516, 20},    {Projektfeld::MesswertVorhanden, 537, 20},
-    {Projektfeld::MesswertN50, 558, 20},         {Projektfeld::DruckexponentN, 579, 20},
-    {Projektfeld::VorgabeKategorie, 600, 40},    {Projektfeld::ErgebnisWS, 641, 20},
-    {Projektfeld::ErgebnisFS, 662, 20},          {Projektfeld::ErgebnisRL, 683, 20},
-    {Projektfeld::ErgebnisNL, 704, 20},          {Projektfeld::ErgebnisI, 725, 20},
-    {Projektfeld::Ergebnis, 746, 120},           {Projektfeld::Kommentar1, 867, 120},
+    {Projektfeld::Objektbezeichnung, 0, 40},
+    {Projektfeld::StrasseNr, 41, 40},
+    {Projektfeld::PlzOrt, 82, 40},
+    {Projektfeld::Bearbeitungsdatum, 123, 40},
+    {Projektfeld::Bearbeiter, 164, 40},
+    {Projektfeld::Firmenname, 205, 40},
+    {Projektfeld::Firmenadresse, 246, 40},
+    {Projektfeld::Gebaeudetyp, 287, 40},
+    {Projektfeld::Gebaeudelage, 328, 40},
+    {Projektfeld::FlaecheNE, 369, 20},
+    {Projektfeld::LuftvolumenNE, 390, 20},
+    {Projektfeld::Neubau, 411, 20},
+    {Projektfeld::Baujahr, 432, 20},
+    {Projektfeld::SanierungWSVO, 453, 20},
+    {Projektfeld::FensterloseRaeume, 474, 20},
+    {Projektfeld::WeitereAnforderungen, 495, 20},
+    {Projektfeld::AnforderungenSHE, 516, 20},
+    {Projektfeld::MesswertVorhanden, 537, 20},
+    {Projektfeld::MesswertN50, 558, 20},
+    {Projektfeld::DruckexponentN, 579, 20},
+    {Projektfeld::VorgabeKategorie, 600, 40},
+    {Projektfeld::ErgebnisWS, 641, 20},
+    {Projektfeld::ErgebnisFS, 662, 20},
+    {Projektfeld::ErgebnisRL, 683, 20},
+    {Projektfeld::ErgebnisNL, 704, 20},
+    {Projektfeld::ErgebnisI, 725, 20},
+    {Projektfeld::Ergebnis, 746, 120},
+    {Projektfeld::Kommentar1, 867, 120},
     {Projektfeld::Kommentar2, 988, 120},
 };
 
@@ -41,7 +55,7 @@ QByteArray alsBytes(const TProjektdaten &daten)
                       static_cast<qsizetype>(daten.bytes().size()));
 }
 
-} // namespace
+}  // namespace
 
 class TestProjektdaten : public QObject {
     Q_OBJECT
@@ -100,46 +114,43 @@ void TestProjektdaten::zeichen_data()
     QTest::addColumn<Projektfeld>("feld");
     QTest::addColumn<int>("offset");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");    // length byte and characters
+    QTest::addColumn<QByteArray>("bytes");  // length byte and characters
     QTest::addColumn<QString>("gelesen");
 
-    QTest::newRow("ja in Slot 12") << Projektfeld::Neubau << 411 << "ja"
-                                   << QByteArray::fromHex("026a61") << "ja";
-    QTest::newRow("-1 in Slot 15") << Projektfeld::FensterloseRaeume << 474 << "-1"
-                                   << QByteArray::fromHex("022d31") << "-1";
+    QTest::newRow("ja in Slot 12") << Projektfeld::Neubau << 411 << "ja" << QByteArray::fromHex("026a61") << "ja";
+    QTest::newRow("-1 in Slot 15") << Projektfeld::FensterloseRaeume << 474 << "-1" << QByteArray::fromHex("022d31")
+                                   << "-1";
     QTest::newRow("Umlaute und ß") << Projektfeld::Objektbezeichnung << 0 << "Süß Öl Ä"
-                                   << QByteArray::fromHex("08 53 fc df 20 d6 6c 20 c4")
-                                   << "Süß Öl Ä";
+                                   << QByteArray::fromHex("08 53 fc df 20 d6 6c 20 c4") << "Süß Öl Ä";
     QTest::newRow("m³ und Euro") << Projektfeld::ErgebnisFS << 662 << "5 m³ 3 €"
-                                 << QByteArray::fromHex("08 35 20 6d b3 20 33 20 80")
-                                 << "5 m³ 3 €";
+                                 << QByteArray::fromHex("08 35 20 6d b3 20 33 20 80") << "5 m³ 3 €";
     // The 27 characters that Windows-1252 puts where Latin-1 has its C1
     // controls, in the order of their bytes 0x80 to 0x9F.
-    QTest::newRow("0x80 bis 0x9F") << Projektfeld::Kommentar2 << 988
-                                   << QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ")
+    QTest::newRow("0x80 bis 0x9F") << Projektfeld::Kommentar2 << 988 << QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ")
                                    << QByteArray::fromHex("1b 80 82 83 84 85 86 87 88 89 8a 8b 8c 8e"
                                                           " 91 92 93 94 95 96 97 98 99 9a 9b 9c 9e 9f")
                                    << QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ");
-    QTest::newRow("Anführungen und Striche") << Projektfeld::Gebaeudelage << 328
-                                             << QString::fromUtf8("„Süd“ – ‚Nord‘ — Ŝ")
-                                             << QByteArray::fromHex("12 84 53 fc 64 93 20 96 20 82 4e 6f 72 64 91"
-                                                                    " 20 97 20 3f")
-                                             << QString::fromUtf8("„Süd“ – ‚Nord‘ — ?");
+    QTest::newRow("Anführungen und Striche")
+        << Projektfeld::Gebaeudelage << 328 << QString::fromUtf8("„Süd“ – ‚Nord‘ — Ŝ")
+        << QByteArray::fromHex("12 84 53 fc 64 93 20 96 20 82 4e 6f 72 64 91"
+                               " 20 97 20 3f")
+        << QString::fromUtf8("„Süd“ – ‚Nord‘ — ?");
     QTest::newRow("Steuerzeichen U+0080 und U+0085 statt € und …")
         << Projektfeld::ErgebnisNL << 704 << QStringLiteral("a\u0080b\u0085") << QByteArray::fromHex("04 61 3f 62 3f")
         << "a?b?";
     QTest::newRow("Zeichen ohne Breite und einzelne Surrogate")
         << Projektfeld::ErgebnisI << 725 << QStringLiteral("a\u200Bb\uFEFF") + QChar(0xDC00) + QChar(0xD800) + "c"
         << QByteArray::fromHex("07 61 3f 62 3f 3f 3f 63") << "a?b???c";
-    QTest::newRow("Ł ist nicht darstellbar") << Projektfeld::Bearbeiter << 164 << "Łódź"
-                                             << QByteArray::fromHex("04 3f f3 64 3f") << "?ód?";
+    QTest::newRow("Ł ist nicht darstellbar")
+        << Projektfeld::Bearbeiter << 164 << "Łódź" << QByteArray::fromHex("04 3f f3 64 3f") << "?ód?";
     QTest::newRow("Zeichen außerhalb der BMP wird ein ?")
-        << Projektfeld::Kommentar1 << 867 << QString::fromUtf8("a\U0001F600b")
-        << QByteArray::fromHex("03 61 3f 62") << "a?b";
+        << Projektfeld::Kommentar1 << 867 << QString::fromUtf8("a\U0001F600b") << QByteArray::fromHex("03 61 3f 62")
+        << "a?b";
     QTest::newRow("Kategorie MFH auf 40 gekürzt")
-        << Projektfeld::VorgabeKategorie << 600
-        << "freie Lüftung bei Modernisierung in MFH als eingeschossige NE"
-        << QByteArray(1, '\x28') + QByteArray("freie L\xfc" "ftung bei Modernisierung in MFH ")
+        << Projektfeld::VorgabeKategorie << 600 << "freie Lüftung bei Modernisierung in MFH als eingeschossige NE"
+        << QByteArray(1, '\x28')
+            + QByteArray("freie L\xfc"
+                         "ftung bei Modernisierung in MFH ")
         << "freie Lüftung bei Modernisierung in MFH ";
     QTest::newRow("Objekttext mit 45 Zeichen")
         << Projektfeld::Firmenname << 205 << QString(40, QLatin1Char('a')) + "bcdef"
@@ -177,7 +188,9 @@ void TestProjektdaten::restBleibtStehen()
     daten.setzeText(Projektfeld::Baujahr, "1980");
 
     QByteArray erwartet(1109, '\0');
-    erwartet.replace(432, 10, QByteArray("\x04" "1980erung"));
+    erwartet.replace(432, 10,
+                     QByteArray("\x04"
+                                "1980erung"));
     QCOMPARE(alsBytes(daten), erwartet);
     QCOMPARE(daten.text(Projektfeld::Baujahr), QString("1980"));
 }

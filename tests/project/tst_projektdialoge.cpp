@@ -9,12 +9,12 @@ namespace {
 const QString Titelanfang = QStringLiteral("Luvanto Wohnungslüftung          Aktuelles Projekt:      ");
 const QString Filter = QStringLiteral("Datendateien-Luvanto (*.lkz)");
 
-const QString Urteil = QStringLiteral(
-    "Lüftungstechnische Maßnahme zur Sicherstellung des Außenluftvolumenstroms für den "
-    "Feuchteschutz erforderlich!");
-const QString Kommentar = QStringLiteral(
-    "Sicherstellung des notwendigen Außenluftvolumenstroms von Nenn- und reduzierter Lüftung "
-    "notwendig.");
+const QString Urteil =
+    QStringLiteral("Lüftungstechnische Maßnahme zur Sicherstellung des Außenluftvolumenstroms für den "
+                   "Feuchteschutz erforderlich!");
+const QString Kommentar =
+    QStringLiteral("Sicherstellung des notwendigen Außenluftvolumenstroms von Nenn- und reduzierter Lüftung "
+                   "notwendig.");
 
 QByteArray dateiinhalt(const QString &pfad)
 {
@@ -98,7 +98,7 @@ QByteArray ErwarteteDatei()
     return datei;
 }
 
-} // namespace
+}  // namespace
 
 class TestProjektdialoge : public QObject {
     Q_OBJECT
@@ -160,7 +160,11 @@ void TestProjektdialoge::bytegenauUeberMenue()
     QCOMPARE(antwort.vorgeschlagen, QString());
 
     const QByteArray datei = dateiinhalt(pfad("projekt.lkz"));
-    QCOMPARE(datei.left(24), QByteArray("\x16" "Wohnanlage S\xfc" "d, Haus 3\0", 24));
+    QCOMPARE(datei.left(24),
+             QByteArray("\x16"
+                        "Wohnanlage S\xfc"
+                        "d, Haus 3\0",
+                        24));
     QCOMPARE(datei, ErwarteteDatei());
     QCOMPARE(a.Projektname, pfad("projekt.lkz"));
     QCOMPARE(a.form.windowTitle(), Titelanfang + pfad("projekt.lkz"));
@@ -170,11 +174,16 @@ void TestProjektdialoge::endung_data()
 {
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("datei");
-    QTest::newRow("ohne Endung") << "projekt" << "projekt.lkz";
-    QTest::newRow("mit .lkz") << "projekt.lkz" << "projekt.lkz";
-    QTest::newRow("mit anderer Endung") << "projekt.alt" << "projekt.alt.lkz";
-    QTest::newRow("Punkt im Namen") << "WE 03 1.OG links" << "WE 03 1.OG links.lkz";
-    QTest::newRow("groß geschriebene Endung") << "WE 4.LKZ" << "WE 4.LKZ";
+    QTest::newRow("ohne Endung") << "projekt"
+                                 << "projekt.lkz";
+    QTest::newRow("mit .lkz") << "projekt.lkz"
+                              << "projekt.lkz";
+    QTest::newRow("mit anderer Endung") << "projekt.alt"
+                                        << "projekt.alt.lkz";
+    QTest::newRow("Punkt im Namen") << "WE 03 1.OG links"
+                                    << "WE 03 1.OG links.lkz";
+    QTest::newRow("groß geschriebene Endung") << "WE 4.LKZ"
+                                              << "WE 4.LKZ";
 }
 
 void TestProjektdialoge::endung()
@@ -211,7 +220,9 @@ void TestProjektdialoge::vorschlagUndErsetzen()
     QCOMPARE(antwort.vorgeschlagen, QString("projekt.lkz"));
     QVERIFY(!antwort.abgewiesen);
     QCOMPARE(antwort.frageText, QString("„projekt.lkz“ gibt es schon. Ersetzen?"));
-    QCOMPARE(dateiinhalt(pfad("projekt.lkz")).mid(0, 14), QByteArray("\x0d" "erste Fassung"));
+    QCOMPARE(dateiinhalt(pfad("projekt.lkz")).mid(0, 14),
+             QByteArray("\x0d"
+                        "erste Fassung"));
 }
 
 void TestProjektdialoge::oeffnenUeberMenue()

@@ -1,5 +1,5 @@
-#include "mainwindow/Adressen.h"
 #include "fileio/JpegBild.h"
+#include "mainwindow/Adressen.h"
 #include "reference/Information.h"
 #include "reference/Konzept.h"
 #include "reference/Programminfo.h"
@@ -87,7 +87,7 @@ void Zeigen(QWidget *fenster)
     QVERIFY(QTest::qWaitForWindowExposed(fenster));
 }
 
-} // namespace
+}  // namespace
 
 void TestReferenzfenster::cleanup()
 {
@@ -101,11 +101,16 @@ void TestReferenzfenster::aussehen_data()
     QTest::addColumn<QString>("titel");
     QTest::addColumn<QSize>("aussen");
 
-    QTest::newRow("TForm2") << "TForm2" << "Überlassungsbedingungen" << QSize(1078, 856);
-    QTest::newRow("TForm3") << "TForm3" << "Information zur DIN 1946-6" << QSize(1024, 892);
-    QTest::newRow("TForm4") << "TForm4" << "Morvendix Software GmbH" << QSize(603, 265);
-    QTest::newRow("TWindeinstufung") << "TWindeinstufung" << "Windeinstufung" << QSize(997, 826);
-    QTest::newRow("TForm6") << "TForm6" << "Lüftungssysteme" << QSize(972, 753);
+    QTest::newRow("TForm2") << "TForm2"
+                            << "Überlassungsbedingungen" << QSize(1078, 856);
+    QTest::newRow("TForm3") << "TForm3"
+                            << "Information zur DIN 1946-6" << QSize(1024, 892);
+    QTest::newRow("TForm4") << "TForm4"
+                            << "Morvendix Software GmbH" << QSize(603, 265);
+    QTest::newRow("TWindeinstufung") << "TWindeinstufung"
+                                     << "Windeinstufung" << QSize(997, 826);
+    QTest::newRow("TForm6") << "TForm6"
+                            << "Lüftungssysteme" << QSize(972, 753);
 }
 
 void TestReferenzfenster::aussehen()
@@ -207,12 +212,18 @@ void TestReferenzfenster::textfelder_data()
     QTest::addColumn<QString>("klasse");
     QTest::addColumn<QString>("feld");
 
-    QTest::newRow("Überlassungsbedingungen") << "TForm2" << "Memo2";
-    QTest::newRow("Information") << "TForm3" << "Memo1";
-    QTest::newRow("Windliste Spalte 1") << "TWindeinstufung" << "Memo_Spalte1";
-    QTest::newRow("Windliste Spalte 2") << "TWindeinstufung" << "Memo_Spalte2";
-    QTest::newRow("Windliste Spalte 3") << "TWindeinstufung" << "Memo_Spalte3";
-    QTest::newRow("Windliste Spalte 4") << "TWindeinstufung" << "Memo1";
+    QTest::newRow("Überlassungsbedingungen") << "TForm2"
+                                             << "Memo2";
+    QTest::newRow("Information") << "TForm3"
+                                 << "Memo1";
+    QTest::newRow("Windliste Spalte 1") << "TWindeinstufung"
+                                        << "Memo_Spalte1";
+    QTest::newRow("Windliste Spalte 2") << "TWindeinstufung"
+                                        << "Memo_Spalte2";
+    QTest::newRow("Windliste Spalte 3") << "TWindeinstufung"
+                                        << "Memo_Spalte3";
+    QTest::newRow("Windliste Spalte 4") << "TWindeinstufung"
+                                        << "Memo1";
 }
 
 // Editable, wrapping at the edge, and at the window's size every text is
@@ -291,8 +302,7 @@ void TestReferenzfenster::konzeptBild()
     konzept.show();
     QCOMPARE(konzept.Image1->size(), QSize(947, 670));
     const QImage gezeigt = konzept.Image1->pixmap().toImage();
-    QCOMPARE(gezeigt.convertToFormat(QImage::Format_RGB32),
-             jpeg.bild.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(gezeigt.convertToFormat(QImage::Format_RGB32), jpeg.bild.convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestReferenzfenster)

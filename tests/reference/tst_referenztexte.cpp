@@ -157,9 +157,8 @@ void TestReferenztexte::ueberlassungTitel()
 {
     const QStringList zeilen = Ueberlassung();
     QCOMPARE(zeilen.mid(0, 3),
-             QStringList({QString(),
-                          QStringLiteral("Überlassungsbedingungen für das Luvanto  Lüftungskozept:"),
-                          QString()}));
+             QStringList(
+                 {QString(), QStringLiteral("Überlassungsbedingungen für das Luvanto  Lüftungskozept:"), QString()}));
 }
 
 // The headings as whole lines, in this order.
@@ -189,8 +188,10 @@ void TestReferenztexte::ueberlassungAbsaetze_data()
     QTest::addColumn<QString>("abschnitt");
     QTest::addColumn<QString>("naechster");
 
-    QTest::newRow("Gewährleistung") << "Gewährleistung" << "Haftung";
-    QTest::newRow("Haftung") << "Haftung" << "Widerrufsbelehrung";
+    QTest::newRow("Gewährleistung") << "Gewährleistung"
+                                    << "Haftung";
+    QTest::newRow("Haftung") << "Haftung"
+                             << "Widerrufsbelehrung";
 }
 
 // Three numbered paragraphs, "n.", tab, text; their continuation lines
@@ -238,7 +239,8 @@ void TestReferenztexte::ueberlassungAdressen()
     QCOMPARE(zeilen.value(anfang - 1), QString());
     QCOMPARE(zeilen.value(anfang + 4), QString());
 
-    const QString support = zeilen.mid(zeilen.indexOf(QStringLiteral("Informationen zum Support: "))).join(QLatin1Char('\n'));
+    const QString support =
+        zeilen.mid(zeilen.indexOf(QStringLiteral("Informationen zum Support: "))).join(QLatin1Char('\n'));
     QVERIFY(support.contains(QStringLiteral("support@morvendix.example")));
     QVERIFY(support.contains(QStringLiteral("www.lkz-lueftung.example")));
     QVERIFY(support.contains(WebAdresseSoftware));

@@ -54,8 +54,8 @@ void TestWindliste::cleanup()
 
 QList<QStringList> TestWindliste::spalten() const
 {
-    return {Zeilen(fenster->Memo_Spalte1), Zeilen(fenster->Memo_Spalte2),
-            Zeilen(fenster->Memo_Spalte3), Zeilen(fenster->Memo1)};
+    return {Zeilen(fenster->Memo_Spalte1), Zeilen(fenster->Memo_Spalte2), Zeilen(fenster->Memo_Spalte3),
+            Zeilen(fenster->Memo1)};
 }
 
 // The entries of one column, a broken entry joined into one line again:
@@ -139,11 +139,14 @@ void TestWindliste::anfangUndEnde_data()
     QTest::addColumn<QString>("erster");
     QTest::addColumn<QString>("letzter");
 
-    QTest::newRow("Spalte 1") << 0 << "Aachen  Aachen " << "Fulda  Fulda ";
+    QTest::newRow("Spalte 1") << 0 << "Aachen  Aachen "
+                              << "Fulda  Fulda ";
     QTest::newRow("Spalte 2") << 1 << "Garmisch-Partenkirchen  Garmisch-Partenkirchen "
                               << "Münster; Stadt  Münster ";
-    QTest::newRow("Spalte 3") << 2 << "Müritz  Waren (Müritz) " << "Siegen-Wittgenstein  Siegen ";
-    QTest::newRow("Spalte 4") << 3 << "Soest  Soest " << "Wunsiedel i. Fichtelgebirge  Wunsiedel ";
+    QTest::newRow("Spalte 3") << 2 << "Müritz  Waren (Müritz) "
+                              << "Siegen-Wittgenstein  Siegen ";
+    QTest::newRow("Spalte 4") << 3 << "Soest  Soest "
+                              << "Wunsiedel i. Fichtelgebirge  Wunsiedel ";
 }
 
 void TestWindliste::anfangUndEnde()
@@ -171,14 +174,14 @@ void TestWindliste::umbrochen_data()
     QTest::addColumn<QString>("zeile1");
     QTest::addColumn<QString>("zeile2");
 
-    QTest::newRow("Breisgau-Hochschwarzwald, im Sitz umbrochen")
-        << 0 << "Breisgau-Hochschwarzwald  Freiburg im" << "Breisgau ";
-    QTest::newRow("Garmisch-Partenkirchen, vor dem Sitz umbrochen")
-        << 1 << "Garmisch-Partenkirchen  " << "Garmisch-Partenkirchen ";
-    QTest::newRow("Mönchengladbach; Stadt, vor dem Sitz umbrochen")
-        << 1 << "Mönchengladbach; Stadt  " << "Mönchengladbach ";
-    QTest::newRow("Oldenburg (Oldenburg); Stadt, vor dem Sitz umbrochen")
-        << 2 << "Oldenburg (Oldenburg); Stadt  " << "Oldenburg/Oldenburg ";
+    QTest::newRow("Breisgau-Hochschwarzwald, im Sitz umbrochen") << 0 << "Breisgau-Hochschwarzwald  Freiburg im"
+                                                                 << "Breisgau ";
+    QTest::newRow("Garmisch-Partenkirchen, vor dem Sitz umbrochen") << 1 << "Garmisch-Partenkirchen  "
+                                                                    << "Garmisch-Partenkirchen ";
+    QTest::newRow("Mönchengladbach; Stadt, vor dem Sitz umbrochen") << 1 << "Mönchengladbach; Stadt  "
+                                                                    << "Mönchengladbach ";
+    QTest::newRow("Oldenburg (Oldenburg); Stadt, vor dem Sitz umbrochen") << 2 << "Oldenburg (Oldenburg); Stadt  "
+                                                                          << "Oldenburg/Oldenburg ";
 }
 
 void TestWindliste::umbrochen()
@@ -230,9 +233,12 @@ void TestWindliste::gleichnamig_data()
     QTest::addColumn<QString>("landkreis");
     QTest::addColumn<QString>("stadt");
 
-    QTest::newRow("Aachen") << "Aachen  Aachen " << "Aachen; Stadt  Aachen ";
-    QTest::newRow("Hof") << "Hof  Hof " << "Hof; Stadt  Hof ";
-    QTest::newRow("Osnabrück") << "Osnabrück  Osnabrück " << "Osnabrück; Stadt  Osnabrück ";
+    QTest::newRow("Aachen") << "Aachen  Aachen "
+                            << "Aachen; Stadt  Aachen ";
+    QTest::newRow("Hof") << "Hof  Hof "
+                         << "Hof; Stadt  Hof ";
+    QTest::newRow("Osnabrück") << "Osnabrück  Osnabrück "
+                               << "Osnabrück; Stadt  Osnabrück ";
 }
 
 // The district comes first, the town of the same name right after it.
@@ -265,9 +271,9 @@ void TestWindliste::stadtstatus()
         else
             besondere << name;
     }
-    QCOMPARE(besondere, QStringList({QStringLiteral("Hamburg; Freie und Hansestadt"),
-                                     QStringLiteral("Kiel; Landeshauptstadt"),
-                                     QStringLiteral("Lübeck; Hansestadt")}));
+    QCOMPARE(besondere,
+             QStringList({QStringLiteral("Hamburg; Freie und Hansestadt"), QStringLiteral("Kiel; Landeshauptstadt"),
+                          QStringLiteral("Lübeck; Hansestadt")}));
     QCOMPARE(staedte, 20);
 }
 
@@ -281,14 +287,16 @@ void TestWindliste::suche_data()
     QTest::newRow("klein") << "aurich" << QStringList{"Aurich – Aurich"};
     QTest::newRow("Landkreis und Umlaut")
         << "Landkreis Görlitz"
-        << QStringList{"Görlitz; Stadt – Görlitz", "Landkreis Görlitz 2008: Löbau-Zittau windstark, "
-                                                   "Niederschlesischer Oberlausitzkreis windschwach, Görlitz; Stadt windstark"};
+        << QStringList{"Görlitz; Stadt – Görlitz",
+                       "Landkreis Görlitz 2008: Löbau-Zittau windstark, "
+                       "Niederschlesischer Oberlausitzkreis windschwach, Görlitz; Stadt windstark"};
     QTest::newRow("ohne Umlaut, groß") << "MURITZ" << QStringList{"Müritz – Waren (Müritz)"};
     QTest::newRow("ue für ü") << "Muenster" << QStringList{"Münster; Stadt – Münster"};
     QTest::newRow("oe für ö, ae für ä") << "Loerrach" << QStringList{"Lörrach – Lörrach"};
     QTest::newRow("ß als ss") << "grossenhain" << QStringList{"Riesa-Großenhain – Großenhain"};
     QTest::newRow("Bindestrich als Leerzeichen") << "Rhein Erft Kreis" << QStringList{"Rhein-Erft-Kreis – Bergheim"};
-    QTest::newRow("Sitz über zwei Zeilen") << "freiburg" << QStringList{"Breisgau-Hochschwarzwald – Freiburg im Breisgau"};
+    QTest::newRow("Sitz über zwei Zeilen")
+        << "freiburg" << QStringList{"Breisgau-Hochschwarzwald – Freiburg im Breisgau"};
     QTest::newRow("Kreis und Stadt") << "Kreis Osnabrück"
                                      << QStringList{"Osnabrück – Osnabrück", "Osnabrück; Stadt – Osnabrück"};
     QTest::newRow("nur am Wortanfang") << "Hof" << QStringList{"Hof – Hof", "Hof; Stadt – Hof"};
@@ -297,7 +305,8 @@ void TestWindliste::suche_data()
                                                    "windstark, Greifswald windstark, Demmin windstark"};
     QTest::newRow("umbenannt") << "Heidekreis" << QStringList{"Heidekreis 2011: Soltau-Fallingbostel windstark"};
     QTest::newRow("Kreis und heutiger Landkreis")
-        << "Rostock" << QStringList{"Rostock – Rostock", "Landkreis Rostock 2011: Bad Doberan windstark, Güstrow windstark"};
+        << "Rostock"
+        << QStringList{"Rostock – Rostock", "Landkreis Rostock 2011: Bad Doberan windstark, Güstrow windstark"};
     QTest::newRow("nicht genannt") << "Passau" << QStringList{};
     QTest::newRow("Ort, Postleitzahl") << "Norden 26506" << QStringList{};
 }

@@ -16,13 +16,13 @@ double Zahl(const QXmlStreamAttributes &a, const char *name)
     return a.value(QLatin1String(name)).toDouble() * ZehntelmmJePunkt;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<PdfSeite> PdfLesen(const QString &pdf)
 {
     QProcess prozess;
-    prozess.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
-                                                QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    prozess.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     if (!prozess.waitForFinished(30000) || prozess.exitCode() != 0)
         return {};
 
@@ -47,8 +47,7 @@ std::vector<PdfSeite> PdfLesen(const QString &pdf)
     return seiten;
 }
 
-std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double hoehe, double toleranz,
-                                 Kante kante)
+std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double hoehe, double toleranz, Kante kante)
 {
     const PdfWort *erstes = nullptr;
     for (const PdfWort &w : seite.woerter) {
@@ -62,8 +61,7 @@ std::optional<PdfZeile> ZeileBei(const PdfSeite &seite, double links, double hoe
 
     std::vector<const PdfWort *> aufDerLinie;
     for (const PdfWort &w : seite.woerter) {
-        if (std::abs(w.unten - erstes->unten) < 3 && std::abs(w.oben - erstes->oben) < 3
-            && w.links >= erstes->links)
+        if (std::abs(w.unten - erstes->unten) < 3 && std::abs(w.oben - erstes->oben) < 3 && w.links >= erstes->links)
             aufDerLinie.push_back(&w);
     }
     std::sort(aufDerLinie.begin(), aufDerLinie.end(),
@@ -96,7 +94,7 @@ std::optional<QString> Ausgabe(const QString &programm, const QStringList &argum
     return QString::fromUtf8(prozess.readAllStandardOutput());
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QString> PdfEintrag(const QString &pdf, const QString &schluessel)
 {
@@ -135,9 +133,9 @@ QImage PdfBild(const QString &pdf, int dpi)
     QTemporaryDir ordner;
     const QString ziel = ordner.filePath(QStringLiteral("seite"));
     QProcess prozess;
-    prozess.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                               QString::number(dpi), QStringLiteral("-singlefile"),
-                                               QStringLiteral("-f"), QStringLiteral("1"), pdf, ziel});
+    prozess.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-singlefile"),
+                   QStringLiteral("-f"), QStringLiteral("1"), pdf, ziel});
     if (!prozess.waitForFinished(60000) || prozess.exitCode() != 0)
         return {};
     return QImage(ziel + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);

@@ -60,8 +60,8 @@ QPageLayout Hochformat()
 }
 
 // Draws the page into a PDF file in the directory and returns its path.
-QString PdfSchreiben(const QTemporaryDir &ordner, const std::vector<Seitenelement> &seite,
-                     const QImage &logo, const QPageLayout &layout = Hochformat())
+QString PdfSchreiben(const QTemporaryDir &ordner, const std::vector<Seitenelement> &seite, const QImage &logo,
+                     const QPageLayout &layout = Hochformat())
 {
     const QString pfad = ordner.filePath(QStringLiteral("bericht.pdf"));
     QPdfWriter pdf(pfad);
@@ -95,7 +95,7 @@ int Woerter(const QString &text)
     return static_cast<int>(text.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
 }
 
-} // namespace
+}  // namespace
 
 class TestBerichtspdf : public QObject {
     Q_OBJECT
@@ -258,8 +258,9 @@ void TestBerichtspdf::langerTextBleibtInSeinerSpalte()
     const auto zeile = ZeileBei(gelesen.front(), x0 + links, y0 + 850, Toleranz);
     QVERIFY(zeile);
     if (ganz) {
-        QCOMPARE(zeile->text, ((rechts ? QStringLiteral("Bearbeiter: ") : QStringLiteral("Objektbezeichnung: ")) + wert)
-                                  .simplified());
+        QCOMPARE(
+            zeile->text,
+            ((rechts ? QStringLiteral("Bearbeiter: ") : QStringLiteral("Objektbezeichnung: ")) + wert).simplified());
         QVERIFY2(zeile->rechts <= x0 + ende, qPrintable(QString::number(zeile->rechts - x0)));
     }
 
@@ -267,7 +268,8 @@ void TestBerichtspdf::langerTextBleibtInSeinerSpalte()
     QTemporaryDir zweiter;
     const QImage bildMit = PdfBild(pdf, 254);
     const QImage bildOhne = PdfBild(PdfSchreiben(zweiter, Berichtsseite(ohne, tag), Weiss()), 254);
-    const QRect dahinter(QPoint(qRound(x0) + ende + 1, qRound(y0) + 850), QPoint(bildMit.width() - 1, qRound(y0) + 890));
+    const QRect dahinter(QPoint(qRound(x0) + ende + 1, qRound(y0) + 850),
+                         QPoint(bildMit.width() - 1, qRound(y0) + 890));
     QVERIFY(FastGleich(bildMit.copy(dahinter), bildOhne.copy(dahinter), 2));
 }
 
@@ -276,8 +278,7 @@ void TestBerichtspdf::querformatSchneidetNurAb()
     // A4 landscape: the printable area is 192 mm high, the lines below are
     // cut off; all others stand where they stand in portrait.
     const auto seite = Berichtsseite(Vollbewertung(), QDate(2026, 12, 7));
-    const QPageLayout quer(QPageSize(QPageSize::A4), QPageLayout::Landscape, Raender,
-                           QPageLayout::Millimeter);
+    const QPageLayout quer(QPageSize(QPageSize::A4), QPageLayout::Landscape, Raender, QPageLayout::Millimeter);
     const QString pdf = PdfSchreiben(*ordner, seite, Weiss(), quer);
     const auto gelesen = PdfLesen(pdf);
     QCOMPARE(gelesen.size(), std::size_t(1));

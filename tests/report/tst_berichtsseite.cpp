@@ -47,7 +47,7 @@ QString TextBei(const std::vector<Seitenelement> &seite, int links, int unten)
     return e ? e->text : QStringLiteral("<fehlt>");
 }
 
-} // namespace
+}  // namespace
 
 class TestBerichtsseite : public QObject {
     Q_OBJECT
@@ -81,19 +81,18 @@ void TestBerichtsseite::bloeckeNachDenAntworten_data()
     QTest::newRow("fensterlose Räume ohne weitere Anforderungen")
         << Werte(0, 1, nein, nein, 2) << false << ja << nein << false << false
         << QStringLiteral("erhöhte Anforderungen der Raumluftqualität");
-    QTest::newRow("keine Antwort auf fensterlose Räume")
-        << Werte(-1, 0, nein, nein, 3) << false << nein << ja << false << false
-        << QStringLiteral("erhöhte Energieeffizienz");
+    QTest::newRow("keine Antwort auf fensterlose Räume") << Werte(-1, 0, nein, nein, 3) << false << nein << ja << false
+                                                         << false << QStringLiteral("erhöhte Energieeffizienz");
     QTest::newRow("keine Antwort, zweite Frage ohne Auswahl")
         << Werte(-1, -1, nein, nein, 0) << false << nein << nein << false << false << QString();
     QTest::newRow("Neubau: kein Baujahr")
         << Werte(1, 1, ja, ja, 0) << true << nein << nein << false << false << QString();
     QTest::newRow("getipptes Nein gilt nicht als nein")
-        << Werte(1, 1, QStringLiteral("Nein"), QStringLiteral("Nein"), 0) << true << nein << nein << false
-        << false << QString();
+        << Werte(1, 1, QStringLiteral("Nein"), QStringLiteral("Nein"), 0) << true << nein << nein << false << false
+        << QString();
     QTest::newRow("nein mit Leerzeichen gilt nicht als nein")
-        << Werte(1, 1, QStringLiteral("nein "), QStringLiteral(" nein"), 0) << true << nein << nein
-        << false << false << QString();
+        << Werte(1, 1, QStringLiteral("nein "), QStringLiteral(" nein"), 0) << true << nein << nein << false << false
+        << QString();
     QTest::newRow("nur Messwert fehlt: Vorgabewert")
         << Werte(1, 1, ja, nein, 0) << true << nein << nein << false << true << QString();
 }
@@ -145,12 +144,12 @@ void TestBerichtsseite::reihenfolgeUndSchriftDerVollenSeite()
 
     // Table order: later items are drawn over earlier ones.
     const std::vector<std::pair<int, int>> erwartet = {
-        {150, 200},   {150, 700},   {150, 800},   {150, 850},   {150, 900},   {150, 950},   {1150, 800},
-        {1150, 850},  {1150, 900},  {1150, 950},  {1150, 1000}, {150, 1050},  {150, 1100},  {150, 1150},
-        {150, 1200},  {1150, 1100}, {1150, 1150}, {150, 1300},  {150, 1350},  {150, 1400},  {150, 1450},
-        {150, 1550},  {150, 1600},  {150, 1650},  {150, 1700},  {150, 1750},  {150, 1850},  {150, 1900},
-        {150, 1950},  {150, 2000},  {150, 2050},  {150, 2100},  {150, 2200},  {150, 2250},  {150, 2350},
-        {150, 2400},  {150, 2450},  {150, 2500},  {150, 2650},  {1150, 2650}, {150, 2750}};
+        {150, 200},  {150, 700},   {150, 800},   {150, 850},   {150, 900},   {150, 950},  {1150, 800},
+        {1150, 850}, {1150, 900},  {1150, 950},  {1150, 1000}, {150, 1050},  {150, 1100}, {150, 1150},
+        {150, 1200}, {1150, 1100}, {1150, 1150}, {150, 1300},  {150, 1350},  {150, 1400}, {150, 1450},
+        {150, 1550}, {150, 1600},  {150, 1650},  {150, 1700},  {150, 1750},  {150, 1850}, {150, 1900},
+        {150, 1950}, {150, 2000},  {150, 2050},  {150, 2100},  {150, 2200},  {150, 2250}, {150, 2350},
+        {150, 2400}, {150, 2450},  {150, 2500},  {150, 2650},  {1150, 2650}, {150, 2750}};
     std::vector<std::pair<int, int>> orte;
     for (const Seitenelement &e : seite)
         orte.emplace_back(e.links, e.unten);

@@ -5,10 +5,10 @@
 
 #include "Dialogantwort.h"
 #include "PdfPruefung.h"
+#include "app/Druckmenue.h"
 #include "engine/Rechenzustand.h"
 #include "mainwindow/Lueftung.h"
 #include "report/Bericht.h"
-#include "app/Druckmenue.h"
 #include "report/Drucken.h"
 
 #include <QComboBox>
@@ -88,7 +88,7 @@ void Bestaetigen(QDialog *dialog)
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
 }
 
-} // namespace
+}  // namespace
 
 class TestDruckCups : public QObject {
     Q_OBJECT
@@ -197,8 +197,11 @@ void TestDruckCups::druckdialogBestaetigtEineA4Seite()
     const QRect blau = Farbflaeche(bild, qRgb(0, 0, 255), 60);
     QVERIFY2(std::abs(kasten.left() - (x0 + 150)) <= 3 && std::abs(kasten.top() - (y0 + 200)) <= 3
                  && std::abs(kasten.width() - 750) <= 3 && std::abs(kasten.height() - 300) <= 3,
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(kasten.left()).arg(kasten.top())
-                            .arg(kasten.width()).arg(kasten.height())));
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(kasten.left())
+                            .arg(kasten.top())
+                            .arg(kasten.width())
+                            .arg(kasten.height())));
     QVERIFY(std::abs(blau.width() - 375) <= 3 && std::abs(blau.height() - 150) <= 3);
     QVERIFY(std::abs(blau.left() - kasten.left()) <= 3 && std::abs(blau.top() - kasten.top()) <= 3);
 }
@@ -249,7 +252,8 @@ void TestDruckCups::druckereinstellungGiltFuerDenNaechstenDruck()
     Beantworten<QPrintDialog>([&](QPrintDialog *dialog) {
         titel = dialog->windowTitle();
         ok = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)
-                 ->button(QDialogButtonBox::Ok)->text();
+                 ->button(QDialogButtonBox::Ok)
+                 ->text();
         eingestellt = QuerformatBestaetigen(dialog);
     });
     const auto fehler = FehlerAbfangen();
@@ -279,7 +283,8 @@ void TestDruckCups::druckereinstellungGiltFuerDenNaechstenDruck()
     const double x0 = rand.left() * 254 / 72;
     const double y0 = rand.top() * 254 / 72;
     QVERIFY2(std::abs(bewertung->rechts - (y0 + 700 + 60)) <= 3, qPrintable(QString::number(bewertung->rechts)));
-    QVERIFY2(std::abs(papier.hoehe - bewertung->unten - (x0 + 150)) <= 3, qPrintable(QString::number(bewertung->unten)));
+    QVERIFY2(std::abs(papier.hoehe - bewertung->unten - (x0 + 150)) <= 3,
+             qPrintable(QString::number(bewertung->unten)));
     // Lines below the landscape page's printable area are cut off.
     for (const PdfWort &w : papier.woerter)
         QVERIFY2(!w.text.startsWith(QLatin1String("Unterschrift")), qPrintable(w.text));

@@ -5,12 +5,12 @@
 
 #include "Dialogantwort.h"
 #include "PdfPruefung.h"
+#include "app/Druckmenue.h"
 #include "engine/Rechenzustand.h"
+#include "logo/Logodatei.h"
 #include "mainwindow/Lueftung.h"
 #include "report/Druckauftrag.h"
-#include "app/Druckmenue.h"
 #include "report/Drucken.h"
-#include "logo/Logodatei.h"
 #include "windowkit/Version.h"
 
 #include <QFile>
@@ -185,7 +185,8 @@ void TestDrucken::ungueltigesLogoBeginntKeinDokument()
 {
     const auto seite = Berichtsseite(BerichtswerteLesen(form->seite()), QDate(2026, 12, 7));
     drucker->setOutputFileName(pdfPfad(QStringLiteral("ohne.pdf")));
-    QCOMPARE(SeitenDrucken(*drucker, {seite}, QImage(), QString()), std::optional<QString>(QStringLiteral("Bitmap ist ungültig")));
+    QCOMPARE(SeitenDrucken(*drucker, {seite}, QImage(), QString()),
+             std::optional<QString>(QStringLiteral("Bitmap ist ungültig")));
     QVERIFY(!QFile::exists(pdfPfad(QStringLiteral("ohne.pdf"))));
     QCOMPARE(drucker->printerState(), QPrinter::Idle);
     QVERIFY(!SeitenDrucken(*drucker, {seite}, LeeresLogo(), QString()));

@@ -10,15 +10,15 @@
 #include "report/PdfExport.h"
 #include "windowkit/Version.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QPushButton>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QAction>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,7 +44,7 @@ QByteArray Inhalt(const QString &pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-} // namespace
+}  // namespace
 
 class TestPdfExport : public QObject {
     Q_OBJECT
@@ -109,8 +109,8 @@ void TestPdfExport::fehlschlagLaesstAlteDateiGanz()
     rlimit eng = alt;
     eng.rlim_cur = 2048;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
-    const auto fehler = PdfSchreiben(pfad, {Seite(QStringLiteral("Neu")), Seite(QStringLiteral("Neu"))},
-                                     LeeresLogo(), QString());
+    const auto fehler =
+        PdfSchreiben(pfad, {Seite(QStringLiteral("Neu")), Seite(QStringLiteral("Neu"))}, LeeresLogo(), QString());
     setrlimit(RLIMIT_FSIZE, &alt);
     std::signal(SIGXFSZ, altesSignal);
 
@@ -160,10 +160,11 @@ void TestPdfExport::vorschlag_data()
                                   << heim + QStringLiteral("Lüftungskonzept Haus am See 2026-12-07.pdf");
     QTest::newRow("Ordner des Projekts") << QStringLiteral("Haus") << QStringLiteral("/daten/kunden/haus.lkz")
                                          << QStringLiteral("/daten/kunden/Lüftungskonzept Haus 2026-12-07.pdf");
-    QTest::newRow("ohne Objektbezeichnung") << QStringLiteral("  ") << QString()
-                                            << heim + QStringLiteral("Lüftungskonzept 2026-12-07.pdf");
+    QTest::newRow("ohne Objektbezeichnung")
+        << QStringLiteral("  ") << QString() << heim + QStringLiteral("Lüftungskonzept 2026-12-07.pdf");
     QTest::newRow("unzulässige Zeichen") << QStringLiteral("A/B\\C:D*E?F\"G<H>I|J\tK") << QString()
-                                         << heim + QStringLiteral("Lüftungskonzept A_B_C_D_E_F_G_H_I_J K 2026-12-07.pdf");
+                                         << heim
+            + QStringLiteral("Lüftungskonzept A_B_C_D_E_F_G_H_I_J K 2026-12-07.pdf");
     const QString lang = QString(200, QChar(0x00e4));
     QTest::newRow("lang gekürzt auf 255 Bytes")
         << lang << QString()

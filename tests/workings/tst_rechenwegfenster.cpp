@@ -19,9 +19,9 @@
 #include "workings/Rechenwegtext.h"
 
 #include <QFileDialog>
-#include <QPrinter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,8 +67,7 @@ QStringList Gruppen(const std::vector<Rechenwegzeile> &zeilen)
 
 bool Enthaelt(const std::vector<Rechenwegzeile> &zeilen, const QString &was, const QString &wert)
 {
-    return std::find(zeilen.begin(), zeilen.end(),
-                     Rechenwegzeile{Rechenwegzeile::Art::Eintrag, was, wert})
+    return std::find(zeilen.begin(), zeilen.end(), Rechenwegzeile{Rechenwegzeile::Art::Eintrag, was, wert})
         != zeilen.end();
 }
 
@@ -81,11 +80,13 @@ QString Liste(const std::vector<Rechenwegzeile> &zeilen)
 }
 
 const Texte Neubau120 = {{S::Edit6, "120"}, {S::Edit8, "3,0"}};
-const Texte Knapp = {{S::ComboBox1, MFH}, {S::ComboBox2, "windstark"}, {S::Edit6, "45"},
+const Texte Knapp = {{S::ComboBox1, MFH},
+                     {S::ComboBox2, "windstark"},
+                     {S::Edit6, "45"},
                      {S::ComboBox5, "nein"},
                      {S::ComboBox6, "freie Lüftung bei Modernisierung in EFH als mehrgeschossige NE"}};
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(QList<Texte>)
 Q_DECLARE_METATYPE(W::Urteilsgeber)
@@ -114,15 +115,13 @@ void TestRechenwegfenster::zeilen_data()
     QTest::addColumn<QString>("was");
     QTest::addColumn<QString>("wert");
 
-    QTest::newRow("Fläche mit Punkt")
-        << QList<Texte>{{{S::Edit6, "75.5"}, {S::Edit8, "3"}}}
-        << "Fläche Nutzungseinheit »75.5«" << "A_NE = 75,5 m²";
-    QTest::newRow("negative Fläche")
-        << QList<Texte>{{{S::Edit6, "-10"}}} << "Fläche Nutzungseinheit »-10«"
-        << "A_NE = -10 m²; negativ, gerechnet wird mit A_NE = 0 m²";
-    QTest::newRow("leerer Exponent")
-        << QList<Texte>{{{S::Edit6, "120"}, {S::Edit10, ""}}} << "Druckexponent n »«"
-        << "leer, also n = 0";
+    QTest::newRow("Fläche mit Punkt") << QList<Texte>{{{S::Edit6, "75.5"}, {S::Edit8, "3"}}}
+                                      << "Fläche Nutzungseinheit »75.5«"
+                                      << "A_NE = 75,5 m²";
+    QTest::newRow("negative Fläche") << QList<Texte>{{{S::Edit6, "-10"}}} << "Fläche Nutzungseinheit »-10«"
+                                     << "A_NE = -10 m²; negativ, gerechnet wird mit A_NE = 0 m²";
+    QTest::newRow("leerer Exponent") << QList<Texte>{{{S::Edit6, "120"}, {S::Edit10, ""}}} << "Druckexponent n »«"
+                                     << "leer, also n = 0";
     QTest::newRow("Vorgabe: 2/3, nicht 0,667")
         << QList<Texte>{Knapp} << "Druckexponent n"
         << "ohne Messwert n = 2/3 = 0,666666666666667; eingetragen als »0,667«, gerechnet wird "
@@ -138,12 +137,10 @@ void TestRechenwegfenster::zeilen_data()
     QTest::newRow("Grundsumme rechnet unter 30 m² mit 30")
         << QList<Texte>{{{S::Edit6, "20"}, {S::Edit8, "3"}}} << ""
         << "= 1,15 × max(20; 30) − 0,001 × max(400; 900) + 20 = 34,5 − 0,9 + 20 = 53,6";
-    QTest::newRow("Infiltration mit Druckterm")
-        << QList<Texte>{Neubau120} << ""
-        << "= 0,5 × 120 × 2,5 × 3 × 0,2153 = 96,8752 m³/h";
-    QTest::newRow("Druckterm mit 2/3")
-        << QList<Texte>{Knapp} << "Druckterm"
-        << "(Druckdifferenz / 50)^n = (4 / 50)^(2/3) = 0,1857";
+    QTest::newRow("Infiltration mit Druckterm") << QList<Texte>{Neubau120} << ""
+                                                << "= 0,5 × 120 × 2,5 × 3 × 0,2153 = 96,8752 m³/h";
+    QTest::newRow("Druckterm mit 2/3") << QList<Texte>{Knapp} << "Druckterm"
+                                       << "(Druckdifferenz / 50)^n = (4 / 50)^(2/3) = 0,1857";
     QTest::newRow("20,9 gegen 20,9: ungerundet verglichen")
         << QList<Texte>{Knapp} << "Feuchteschutz"
         << "q_v,Inf 20,8871 < q_v,FS 20,9175 → Maßnahme erforderlich";
@@ -151,36 +148,31 @@ void TestRechenwegfenster::zeilen_data()
         << QList<Texte>{Knapp} << "Angezeigt (gerundet)"
         << "q_v,FS 20,9 · q_v,Inf 20,9 · q_v,RL 48,8 · q_v,NL 69,7 m³/h; verglichen wird ungerundet";
     QTest::newRow("unsaniert")
-        << QList<Texte>{{{S::ComboBox7, "nein"}, {S::Edit11, "1980"}, {S::ComboBox8, "nein"}}}
-        << "Wärmeschutz"
+        << QList<Texte>{{{S::ComboBox7, "nein"}, {S::Edit11, "1980"}, {S::ComboBox8, "nein"}}} << "Wärmeschutz"
         << "Baujahr 1980 bis 1994, nicht saniert nach WSVO 1995 → Qualität „niedrig“, f_WS = 0,4";
     QTest::newRow("Sanierung »vielleicht« behält niedrig")
         << QList<Texte>{{{S::ComboBox7, "nein"}, {S::Edit11, "1980"}, {S::ComboBox8, "nein"}},
                         {{S::ComboBox8, "vielleicht"}}}
         << "Wärmeschutz"
         << "Baujahr 1980 bis 1994, Sanierung »vielleicht«" + KeineRegel
-               + ": Qualität und f_WS nicht neu bestimmt, weiter gilt „niedrig“, f_WS = 0,4 aus "
-                 "einer früheren Berechnung";
+            + ": Qualität und f_WS nicht neu bestimmt, weiter gilt „niedrig“, f_WS = 0,4 aus "
+              "einer früheren Berechnung";
     QTest::newRow("»Windstark« behält die Druckdifferenz")
-        << QList<Texte>{{{S::ComboBox2, "windstark"}}, {{S::ComboBox2, "Windstark"}}}
-        << "Druckdifferenz"
-        << "Gebäudelage »Windstark«" + KeineRegel
-               + ": nicht neu bestimmt, weiter gilt 7 aus einer früheren Berechnung";
-    QTest::newRow("»Windstark« im ersten Lauf")
-        << QList<Texte>{{{S::ComboBox2, "Windstark"}}} << "Druckdifferenz"
-        << "Gebäudelage »Windstark«" + KeineRegel
-               + ": nicht neu bestimmt, weiter gilt 0 (in noch keiner Berechnung bestimmt)";
+        << QList<Texte>{{{S::ComboBox2, "windstark"}}, {{S::ComboBox2, "Windstark"}}} << "Druckdifferenz"
+        << "Gebäudelage »Windstark«" + KeineRegel + ": nicht neu bestimmt, weiter gilt 7 aus einer früheren Berechnung";
+    QTest::newRow("»Windstark« im ersten Lauf") << QList<Texte>{{{S::ComboBox2, "Windstark"}}} << "Druckdifferenz"
+                                                << "Gebäudelage »Windstark«" + KeineRegel
+            + ": nicht neu bestimmt, weiter gilt 0 (in noch keiner Berechnung bestimmt)";
     QTest::newRow("unbekannter Gebäudetyp")
         << QList<Texte>{{}, {{S::ComboBox1, "<b>Reihenhaus</b>"}}} << "Infiltrationsfaktor"
         << "Gebäudetyp »<b>Reihenhaus</b>«" + KeineRegel
-               + ": nicht neu bestimmt, weiter gilt 0,5 aus einer früheren Berechnung";
+            + ": nicht neu bestimmt, weiter gilt 0,5 aus einer früheren Berechnung";
     QTest::newRow("Kategorie »Passivhaus« behält n50 eines Messwerts")
-        << QList<Texte>{{{S::Edit8, "3,7"}},
-                        {{S::ComboBox5, "nein"}, {S::ComboBox6, "Passivhaus"}}}
+        << QList<Texte>{{{S::Edit8, "3,7"}}, {{S::ComboBox5, "nein"}, {S::ComboBox6, "Passivhaus"}}}
         << "Vorgabewert Auslegungsluftwechsel »Passivhaus«"
         << "die Kategorie" + KeineRegel
-               + ": nicht neu bestimmt, weiter gilt n50 = 3,7 1/h aus einer früheren Berechnung, "
-                 "eingetragen als »3,7«";
+            + ": nicht neu bestimmt, weiter gilt n50 = 3,7 1/h aus einer früheren Berechnung, "
+              "eingetragen als »3,7«";
     QTest::newRow("ohne Infiltration kein Urteil")
         << QList<Texte>{{{S::Edit6, ""}}} << "Infiltration"
         << "q_v,Inf = 0, nicht größer als 0: kein Urteil (Fläche, n50, Infiltrationsfaktor oder "
@@ -194,9 +186,9 @@ void TestRechenwegfenster::zeilen()
     QFETCH(QString, wert);
     const auto zeilen = RechenwegZeilen(Aufzeichnen(laeufe));
     QVERIFY2(Enthaelt(zeilen, was, wert), qPrintable(Liste(zeilen)));
-    QCOMPARE(Gruppen(zeilen), QStringList({"Eingaben, wie gelesen", "Beiwerte",
-                                           "Formeln, Volumenströme in m³/h",
-                                           "Ergebnis und Begründung", "Verfahren"}));
+    QCOMPARE(Gruppen(zeilen),
+             QStringList({"Eingaben, wie gelesen", "Beiwerte", "Formeln, Volumenströme in m³/h",
+                          "Ergebnis und Begründung", "Verfahren"}));
     QVERIFY(Enthaelt(zeilen, "Norm",
                      "DIN 1946-6 (Ausgabe Mai 2009), Kapitel 4.2: Notwendigkeit lüftungstechnischer "
                      "Maßnahmen"));
@@ -212,11 +204,9 @@ void TestRechenwegfenster::fragenfluss_data()
     const QStringList nurUrteil = {"Ergebnis und Begründung", "Verfahren"};
     const QStringList alle = {"Eingaben, wie gelesen", "Beiwerte", "Formeln, Volumenströme in m³/h",
                               "Ergebnis und Begründung", "Verfahren"};
-    const QString ausreichend = QString(Urteilstexte::AusreichendZeile1) + " "
-                              + Urteilstexte::AusreichendZeile2;
+    const QString ausreichend = QString(Urteilstexte::AusreichendZeile1) + " " + Urteilstexte::AusreichendZeile2;
     QTest::newRow("noch nichts") << W::Urteilsgeber::Keiner << false << nurUrteil << QString();
-    QTest::newRow("zurückgesetzt") << W::Urteilsgeber::Zurueckgesetzt << false << nurUrteil
-                                   << QString();
+    QTest::newRow("zurückgesetzt") << W::Urteilsgeber::Zurueckgesetzt << false << nurUrteil << QString();
     QTest::newRow("fensterlose Räume: ohne Berechnung")
         << W::Urteilsgeber::FensterloseRaeume << false << nurUrteil << ausreichend;
     QTest::newRow("fensterlose Räume mit sichtbarer Berechnung bleiben ohne Formeln")
@@ -224,22 +214,25 @@ void TestRechenwegfenster::fragenfluss_data()
     QTest::newRow("wartet auf die nächste Eingabe")
         << W::Urteilsgeber::WartetAufBerechnung << true << nurUrteil << QString();
     QTest::newRow("erhöhte Anforderungen ohne Berechnungsfelder")
-        << W::Urteilsgeber::ErhoehteAnforderungen << false << nurUrteil
-        << QString(Urteilstexte::ErhoehteAnforderungen);
+        << W::Urteilsgeber::ErhoehteAnforderungen << false << nurUrteil << QString(Urteilstexte::ErhoehteAnforderungen);
     QTest::newRow("erhöhte Anforderungen nach der Berechnung")
-        << W::Urteilsgeber::ErhoehteAnforderungen << true << alle
-        << QString(Urteilstexte::ErhoehteAnforderungen);
-    QTest::newRow("aus der Projektdatei")
-        << W::Urteilsgeber::Projektdatei << true
-        << QStringList{"Herkunft", "Eingaben, wie gelesen", "Beiwerte",
-                       "Formeln, Volumenströme in m³/h",
-                       "Ergebnis und Begründung der Berechnung beim Öffnen", "Verfahren"}
-        << QString(Urteilstexte::KeineMassnahme);
+        << W::Urteilsgeber::ErhoehteAnforderungen << true << alle << QString(Urteilstexte::ErhoehteAnforderungen);
+    QTest::newRow("aus der Projektdatei") << W::Urteilsgeber::Projektdatei << true
+                                          << QStringList{"Herkunft",
+                                                         "Eingaben, wie gelesen",
+                                                         "Beiwerte",
+                                                         "Formeln, Volumenströme in m³/h",
+                                                         "Ergebnis und Begründung der Berechnung beim Öffnen",
+                                                         "Verfahren"}
+                                          << QString(Urteilstexte::KeineMassnahme);
     QTest::newRow("wiederhergestellte Eingaben")
         << W::Urteilsgeber::Wiederhergestellt << true
-        << QStringList{"Herkunft", "Eingaben, wie gelesen", "Beiwerte",
+        << QStringList{"Herkunft",
+                       "Eingaben, wie gelesen",
+                       "Beiwerte",
                        "Formeln, Volumenströme in m³/h",
-                       "Ergebnis und Begründung der Berechnung beim Wiederherstellen", "Verfahren"}
+                       "Ergebnis und Begründung der Berechnung beim Wiederherstellen",
+                       "Verfahren"}
         << QString(Urteilstexte::KeineMassnahme);
 }
 
@@ -278,11 +271,14 @@ void TestRechenwegfenster::unterscheidbar_data()
     QTest::addColumn<double>("b");
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("y");
-    QTest::newRow("vierte Stelle genügt") << 20.9175 << 20.8871497513 << "20,9175" << "20,8871";
+    QTest::newRow("vierte Stelle genügt") << 20.9175 << 20.8871497513 << "20,9175"
+                                          << "20,8871";
     QTest::newRow("erst die sechste Stelle") << 100.000004 << 100.000001 << "100,000004"
                                              << "100,000001";
-    QTest::newRow("gleich") << 43.08 << 43.08 << "43,0800" << "43,0800";
-    QTest::newRow("negativ") << -12.0 << 0.5 << "-12,0000" << "0,5000";
+    QTest::newRow("gleich") << 43.08 << 43.08 << "43,0800"
+                            << "43,0800";
+    QTest::newRow("negativ") << -12.0 << 0.5 << "-12,0000"
+                             << "0,5000";
 }
 
 void TestRechenwegfenster::unterscheidbar()
@@ -327,7 +323,7 @@ QStringList Zeilentexte(const PdfSeite &seite)
     return zeilen;
 }
 
-} // namespace
+}  // namespace
 
 void TestRechenwegfenster::seiteAusDemPdf()
 {
@@ -346,10 +342,9 @@ void TestRechenwegfenster::seiteAusDemPdf()
     const QStringList text = Zeilentexte(seite);
     const QString alles = text.join(u'\n');
     for (const char *erwartet :
-         {"Rechenweg: Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6",
-          "Objektbezeichnung: Haus A", "Strasse, Nr: Lindenweg 7", "PLZ, Ort: 12345 Musterstadt",
-          "Bearbeiter: M. Weber", "Datum: 07.12.2026", "Eingaben, wie gelesen",
-          "Feuchteschutz q_v,Inf 20,8871 < q_v,FS 20,9175 → Maßnahme erforderlich",
+         {"Rechenweg: Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6", "Objektbezeichnung: Haus A",
+          "Strasse, Nr: Lindenweg 7", "PLZ, Ort: 12345 Musterstadt", "Bearbeiter: M. Weber", "Datum: 07.12.2026",
+          "Eingaben, wie gelesen", "Feuchteschutz q_v,Inf 20,8871 < q_v,FS 20,9175 → Maßnahme erforderlich",
           "Norm DIN 1946-6 (Ausgabe Mai 2009), Kapitel 4.2: Notwendigkeit lüftungstechnischer"})
         QVERIFY2(alles.contains(QString::fromUtf8(erwartet)), qPrintable(alles));
     QVERIFY(!alles.contains(QStringLiteral("Seite 1")));
@@ -397,8 +392,7 @@ void TestRechenwegfenster::langeRechenwegeAufMehrerenSeiten()
     const std::size_t eine = RechenwegSeiten(zeilen, Objekt(), QDate(2026, 12, 7)).size();
     QCOMPARE(eine, std::size_t(1));
     for (int i = 0; i < 40; ++i)
-        zeilen.push_back({Rechenwegzeile::Art::Eintrag, QStringLiteral("Zeile %1").arg(i),
-                          QStringLiteral("Wert")});
+        zeilen.push_back({Rechenwegzeile::Art::Eintrag, QStringLiteral("Zeile %1").arg(i), QStringLiteral("Wert")});
     const auto seiten = RechenwegSeiten(zeilen, Objekt(), QDate(2026, 12, 7));
     QCOMPARE(seiten.size(), std::size_t(2));
     for (std::size_t i = 0; i < seiten.size(); ++i) {
@@ -431,7 +425,7 @@ QLabel *LabelMit(QWidget *fenster, const QString &text)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void TestRechenwegfenster::fensterFolgtDenTasten()
 {
@@ -447,8 +441,9 @@ void TestRechenwegfenster::fensterFolgtDenTasten()
 
     QTest::keyClick(&f, Qt::Key_R, Qt::ControlModifier);
     QVERIFY(r.isVisible());
-    QVERIFY(LabelMit(&r, QStringLiteral("Noch kein Urteil: es erscheint mit der nächsten Änderung "
-                                        "einer Eingabe, die neu berechnet.")));
+    QVERIFY(LabelMit(&r,
+                     QStringLiteral("Noch kein Urteil: es erscheint mit der nächsten Änderung "
+                                    "einer Eingabe, die neu berechnet.")));
 
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -475,8 +470,7 @@ void TestRechenwegfenster::fensterFolgtDenTasten()
 
     // Windowless rooms: the question flow decides without a calculation.
     Bedienung::Klicken(f.RadioGroup1, 0);
-    QVERIFY(LabelMit(&r, QString(Urteilstexte::AusreichendZeile1) + " "
-                             + Urteilstexte::AusreichendZeile2));
+    QVERIFY(LabelMit(&r, QString(Urteilstexte::AusreichendZeile1) + " " + Urteilstexte::AusreichendZeile2));
     QVERIFY(!LabelMit(&r, QStringLiteral("\nFormeln, Volumenströme in m³/h")));
     QVERIFY(!LabelMit(&r, QStringLiteral("A_NE = 120 m²")));
 
@@ -484,8 +478,7 @@ void TestRechenwegfenster::fensterFolgtDenTasten()
     Bedienung::Klicken(f.RadioGroup3, 2);
     QVERIFY(LabelMit(&r, QString(Urteilstexte::ErhoehteAnforderungen)));
     Bedienung::Klicken(f.RadioGroup3, 0);
-    QVERIFY(LabelMit(&r, QString(Urteilstexte::AusreichendZeile1) + " "
-                             + Urteilstexte::AusreichendZeile2));
+    QVERIFY(LabelMit(&r, QString(Urteilstexte::AusreichendZeile1) + " " + Urteilstexte::AusreichendZeile2));
 
     // An opened project shows its stored verdict: the Rechenweg says so.
     ProjektSichern(f.seite(), p.daten);
@@ -515,14 +508,13 @@ void TestRechenwegfenster::pdfUndDruckAusDemFenster()
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->click();
     });
     QTest::mouseClick(p.Rechenwegfenster->ButtonPdf, Qt::LeftButton);
-    QCOMPARE(vorschlag, QStringLiteral("Rechenweg Haus A ")
-                            + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))
-                            + QStringLiteral(".pdf"));
+    QCOMPARE(vorschlag,
+             QStringLiteral("Rechenweg Haus A ") + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))
+                 + QStringLiteral(".pdf"));
     const auto seiten = PdfLesen(pdf);
     QCOMPARE(seiten.size(), std::size_t(1));
     const QString alles = Zeilentexte(seiten[0]).join(u'\n');
-    QVERIFY2(alles.contains(QStringLiteral("Fläche Nutzungseinheit »120« A_NE = 120 m²")),
-             qPrintable(alles));
+    QVERIFY2(alles.contains(QStringLiteral("Fläche Nutzungseinheit »120« A_NE = 120 m²")), qPrintable(alles));
     QVERIFY(alles.contains(QStringLiteral("Objektbezeichnung: Haus A")));
     QCOMPARE(PdfTitel(pdf), QStringLiteral("Rechenweg – Haus A"));
 
@@ -542,8 +534,7 @@ void TestRechenwegfenster::pdfUndDruckAusDemFenster()
     QCOMPARE(PdfTitel(gedruckt), QStringLiteral("Rechenweg – Haus A"));
     const auto papier = PdfLesen(gedruckt);
     QCOMPARE(papier.size(), std::size_t(1));
-    QVERIFY(Zeilentexte(papier[0]).join(u'\n').contains(
-        QStringLiteral("Fläche Nutzungseinheit »120« A_NE = 120 m²")));
+    QVERIFY(Zeilentexte(papier[0]).join(u'\n').contains(QStringLiteral("Fläche Nutzungseinheit »120« A_NE = 120 m²")));
 }
 
 QTEST_MAIN(TestRechenwegfenster)

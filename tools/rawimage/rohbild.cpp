@@ -6,11 +6,11 @@
 //     rohbild <picture.png> <picture.rgba>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QImage>
+#include <QSaveFile>
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {

@@ -17,7 +17,10 @@ using Reservierungsaufruf = int (*)(int fd, off_t anfang, off_t laenge);
 struct Dateiaufrufe {
     Dateiaufrufe() = default;
     // A write call alone: every other call is the real one.
-    Dateiaufrufe(Schreibaufruf s) : schreiben(s) {}
+    Dateiaufrufe(Schreibaufruf s)
+        : schreiben(s)
+    {
+    }
 
     Schreibaufruf schreiben = ::write;
     Oeffnungsaufruf oeffnen = [](const char *pfad, int flags, mode_t modus) { return ::open(pfad, flags, modus); };

@@ -4,13 +4,16 @@
 // WriteFile(); tests pass one that fails. The handle and the counts are
 // the system's HANDLE and DWORD, spelt without <windows.h>.
 
-using Schreibaufruf = int (*)(void *datei, const void *puffer, unsigned long anzahl,
-                              unsigned long *geschrieben, void *ueberlappt);
+using Schreibaufruf = int (*)(void *datei, const void *puffer, unsigned long anzahl, unsigned long *geschrieben,
+                              void *ueberlappt);
 
 struct Dateiaufrufe {
     Dateiaufrufe();
     // A write call alone, as on every system.
-    Dateiaufrufe(Schreibaufruf s) : schreiben(s) {}
+    Dateiaufrufe(Schreibaufruf s)
+        : schreiben(s)
+    {
+    }
 
     Schreibaufruf schreiben;
 };
