@@ -45,11 +45,7 @@ Programm::~Programm() = default;
 void Programm::Verbinden()
 {
     // "Neu" and the start image: the page no longer belongs to its file.
-    Form1->seite().projektdatenLeeren = [this] {
-        daten.Leeren();
-        bindung.loesen();
-    };
-    FeldlaengenBegrenzen(*Form1);
+    ProjektAnbinden(*Form1, daten, bindung);
     QObject::connect(Form1->Speichern1, &QAction::triggered, Form1.get(), [this] { Speichern1Click(); });
     QObject::connect(Form1.get(), &TForm1::seiteWirdErsetzt, sicherung.get(), &Eingabesicherung::Vormerken);
     // A new, empty project belongs to no file: the title and "Speichern"

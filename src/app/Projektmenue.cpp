@@ -10,8 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-void FeldlaengenBegrenzen(TForm1 &form)
+void ProjektAnbinden(TForm1 &form, TProjektdaten &daten, Dateibindung &bindung)
 {
+    form.seite().projektdatenLeeren = [&daten, &bindung] {
+        daten.Leeren();
+        bindung.loesen();
+    };
     for (const auto &[feld, laenge] : Feldlaengen())
         form.setzeFeldlaenge(feld, laenge);
 }

@@ -20,9 +20,11 @@
 
 class TForm1;
 
-// Caps every edit field of the window at what its slot of a project file
-// holds.
-void FeldlaengenBegrenzen(TForm1 &form);
+// Binds the project record to the window's page, as the program and its
+// tests need it: a reset of the page empties the record and frees the
+// file it belonged to, and every edit field is capped at what its slot of
+// a project file holds.
+void ProjektAnbinden(TForm1 &form, TProjektdaten &daten, Dateibindung &bindung);
 
 // Handler of the menu item "Speichern". The dialog proposes Projektname,
 // or vorschlag while the project has no file yet. A chosen file that exists

@@ -26,11 +26,7 @@
 struct Projektaufbau {
     Projektaufbau()
     {
-        form.seite().projektdatenLeeren = [this] {
-            daten.Leeren();
-            bindung.loesen();
-        };
-        FeldlaengenBegrenzen(form);
+        ProjektAnbinden(form, daten, bindung);
         QObject::connect(form.Speichern1, &QAction::triggered, &form,
                          [this] { Speichern1Click(form, daten, Projektname, bindung); });
         QObject::connect(form.ffnen1, &QAction::triggered, &form,
