@@ -33,5 +33,5 @@ QByteArray Konsolentext(const QString &text)
 
 QByteArray PlattformOhneFenster()
 {
-    return QByteArrayLiteral("windows");
+    return QByteArrayLiteral("windows:fontengine=freetype");
 }
