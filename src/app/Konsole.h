@@ -33,5 +33,9 @@ QByteArray Konsolentext(const QString &text);
 // "offscreen" on POSIX, which finds the fonts through fontconfig. On
 // Windows, Qt's offscreen platform looks for fonts only in a folder of
 // Qt's own and paints every letter as a box; the Windows platform needs no
-// display there and reaches the system's fonts.
+// display there and reaches the system's fonts. It reads them with
+// FreeType, as on Linux: GDI's font engine rounds every advance to a whole
+// pixel and describes the embedded font with too small an ascent and box
+// (it asks for the font by its cell height, not its em), so that words
+// would sit elsewhere than in the Linux program's PDF.
 QByteArray PlattformOhneFenster();

@@ -34,5 +34,5 @@ QByteArray Konsolentext(const QString &text)
 
 QByteArray PlattformOhneFenster()
 {
-    return QByteArrayLiteral("windows");
+    return QByteArrayLiteral("windows:fontengine=freetype");
 }
