@@ -2,7 +2,7 @@
 
 #include <utility>
 
-// Each system's file releases the lock and makes it.
+// Each system's file makes the lock, releases it and reads from it.
 
 Dateisperre::~Dateisperre()
 {
@@ -21,4 +21,13 @@ Dateisperre &Dateisperre::operator=(Dateisperre &&anderes) noexcept
         griff = std::exchange(anderes.griff, -1);
     }
     return *this;
+}
+
+QByteArray Dateisperre::lesen(qsizetype hoechstens) const
+{
+    if (griff == -1)
+        return {};
+    QByteArray bytes(hoechstens, Qt::Uninitialized);
+    bytes.resize(vomAnfangLesen(bytes.data(), hoechstens));
+    return bytes;
 }

@@ -50,5 +50,8 @@ private:
     {
     }
 
+    // Reads up to anzahl bytes from the file's start; how many it read.
+    qsizetype vomAnfangLesen(char *ziel, qsizetype anzahl) const;
+
     std::intptr_t griff = -1;
 };

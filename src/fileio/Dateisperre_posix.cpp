@@ -64,12 +64,8 @@ Dateisperre Dateisperre::uebernehmen(const QString &pfad)
     return sperre;
 }
 
-QByteArray Dateisperre::lesen(qsizetype hoechstens) const
+qsizetype Dateisperre::vomAnfangLesen(char *ziel, qsizetype anzahl) const
 {
-    if (griff == -1)
-        return {};
-    QByteArray bytes(hoechstens, Qt::Uninitialized);
-    const ssize_t gelesen = ::pread(int(griff), bytes.data(), std::size_t(hoechstens), 0);
-    bytes.resize(gelesen > 0 ? gelesen : 0);
-    return bytes;
+    const ssize_t gelesen = ::pread(int(griff), ziel, std::size_t(anzahl), 0);
+    return gelesen > 0 ? qsizetype(gelesen) : 0;
 }

@@ -98,15 +98,11 @@ Dateisperre Dateisperre::uebernehmen(const QString &pfad)
     return sperre;
 }
 
-QByteArray Dateisperre::lesen(qsizetype hoechstens) const
+qsizetype Dateisperre::vomAnfangLesen(char *ziel, qsizetype anzahl) const
 {
-    if (griff == -1)
-        return {};
-    QByteArray bytes(hoechstens, Qt::Uninitialized);
     OVERLAPPED anfang{};
     DWORD gelesen = 0;
-    if (!ReadFile(Griff(griff), bytes.data(), DWORD(hoechstens), &gelesen, &anfang))
+    if (!ReadFile(Griff(griff), ziel, DWORD(anzahl), &gelesen, &anfang))
         gelesen = 0;
-    bytes.resize(gelesen);
-    return bytes;
+    return qsizetype(gelesen);
 }
