@@ -5,7 +5,10 @@
 Kombifeld::Kombifeld(QWidget *parent)
     : QComboBox(parent)
 {
-    setEditable(true);
+    // Given its field directly rather than by setEditable(), which would
+    // also build the popup list at once: the list is built when it first
+    // opens, and the window comes up sooner.
+    setLineEdit(new QLineEdit(this));
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(10);
