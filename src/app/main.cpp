@@ -4,6 +4,7 @@
 #include "app/Programm.h"
 #include "app/Signalende.h"
 #include "building/Gebaeudebefehle.h"
+#include "windowkit/Programmstil.h"
 #include "windowkit/Tooltipumbruch.h"
 
 #include <QApplication>
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
         return SammelPdfAusgeben(befehlszeile.pfade, befehlszeile.ziel);
     }
     const std::unique_ptr<QApplication> anwendung = Oberflaeche(nurName, argv);
+    QApplication::setStyle(new Programmstil);
     EinstellungenEinrichten();
     Tooltipumbruch::Einrichten();
     // The installed menu entry, for desktops that match windows to it by name.

@@ -6,6 +6,7 @@
 #include "app/Signalende.h"
 #include "project/Projektfeld.h"
 #include "report/Drucken.h"
+#include "windowkit/Programmstil.h"
 #include "windowkit/Version.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ private slots:
     void cleanup();
 
     void nurDasHauptfensterIstSichtbar();
+    void ueberlaufsymbolWieImStil();
     void fensterUeberMenueUndKnoepfe_data();
     void fensterUeberMenueUndKnoepfe();
     void infoSetztVersion();
@@ -121,6 +123,20 @@ void TestProgramm::nurDasHauptfensterIstSichtbar()
         QCOMPARE(w->windowIcon().cacheKey(), symbol.cacheKey());
     QVERIFY(!programm->Form4->windowIcon().isNull());
     QVERIFY(programm->Form4->windowIcon().cacheKey() != symbol.cacheKey());
+}
+
+// The menu bar's overflow symbol, read only when it is drawn, is the
+// platform style's own at every size and state.
+void TestProgramm::ueberlaufsymbolWieImStil()
+{
+    Programmstil stil;
+    const QIcon symbol = stil.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon vorbild = stil.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!vorbild.isNull());
+    QCOMPARE(symbol.availableSizes(), vorbild.availableSizes());
+    for (const int groesse : {16, 32})
+        for (const QIcon::Mode modus : {QIcon::Normal, QIcon::Disabled})
+            QCOMPARE(symbol.pixmap(groesse, modus).toImage(), vorbild.pixmap(groesse, modus).toImage());
 }
 
 void TestProgramm::fensterUeberMenueUndKnoepfe_data()
