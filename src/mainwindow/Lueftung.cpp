@@ -3,11 +3,11 @@
 #include "engine/Antworttexte.h"
 #include "engine/Dezimaltext.h"
 #include "engine/Urteilstexte.h"
-#include "fileio/JpegBild.h"
 #include "fileio/Rohbild.h"
 #include "mainwindow/Adressen.h"
 #include "mainwindow/Radsperre.h"
 #include "windowkit/Bildschirmplatz.h"
+#include "windowkit/Erstesbild.h"
 #include "windowkit/Programmschrift.h"
 #include "windowkit/Version.h"
 
@@ -36,13 +36,7 @@ void Tiefstellen(QLabel *index, const QLabel *beschriftung, const QString &davor
 
 void BildSetzen(QLabel *bild, const QString &resource)
 {
-    if (resource.endsWith(QLatin1String(".jpg"))) {
-        const JpegErgebnis jpeg = JpegDateiLesen(resource);
-        if (jpeg.ok())
-            bild->setPixmap(QPixmap::fromImage(jpeg.bild));
-    } else {
-        bild->setPixmap(QPixmap::fromImage(Rohbild(resource)));
-    }
+    bild->setPixmap(QPixmap::fromImage(Rohbild(resource)));
 }
 
 }  // namespace
@@ -121,17 +115,20 @@ void TForm1::Gestalten()
     centralwidget->setFixedSize(entwurfsflaeche);
     // The client area scrolls where the screen is too small for it; the
     // strip below it stays empty and hidden where the screen is high enough.
-    rollflaeche = new QScrollArea;
+    // The design surface moves straight from the window into the scroll
+    // area, which already has the window's font: its hundred controls are
+    // not given another font and then the old one back.
+    auto *flaeche = new QWidget(this);
+    rollflaeche = new QScrollArea(flaeche);
     rollflaeche->setObjectName(QStringLiteral("Rollflaeche"));
     rollflaeche->setFrameShape(QFrame::NoFrame);
     rollflaeche->setFocusPolicy(Qt::NoFocus);
-    rollflaeche->setWidget(takeCentralWidget());
+    rollflaeche->setWidget(centralwidget);
     urteilsleiste = new QWidget;
     urteilsleiste->setObjectName(QStringLiteral("Urteilsleiste"));
     urteilsleiste->setAutoFillBackground(true);
     urteilsleiste->setFixedHeight(entwurfsflaeche.height() - Panel1->y() - urteilsort.y());
     urteilsleiste->hide();
-    auto *flaeche = new QWidget(this);
     auto *spalte = new QVBoxLayout(flaeche);
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
@@ -186,17 +183,21 @@ void TForm1::Gestalten()
         urteil->setPalette(rot);
     }
 
-    Tiefstellen(Label6, Label9, QStringLiteral("Fläche Nutzungseinheit A"));
-    Tiefstellen(Label7, Label10, QStringLiteral("Luftvolumen Nutzungseinheit V"));
-    Tiefstellen(Label62, Label19, QStringLiteral("Vorgabewert Auslegungsluftwechsel n"));
-    Tiefstellen(Label60, Label56, QStringLiteral("A"));
-    Label61->move(Label56->x() + QFontMetrics(Label56->font()).horizontalAdvance(QStringLiteral("A     = ")),
-                  Label56->y() + 16);
+    // The subscripts are on the work page, which the first frame does not
+    // show; measuring their captions loads another type size.
+    Erstesbild::danach(*this, this, [this] {
+        Tiefstellen(Label6, Label9, QStringLiteral("Fläche Nutzungseinheit A"));
+        Tiefstellen(Label7, Label10, QStringLiteral("Luftvolumen Nutzungseinheit V"));
+        Tiefstellen(Label62, Label19, QStringLiteral("Vorgabewert Auslegungsluftwechsel n"));
+        Tiefstellen(Label60, Label56, QStringLiteral("A"));
+        Label61->move(Label56->x() + QFontMetrics(Label56->font()).horizontalAdvance(QStringLiteral("A     = ")),
+                      Label56->y() + 16);
+    });
 
-    BildSetzen(Image5, QStringLiteral(":/images/start_lueftungsgeraet.jpg"));
-    BildSetzen(Image3, QStringLiteral(":/images/start_fensterfalz.jpg"));
-    BildSetzen(Image4, QStringLiteral(":/images/start_aussenwand.jpg"));
-    BildSetzen(Image6, QStringLiteral(":/images/logo_luvanto.jpg"));
+    BildSetzen(Image5, QStringLiteral(":/roh/start_lueftungsgeraet.rgba"));
+    BildSetzen(Image3, QStringLiteral(":/roh/start_fensterfalz.rgba"));
+    BildSetzen(Image4, QStringLiteral(":/roh/start_aussenwand.rgba"));
+    BildSetzen(Image6, QStringLiteral(":/roh/logo_luvanto.rgba"));
     BildSetzen(Image2, QStringLiteral(":/roh/logo_lkz.rgba"));
     BildSetzen(Image7, QStringLiteral(":/roh/start_knopf.rgba"));
     BildSetzen(Image1, QStringLiteral(":/roh/logo_morvendix.rgba"));

@@ -124,10 +124,8 @@ void TestJpegBild::mitgelieferteBilder_data()
 {
     QTest::addColumn<QString>("pfad");
     QTest::addColumn<QSize>("groesse");
-    QTest::newRow("Lüftungsgerät") << ":/images/start_lueftungsgeraet.jpg" << QSize(200, 175);
-    QTest::newRow("Fensterfalz") << ":/images/start_fensterfalz.jpg" << QSize(200, 175);
-    QTest::newRow("Außenwand") << ":/images/start_aussenwand.jpg" << QSize(200, 175);
-    QTest::newRow("Herstellerlogo") << ":/images/logo_luvanto.jpg" << QSize(433, 113);
+    QTest::newRow("Lüftungssysteme") << ":/images/konzept_lueftungssysteme.jpg" << QSize(947, 670);
+    QTest::newRow("Herstellerlogo") << ":/images/logo_morvendix_info.jpg" << QSize(250, 100);
 }
 
 void TestJpegBild::mitgelieferteBilder()
