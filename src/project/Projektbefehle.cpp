@@ -55,9 +55,10 @@ QString Datumstext(QDate datum, const QLocale &gebietsschema)
 
 QString Fenstertitel(const QString &Projektname)
 {
-    // A line break or another control character of a file name would break
-    // the title bar's line: it shows as "?", as a file list shows it.
-    QString name = NameZumZeigen(Projektname);
+    // The path as the system writes it (backslashes on Windows). A line
+    // break or another control character of a file name would break the
+    // title bar's line: it shows as "?", as a file list shows it.
+    QString name = QDir::toNativeSeparators(NameZumZeigen(Projektname));
     for (QChar &z : name) {
         if (z.category() == QChar::Other_Control || z.category() == QChar::Separator_Line
             || z.category() == QChar::Separator_Paragraph)
