@@ -69,7 +69,11 @@ Eingabestand Eingabesicherung::Jetzt() const
 
 void Eingabesicherung::Geaendert()
 {
-    TitelMarkieren(form, Seitenstand(form) != gesichert);
+    // While a page is being replaced (opened, reset, brought back) its
+    // fields change one by one; the title is marked once, when it is done,
+    // and does not flicker meanwhile.
+    if (!vorgemerkt)
+        TitelMarkieren(form, Seitenstand(form) != gesichert);
     if (zeitgeber.isActive())
         return;
     aenderung = QDateTime::currentDateTime();

@@ -356,10 +356,14 @@ void TestProgramm::speichernOeffnenUndNeu()
     QCOMPARE(form.windowTitle(), form.Starttitel());
     QCOMPARE(form.Edit2->text(), QString());
 
+    // Opening shows the file's title, never marked unsaved on the way.
     form.Button2->click();
+    QStringList titel;
+    connect(&form, &QWidget::windowTitleChanged, this, [&](const QString &t) { titel << t; });
     Dialogantwort oeffnen(pfad);
     form.ffnen1->trigger();
     QVERIFY(oeffnen.gesehen);
+    QCOMPARE(titel, QStringList{Fenstertitel(pfad)});
     QCOMPARE(form.Edit2->text(), QStringLiteral("Haus Sonnenhang"));
     QVERIFY(form.Panel6->isHidden());
 }
