@@ -212,8 +212,7 @@ void TForm1::Gestalten()
 void TForm1::Einpassen()
 {
     const QPoint Entwurfsecke(148, 114);
-    const QSize entwurf(entwurfsflaeche.width(),
-                        entwurfsflaeche.height() + menuBar()->sizeHint().height() + hinweishoehe);
+    const QSize entwurf(entwurfsflaeche.width(), Fensterhoehe());
     const QMargins rahmen = Fensterrahmen(this);
     const QPoint innen(rahmen.left(), rahmen.top());
     const QRect platz = Kundenplatz(this);
@@ -235,6 +234,15 @@ void TForm1::Einpassen()
         resize(groesse);
     }
     move(Eingepasst(QRect(Entwurfsecke + innen, groesse), platz).topLeft() - innen);
+}
+
+// The menu bar gets the height it has for the window's width, which some
+// styles (Windows') make a pixel more than its size hint: with the hint the
+// page would miss that pixel and scroll.
+int TForm1::Fensterhoehe() const
+{
+    const int menue = menuBar()->heightForWidth(entwurfsflaeche.width());
+    return entwurfsflaeche.height() + (menue >= 0 ? menue : menuBar()->sizeHint().height()) + hinweishoehe;
 }
 
 void TForm1::UrteilFesthalten(bool fest)
@@ -278,7 +286,7 @@ void TForm1::HinweisfeldAnpassen()
         return;
     // Where the grown window would leave the screen, the page scrolls
     // instead, as on a smaller screen.
-    const int gewachsen = entwurfsflaeche.height() + menuBar()->sizeHint().height() + hinweishoehe;
+    const int gewachsen = Fensterhoehe();
     if (gewachsen <= Kundenplatz(this).height())
         setFixedSize(width(), gewachsen);
     else

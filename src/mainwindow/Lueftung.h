@@ -129,6 +129,8 @@ private:
     void Gestalten();
     void Tastatur();
     void Einpassen();
+    // The window's height for the design surface and the hints below it.
+    int Fensterhoehe() const;
     void UrteilFesthalten(bool fest);
     void SeiteAnpassen();
     QWidget *steuerelement(Steuerelement element) const;
