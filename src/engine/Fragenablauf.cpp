@@ -38,26 +38,25 @@ void Fragenablauf::Urteil(const char *ergebnis, const char *kommentar1, const ch
 
 void Fragenablauf::RadioGroup1Click()
 {
-    if (blatt.radioIndex(S::RadioGroup1) == 1) {
-        blatt.setzeRadioIndex(S::RadioGroup2, 1);
-        blatt.setzeRadioIndex(S::RadioGroup3, 0);
-        Berechnungsfelder(true);
-        Zeigen({S::Label50, S::Label57, S::Label58}, false);
-        blatt.setzeSichtbar(S::RadioGroup2, false);
-        blatt.setzeSichtbar(S::Panel11, true);
+    // "nein" (no windowless rooms) opens the calculation and waits for it;
+    // "ja" decides at once, and the further questions close.
+    const int antwort = blatt.radioIndex(S::RadioGroup1);
+    if (antwort != 0 && antwort != 1)
+        return;
+    const bool rechnen = antwort == 1;
+    blatt.setzeRadioIndex(S::RadioGroup2, 1);
+    blatt.setzeRadioIndex(S::RadioGroup3, 0);
+    Berechnungsfelder(rechnen);
+    Zeigen({S::Label50, S::Label57, S::Label58}, !rechnen);
+    blatt.setzeSichtbar(S::RadioGroup2, !rechnen);
+    blatt.setzeSichtbar(S::Panel11, true);
+    if (rechnen) {
         for (Steuerelement urteil : {S::Label31, S::Label49, S::Label63}) {
             blatt.setzeText(urteil, std::string());
             blatt.setzeSichtbar(urteil, false);
         }
         blatt.urteilVermerken(G::WartetAufBerechnung);
-    }
-    if (blatt.radioIndex(S::RadioGroup1) == 0) {
-        blatt.setzeRadioIndex(S::RadioGroup2, 1);
-        blatt.setzeRadioIndex(S::RadioGroup3, 0);
-        Berechnungsfelder(false);
-        Zeigen({S::Label50, S::Label57, S::Label58}, true);
-        blatt.setzeSichtbar(S::RadioGroup2, true);
-        blatt.setzeSichtbar(S::Panel11, true);
+    } else {
         Urteil(Urteilstexte::AusreichendZeile1, Urteilstexte::AusreichendZeile2, "");
         blatt.urteilVermerken(G::FensterloseRaeume);
     }
