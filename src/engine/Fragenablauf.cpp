@@ -5,6 +5,7 @@
 #include "engine/Urteilstexte.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -28,12 +29,10 @@ void Fragenablauf::Berechnungsfelder(bool zeigen)
 
 void Fragenablauf::Urteil(const char *ergebnis, const char *kommentar1, const char *kommentar2)
 {
-    blatt.setzeText(S::Label31, ergebnis);
-    blatt.setzeSichtbar(S::Label31, true);
-    blatt.setzeText(S::Label49, kommentar1);
-    blatt.setzeSichtbar(S::Label49, true);
-    blatt.setzeText(S::Label63, kommentar2);
-    blatt.setzeSichtbar(S::Label63, true);
+    for (auto [zeile, text] : {std::pair{S::Label31, ergebnis}, {S::Label49, kommentar1}, {S::Label63, kommentar2}}) {
+        blatt.setzeText(zeile, text);
+        blatt.setzeSichtbar(zeile, true);
+    }
 }
 
 void Fragenablauf::RadioGroup1Click()
