@@ -125,9 +125,7 @@ void TestHauptfenster::startseite()
     if (stil.compare(vorher, Qt::CaseInsensitive) != 0) {
         form.reset();
         QApplication::setStyle(stil);
-        form = std::make_unique<TForm1>(*zustand);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        init();
     }
     QCOMPARE(form->windowTitle(),
              QStringLiteral("Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6 (Ausgabe 2009)"));
